@@ -1,0 +1,180 @@
+#include "stationfile/station_reader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "stationfile/field_reader.h"
+
+namespace szl {
+
+StationPath splitStationPath(const std::string& chosen) {
+  StationPath p;
+  const size_t slash = chosen.find_last_of('/');
+  if (slash == std::string::npos) {
+    p.file = chosen;
+  } else {
+    p.dir = chosen.substr(0, slash + 1);
+    p.file = chosen.substr(slash + 1);
+  }
+  if (const size_t nul = p.file.find('\0'); nul != std::string::npos) p.file.resize(nul);
+  if (p.file.size() >= 4) {
+    std::string tail = p.file.substr(p.file.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (tail != ".stc") p.file += ".stc";
+  }
+  return p;
+}
+
+namespace {
+
+std::string openFailure(const std::string& path, int err) {
+  std::string why;
+  if (err == EISDIR)
+    why = "to jest katalog, a nie plik.";
+  else if (err == ENOENT)
+    why = "taki plik nie istnieje.";
+  else if (err == EACCES || err == EPERM)
+    why = "brak uprawnień do odczytu.";
+  else
+    why = std::string("błąd systemu (") + std::strerror(err) + ").";
+  return "Nie można otworzyć pliku stacji " + path + ":" + CrLf + why;
+}
+
+struct Refusal {
+  std::string text;
+};
+
+class GridReader {
+ public:
+  GridReader(std::istream& in, const std::string& path) : fields_(in), path_(path) {}
+
+  // A field that must be there, as a 16-bit integer.
+  int16_t number(const char* what) {
+    auto f = fields_.next();
+    if (!f) throw Refusal{truncated(what)};
+    int16_t v = 0;
+    switch (parseInt16(f->text, v)) {
+      case IntParse::Ok:
+        return v;
+      case IntParse::NotInteger:
+        throw Refusal{"Plik stacji " + path_ + " jest uszkodzony:" + CrLf + "w wierszu " +
+                      std::to_string(f->line) + " pole \"" + shortText(f->text) +
+                      "\" nie jest liczbą całkowitą."};
+      case IntParse::OutOfRange:
+        throw Refusal{"Plik stacji " + path_ + " jest uszkodzony:" + CrLf + "w wierszu " +
+                      std::to_string(f->line) + " liczba " + shortText(f->text) +
+                      " nie mieści się w zakresie od -32768 do 32767."};
+    }
+    return 0;
+  }
+  bool skip() { return fields_.skip(); }
+  std::string truncated(const char* what) const {
+    return "Plik stacji " + path_ + " jest niekompletny:" + CrLf + "kończy się w wierszu " +
+           std::to_string(fields_.line()) + ", zanim " + what + ".";
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  static std::string shortText(const std::string& s) {
+    return s.size() > 20 ? s.substr(0, 20) + "..." : s;
+  }
+  FieldReader fields_;
+  std::string path_;
+};
+
+int16_t firstNonZero(GridReader& r, const char* what) {
+  for (;;) {
+    const int16_t v = r.number(what);
+    if (v != 0) return v;
+  }
+}
+
+Station readGrid(std::istream& in, const std::string& path) {
+  GridReader r(in, path);
+  if (!r.skip()) throw Refusal{"Plik stacji " + path + " jest pusty."};
+  const char* sizes = "podano w nim liczbę wierszy i kolumn stacji";
+  const int rows = firstNonZero(r, sizes);
+  const int cols = firstNonZero(r, sizes);
+  if (rows < 0 || cols < 0)
+    throw Refusal{"Plik stacji " + path + " podaje ujemny rozmiar stacji (" + std::to_string(rows) +
+                  " wierszy, " + std::to_string(cols) + " kolumn)."};
+  if (cols > kMaxColumns || rows > kMaxRows)
+    throw Refusal{"Stacja w pliku " + path + " ma " + std::to_string(rows) + " wierszy i " +
+                  std::to_string(cols) + " kolumn." + CrLf +
+                  "Szlakownik przyjmuje najwyżej 100 kolumn i 327 wierszy: tylko wtedy numery " +
+                  "punktów tras są jednoznaczne."};
+  if (!r.skip()) throw Refusal{r.truncated("zaczyna się siatka stacji")};
+  Station st(cols, rows);
+  const std::string gridWhat = "kończy się siatka stacji (" + std::to_string(rows) + " wierszy po " +
+                               std::to_string(cols) + " pól)";
+  for (int y = 0; y < rows; ++y) {
+    for (int x = 0; x < cols; ++x) st.setCode(x, y, r.number(gridWhat.c_str()));
+    r.skip();  // the empty field at the end of the line; the last one may be missing
+  }
+  return st;
+}
+
+}  // namespace
+
+LoadInfo loadInfoOf(const Station& st) {
+  LoadInfo info;
+  info.limitMessage = st.ColCount() > kSimulatorColumns || st.RowCount() > kSimulatorRows;
+  info.screenMessage = st.ColCount() > kScreenColumns || st.RowCount() > kScreenRows;
+  info.point0Warning = !st.empty() && st.cell(0, 0).Code >= 10;
+  return info;
+}
+
+LoadResult WczytajStacje(const std::string& chosen) {
+  LoadResult res;
+  const StationPath sp = splitStationPath(chosen);
+  const std::string path = sp.dir + sp.file;
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    res.error = openFailure(path, EISDIR);
+    return res;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    res.error = openFailure(path, errno);
+    return res;
+  }
+  try {
+    Station st = readGrid(in, path);
+    st.StationDir = sp.dir;
+    st.StationFile = sp.file;
+    res.info = loadInfoOf(st);
+    res.station = std::move(st);
+  } catch (const Refusal& r) {
+    res.error = r.text;
+  }
+  return res;
+}
+
+Message sizeLimitMessage() {
+  return {Icon::Information, "Rozmiar stacji",
+          "Stacja przekracza maksymalne rozmiary, założone przez twórców Torowika.", Buttons::Ok};
+}
+
+Message screenSizeMessage() {
+  return {Icon::Exclamation, "Rozmiar stacji",
+          std::string("Ehm, myślisz że jest sens robienia aż tak rozległej stacji?") + CrLf +
+              "Tak czy inaczej, obraz tej stacji nie zmieści się na ekranie.",
+          Buttons::Ok};
+}
+
+Message point0Message() {
+  return {Icon::Exclamation, kProgramTitle,
+          std::string("Pole w punkcie 0 nie jest puste. ") + CrLf +
+              "Ze względu na format pliku stacji, " + CrLf + "punkt 0 nie może być częścią trasy.",
+          Buttons::Ok};
+}
+
+Message loadErrorMessage(const std::string& error) {
+  return {Icon::Critical, "Otwieranie stacji", error, Buttons::Ok};
+}
+
+}  // namespace szl

@@ -1,0 +1,92 @@
+#include "support/test_support.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace szl::test {
+
+namespace {
+std::vector<std::vector<int>> parseRows(const std::vector<std::string>& rows) {
+  std::vector<std::vector<int>> codes;
+  for (const auto& r : rows) {
+    std::istringstream in(r);
+    std::vector<int> line;
+    int v;
+    while (in >> v) line.push_back(v);
+    if (!codes.empty() && line.size() != codes.front().size())
+      throw std::invalid_argument("rows of different length");
+    codes.push_back(line);
+  }
+  return codes;
+}
+}  // namespace
+
+Station stationFromRows(const std::vector<std::string>& rows) {
+  const auto codes = parseRows(rows);
+  Station st(static_cast<int>(codes.front().size()), static_cast<int>(codes.size()));
+  for (int y = 0; y < st.RowCount(); ++y)
+    for (int x = 0; x < st.ColCount(); ++x) st.setCode(x, y, static_cast<int16_t>(codes[y][x]));
+  return st;
+}
+
+std::string stationFileText(const std::vector<std::string>& rows) {
+  const auto codes = parseRows(rows);
+  std::string s = "0,\r\n" + std::to_string(codes.size()) + "," +
+                  std::to_string(codes.front().size()) + ",\r\n";
+  for (const auto& line : codes) {
+    for (int v : line) s += std::to_string(v) + ",";
+    s += "\r\n";
+  }
+  return s;
+}
+
+std::string readFile(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void writeFile(const std::filesystem::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary);
+  out << bytes;
+}
+
+std::filesystem::path dataPath(const std::string& relative) {
+  return std::filesystem::path(SZL_TEST_DATA) / relative;
+}
+
+TempDir::TempDir() {
+  std::random_device rd;
+  path_ = std::filesystem::temp_directory_path() /
+          ("szl-test-" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
+  std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ec);
+  std::filesystem::remove_all(path_, ec);
+}
+
+CliRun runCli(const std::vector<std::string>& args) {
+  TempDir tmp;
+  std::string cmd = std::string("'") + SZL_CLI + "'";
+  for (const auto& a : args) cmd += " '" + a + "'";
+  cmd += " >'" + (tmp / "out").string() + "' 2>'" + (tmp / "err").string() + "' </dev/null";
+  CliRun r;
+  const int rc = std::system(cmd.c_str());
+  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+  r.out = readFile(tmp / "out");
+  r.err = readFile(tmp / "err");
+  return r;
+}
+
+}  // namespace szl::test

@@ -1,0 +1,47 @@
+// Helpers the tests share: stations drawn as rows of codes, temporary folders, files as bytes.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/station.h"
+
+namespace szl::test {
+
+// A station built from rows of codes, e.g. {"10 21 4 21 10"}; every row must have the same
+// number of codes. Track cells get their links as they would when loaded.
+Station stationFromRows(const std::vector<std::string>& rows);
+
+// A station file's text (CR LF, trailing commas) for rows of codes.
+std::string stationFileText(const std::vector<std::string>& rows);
+
+std::string readFile(const std::filesystem::path& p);
+void writeFile(const std::filesystem::path& p, const std::string& bytes);
+
+// Path of a file under tests/data.
+std::filesystem::path dataPath(const std::string& relative);
+
+// A fresh folder removed when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Runs the batch tool with arguments; captures standard output and error.
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+CliRun runCli(const std::vector<std::string>& args);
+
+}  // namespace szl::test
