@@ -1,0 +1,16 @@
+// Szlakownik: the window program. The one optional argument is a station file to open.
+#include <QApplication>
+
+#include "ui/main/frm_main.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Szlakownik");
+  const QStringList args = QApplication::arguments();
+  std::optional<QString> station;
+  if (args.size() > 1) station = args.at(1);
+  szl::ui::frmMain w;
+  w.show();
+  if (!w.start(station)) return 0;
+  return QApplication::exec();
+}

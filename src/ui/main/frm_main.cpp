@@ -1,0 +1,618 @@
+#include "ui/main/frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "model/element_tables.h"
+#include "model/pointer_class.h"
+#include "model/preparation.h"
+#include "stationfile/station_reader.h"
+#include "ui/main/window_search_host.h"
+
+namespace szl::ui {
+
+namespace {
+const char* kHelpFile = "Szlakownik089-20.htm";
+const char* kInitialCaption = "Szlakownik for Torowik 0.89";
+const char* kTeamEmail = "szlakownik@example.org";
+
+// TODO: the core's search.
+void runSearch(Station&, const SearchOptions&, bool, SearchHost&) {}
+
+QPixmap logoPixmap() {
+  QImage img(64, 64, QImage::Format_RGB32);
+  QPainter p(&img);
+  for (int y = 0; y < kLogoSize; ++y)
+    for (int x = 0; x < kLogoSize; ++x)
+      p.fillRect(2 * x, 2 * y, 2, 2, QColor::fromRgb(kPalette16[LogoPixels[y][x]]));
+  return QPixmap::fromImage(img);
+}
+
+QLabel* label(const char* name, const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  return l;
+}
+
+QLineEdit* field(const char* name, QWidget* parent) {
+  auto* t = new QLineEdit(parent);
+  t->setObjectName(name);
+  t->setReadOnly(true);
+  t->setFixedWidth(70);
+  return t;
+}
+}  // namespace
+
+frmMain::frmMain(Prompts* prompts, QWidget* parent) : QMainWindow(parent) {
+  setObjectName("frmMain");
+  if (prompts) {
+    prompts_ = prompts;
+  } else {
+    ownedPrompts_ = std::make_unique<Prompts>();
+    prompts_ = ownedPrompts_.get();
+  }
+  setWindowTitle(kInitialCaption);
+  buildControls();
+  buildMenus();
+  searchHost_ = std::make_unique<WindowSearchHost>(*this);
+  // Nothing but opening, help and exit until a station is loaded.
+  for (QAction* a : {mnuSave, mnuWyszukaj, mnuWyszukajAll, mnuSelektor, mnuPozostale, mnuPunkty,
+                     mnuZoom, mnuOptions, actTrim, actNoTrim})
+    a->setEnabled(false);
+  enableSearchPanel(false);
+  for (QWidget* w : {static_cast<QWidget*>(lblWiersze), static_cast<QWidget*>(txtWiersze),
+                     static_cast<QWidget*>(lblKolumny), static_cast<QWidget*>(txtKolumny)})
+    w->setEnabled(false);
+}
+
+frmMain::~frmMain() = default;
+
+QAction* frmMain::command(const char* menuName, const char* buttonName, const QString& menuText,
+                          const QString& buttonText, void (frmMain::*handler)()) {
+  auto* a = new QAction(menuText, this);
+  a->setObjectName(menuName);
+  a->setIconText(buttonText);
+  connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  if (buttonName) button(a, buttonName);
+  return a;
+}
+
+QToolButton* frmMain::button(QAction* a, const char* name) {
+  auto* b = new QToolButton(this);
+  b->setObjectName(name);
+  b->setDefaultAction(a);
+  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  b->setMinimumWidth(150);
+  b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  return b;
+}
+
+void frmMain::buildControls() {
+  auto* central = new QWidget(this);
+  central->setObjectName("centralWidget");
+  setCentralWidget(central);
+
+  // The canvas: the station view and the trim sliders at their pixel places.
+  fraStacja = new QWidget;
+  fraStacja->setObjectName("fraStacja");
+  picOkno = new StationView(fraStacja);
+  picOkno->hide();
+  sldXTrimLo = new TrimSlider(Qt::Horizontal, "sldXTrimLo", fraStacja);
+  sldXTrimHi = new TrimSlider(Qt::Horizontal, "sldXTrimHi", fraStacja);
+  sldYTrimLo = new TrimSlider(Qt::Vertical, "sldYTrimLo", fraStacja);
+  sldYTrimHi = new TrimSlider(Qt::Vertical, "sldYTrimHi", fraStacja);
+  for (TrimSlider* s : {sldXTrimLo, sldXTrimHi, sldYTrimLo, sldYTrimHi}) {
+    s->hide();
+    connect(s, &QSlider::valueChanged, this, [this] { onSliderMoved(); });
+  }
+  connect(picOkno, &StationView::cellClicked, this, &frmMain::onCellClicked);
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName("scrStacja");
+  scroll->setWidget(fraStacja);
+  scroll->setWidgetResizable(false);
+  scroll->setFrameShape(QFrame::NoFrame);
+  fraStacja->resize(400, 300);
+
+  picProgress = new BarView("picProgress", central);
+  picStack = new BarView("picStack", central);
+  lblProgress = label("lblProgress", "Progress:", central);
+  lblStack = label("lblStack", "Stack usage:", central);
+
+  // The command panel on the right.
+  auto* panel = new QWidget;
+  panel->setObjectName("fraPolecenia");
+  auto* col = new QVBoxLayout(panel);
+  picTorowik = label("picTorowik", QString(), panel);
+  picTorowik->setPixmap(logoPixmap());
+  picTorowik->setAlignment(Qt::AlignCenter);
+  col->addWidget(picTorowik);
+
+  mnuOpen = command("mnuOpen", "cmdOpen", "Otwórz", "Otwórz", &frmMain::cmdOpen_Click);
+  actTrim = command("actTrim", "cmdTrim", "Przytnij", "Przytnij", &frmMain::cmdTrim_Click);
+  actNoTrim = command("actNoTrim", "cmdNoTrim", "Zostaw", "Zostaw", &frmMain::cmdNoTrim_Click);
+  mnuPunkty = command("mnuPunkty", "cmdAnalyze", "Analizuj", "Analizuj", &frmMain::cmdAnalyze_Click);
+  mnuOptions = command("mnuOptions", "cmdOptions", "Opcje", "Opcje", &frmMain::cmdOptions_Click);
+  mnuZoom = command("mnuZoom", "cmdBoard", "Zoom", "Zoom", &frmMain::cmdBoard_Click);
+  mnuWyszukaj = command("mnuWyszukaj", "cmdStart", "Wyszukaj", "Wyszukaj", &frmMain::cmdStart_Click);
+  mnuWyszukajAll = command("mnuWyszukajAll", "cmdStartNoCfm", "Wyszukaj wszystkie",
+                           "Wyszukaj wszystkie", &frmMain::cmdStartNoCfm_Click);
+  mnuSelektor = command("mnuSelektor", "cmdSelektor", "Selekcja tras", "Selekcja tras",
+                        &frmMain::cmdSelektor_Click);
+  mnuPozostale = command("mnuPozostale", "cmdPozostale", "Edycja danych", "Edycja danych",
+                         &frmMain::cmdPozostale_Click);
+  mnuSave = command("mnuSave", "cmdSave", "Zapisz", "Zapisz stację", &frmMain::cmdSave_Click);
+  actPomoc = command("actPomoc", "cmdPomoc", "Pomoc", "Pomoc", &frmMain::cmdPomoc_Click);
+  mnuExit = command("mnuExit", "cmdExit", "Wyjdź", "Wyjdź", nullptr);
+  disconnect(mnuExit, &QAction::triggered, this, nullptr);
+  connect(mnuExit, &QAction::triggered, this, [this] {
+    if (cmdExit_Click()) QApplication::quit();
+  });
+  mnuPomoc = command("mnuPomoc", nullptr, "Pomoc", "Pomoc", &frmMain::mnuPomoc_Click);
+  mnuAbout = command("mnuAbout", nullptr, "O programie", "O programie", &frmMain::mnuAbout_Click);
+
+  cmdOpen = findChild<QToolButton*>("cmdOpen");
+  cmdTrim = findChild<QToolButton*>("cmdTrim");
+  cmdNoTrim = findChild<QToolButton*>("cmdNoTrim");
+  cmdAnalyze = findChild<QToolButton*>("cmdAnalyze");
+  cmdOptions = findChild<QToolButton*>("cmdOptions");
+  cmdBoard = findChild<QToolButton*>("cmdBoard");
+  cmdStart = findChild<QToolButton*>("cmdStart");
+  cmdStartNoCfm = findChild<QToolButton*>("cmdStartNoCfm");
+  cmdSelektor = findChild<QToolButton*>("cmdSelektor");
+  cmdPozostale = findChild<QToolButton*>("cmdPozostale");
+  cmdSave = findChild<QToolButton*>("cmdSave");
+  cmdPomoc = findChild<QToolButton*>("cmdPomoc");
+  cmdExit = findChild<QToolButton*>("cmdExit");
+
+  const auto addButtons = [&](std::initializer_list<QToolButton*> bs) {
+    for (QToolButton* b : bs) col->addWidget(b);
+    col->addSpacing(8);
+  };
+  addButtons({cmdOpen});
+  addButtons({cmdTrim, cmdNoTrim});
+  addButtons({cmdAnalyze, cmdOptions, cmdBoard});
+  addButtons({cmdStart, cmdStartNoCfm});
+  addButtons({cmdSelektor, cmdPozostale, cmdSave});
+
+  auto* info = new QGridLayout;
+  lblWiersze = label("lblWiersze", "Wiersze:", panel);
+  txtWiersze = field("txtWiersze", panel);
+  lblKolumny = label("lblKolumny", "Kolumny:", panel);
+  txtKolumny = field("txtKolumny", panel);
+  lblConnects = label("lblConnects", "Połączenia:", panel);
+  txtConnects = field("txtConnects", panel);
+  lblTrasy = label("lblTrasy", "Trasy:", panel);
+  txtTrasy = field("txtTrasy", panel);
+  chkBidir = new QCheckBox(panel);
+  chkBidir->setObjectName("chkBidir");
+  chkBidir->setAttribute(Qt::WA_TransparentForMouseEvents);
+  chkBidir->setFocusPolicy(Qt::NoFocus);
+  lblBidir = label("lblBidir", "Dwukierunkowa", panel);
+  chkElectr = new QCheckBox(panel);
+  chkElectr->setObjectName("chkElectr");
+  chkElectr->setAttribute(Qt::WA_TransparentForMouseEvents);
+  chkElectr->setFocusPolicy(Qt::NoFocus);
+  lblElectr = label("lblElectr", "Zelektryfikowana", panel);
+  info->addWidget(lblWiersze, 0, 0);
+  info->addWidget(txtWiersze, 0, 1);
+  info->addWidget(lblKolumny, 1, 0);
+  info->addWidget(txtKolumny, 1, 1);
+  info->addWidget(lblConnects, 2, 0);
+  info->addWidget(txtConnects, 2, 1);
+  info->addWidget(lblTrasy, 3, 0);
+  info->addWidget(txtTrasy, 3, 1);
+  info->addWidget(chkBidir, 4, 1);
+  info->addWidget(lblBidir, 4, 0);
+  info->addWidget(chkElectr, 5, 1);
+  info->addWidget(lblElectr, 5, 0);
+  col->addLayout(info);
+  col->addStretch(1);
+  addButtons({cmdPomoc, cmdExit});
+
+  auto* bars = new QGridLayout;
+  bars->addWidget(lblProgress, 0, 0);
+  bars->addWidget(picProgress, 0, 1);
+  bars->addWidget(lblStack, 1, 0);
+  bars->addWidget(picStack, 1, 1);
+  bars->setColumnStretch(2, 1);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(scroll, 1);
+  left->addLayout(bars);
+  auto* top = new QHBoxLayout(central);
+  top->addLayout(left, 1);
+  top->addWidget(panel);
+  resize(1260, 760);
+}
+
+void frmMain::buildMenus() {
+  mnuFile = menuBar()->addMenu("Plik");
+  mnuFile->setObjectName("mnuFile");
+  mnuFile->addAction(mnuOpen);
+  mnuFile->addAction(mnuSave);
+  mnuFile->addSeparator()->setObjectName("mnuKrecha1");
+  mnuFile->addAction(mnuExit);
+
+  mnuTrasy = menuBar()->addMenu("Trasy");
+  mnuTrasy->setObjectName("mnuTrasy");
+  mnuTrasy->addAction(mnuWyszukaj);
+  mnuTrasy->addAction(mnuWyszukajAll);
+  mnuTrasy->addSeparator()->setObjectName("mnuKrecha6");
+  mnuTrasy->addAction(mnuSelektor);
+  mnuTrasy->addSeparator()->setObjectName("mnuKrecha5");
+  mnuTrasy->addAction(mnuPozostale);
+  mnuTrasy->addSeparator()->setObjectName("mnuKrecha2");
+  mnuTrasy->addAction(mnuPunkty);
+  mnuTrasy->addSeparator()->setObjectName("mnuKrecha3");
+  mnuTrasy->addAction(mnuZoom);
+  mnuTrasy->addSeparator()->setObjectName("mnuKrecha4");
+  mnuTrasy->addAction(mnuOptions);
+
+  mnuHelp = menuBar()->addMenu("Pomoc");
+  mnuHelp->setObjectName("mnuHelp");
+  mnuHelp->addAction(mnuPomoc);
+  mnuHelp->addAction(mnuAbout);
+}
+
+void frmMain::setCaption() {
+  setWindowTitle(QString("Szlakownik for Torowik - ") +
+                 QString::fromStdString(station_ ? station_->StationFile : std::string()));
+}
+
+bool frmMain::start(const std::optional<QString>& path) {
+  programDir_ = QCoreApplication::applicationDirPath();
+  // Exact letter case: a file named otherwise is not our help page.
+  helpFilePresent_ = QDir(programDir_).entryList(QDir::Files).contains(kHelpFile);
+  actPomoc->setEnabled(helpFilePresent_);
+  return WczytajStacje(path);
+}
+
+bool frmMain::WczytajStacje(std::optional<QString> chosen) {
+  for (;;) {
+    if (!chosen) chosen = prompts_->openStation(this);
+    if (!chosen) {
+      if (cmdExit_Click()) {
+        quitRequested_ = true;
+        QApplication::quit();
+        return false;
+      }
+      if (station_) return true;  // the open station stays as it was
+      continue;                   // nothing open yet: ask again
+    }
+    LoadResult res = szl::WczytajStacje(chosen->toStdString());
+    chosen.reset();
+    if (!res.station) {
+      ask(loadErrorMessage(res.error));
+      if (station_) return true;
+      continue;
+    }
+    installStation(std::move(*res.station), res.info);
+    return true;
+  }
+}
+
+void frmMain::installStation(Station st, const LoadInfo& info) {
+  // The later stages start over for the new station.
+  for (QAction* a : {mnuPunkty, mnuOptions, mnuZoom, mnuWyszukaj, mnuWyszukajAll, mnuSelektor,
+                     mnuPozostale, mnuSave})
+    a->setEnabled(false);
+  enableSearchPanel(false);
+  for (QWidget* w : {static_cast<QWidget*>(lblWiersze), static_cast<QWidget*>(txtWiersze),
+                     static_cast<QWidget*>(lblKolumny), static_cast<QWidget*>(txtKolumny),
+                     static_cast<QWidget*>(lblStack), static_cast<QWidget*>(lblProgress)})
+    w->setEnabled(false);
+  actTrim->setEnabled(true);
+  actNoTrim->setEnabled(true);
+  emit stationReplaced();
+
+  station_ = std::move(st);
+  setCaption();
+  if (info.limitMessage) ask(sizeLimitMessage());
+  if (info.screenMessage) ask(screenSizeMessage());
+  txtWiersze->setText(QString::number(station_->RowCount()));
+  txtKolumny->setText(QString::number(station_->ColCount()));
+  picOkno->setStation(&*station_);
+  layoutTrimStage();
+  if (info.point0Warning) ask(point0Message());
+
+  trim_ = boundingBox(*station_);
+  const QSignalBlocker b1(sldXTrimLo), b2(sldXTrimHi), b3(sldYTrimLo), b4(sldYTrimHi);
+  sldXTrimLo->setValue(trim_.TrimXLo);
+  sldXTrimHi->setValue(trim_.TrimXHi);
+  sldYTrimLo->setValue(trim_.TrimYLo);
+  sldYTrimHi->setValue(trim_.TrimYHi);
+  const SliderSpan xl = spanXLo(trim_, station_->ColCount());
+  const SliderSpan xh = spanXHi(trim_);
+  const SliderSpan yl = spanYLo(trim_, station_->RowCount());
+  const SliderSpan yh = spanYHi(trim_);
+  sldXTrimLo->setSelection(xl.start, xl.length);
+  sldXTrimHi->setSelection(xh.start, xh.length);
+  sldYTrimLo->setSelection(yl.start, yl.length);
+  sldYTrimHi->setSelection(yh.start, yh.length);
+  if (trim_.TrimAdvised) ask(trimAdviceMessage());
+}
+
+void frmMain::layoutTrimStage() {
+  const int c = station_->ColCount();
+  const int r = station_->RowCount();
+  picOkno->setGeometry(21, 72, 17 * c + 3, 17 * r + 3);
+  picOkno->resizeCanvas(17 * c + 3, 17 * r + 3);
+  picOkno->setPrepared(StationPrepared);
+  picOkno->show();
+  picOkno->drawStation(false);
+
+  const QSignalBlocker b1(sldXTrimLo), b2(sldXTrimHi), b3(sldYTrimLo), b4(sldYTrimHi);
+  sldXTrimLo->setGeometry(17, 56, 17 * c - 6, 16);
+  sldXTrimHi->setGeometry(34, 17 * r + 75, 17 * c - 6, 16);
+  sldYTrimLo->setGeometry(5, 68, 16, 17 * r - 6);
+  sldYTrimHi->setGeometry(17 * c + 24, 85, 16, 17 * r - 6);
+  sldXTrimLo->setRange(0, c - 1);
+  sldXTrimHi->setRange(1, c);
+  sldYTrimLo->setRange(0, r - 1);
+  sldYTrimHi->setRange(1, r);
+  sldXTrimLo->setValue(0);
+  sldXTrimHi->setValue(c);
+  sldYTrimLo->setValue(0);
+  sldYTrimHi->setValue(r);
+  sldXTrimLo->setSelection(0, 0);
+  sldYTrimLo->setSelection(0, 0);
+  sldXTrimHi->setSelection(1, 0);
+  sldYTrimHi->setSelection(1, 0);
+  for (TrimSlider* s : {sldXTrimLo, sldXTrimHi, sldYTrimLo, sldYTrimHi}) s->show();
+  fraStacja->setFixedSize(std::max(17 * c + 48, 300), std::max(17 * r + 100, 200));
+}
+
+void frmMain::layoutKeptStage() {
+  for (TrimSlider* s : {sldXTrimLo, sldXTrimHi, sldYTrimLo, sldYTrimHi}) s->hide();
+  const int c = station_->ColCount();
+  const int r = station_->RowCount();
+  picOkno->setGeometry(5, 56, 17 * c + 20, 17 * r + 20);
+  picOkno->resizeCanvas(17 * c + 20, 17 * r + 20);
+  picOkno->drawStation(true);
+  fraStacja->setFixedSize(std::max(17 * c + 30, 300), std::max(17 * r + 80, 200));
+}
+
+void frmMain::onSliderMoved() {
+  auto* s = qobject_cast<TrimSlider*>(sender());
+  if (!s || !station_) return;
+  if (s == sldXTrimLo) moveXLo(trim_, s->value());
+  if (s == sldXTrimHi) moveXHi(trim_, s->value());
+  if (s == sldYTrimLo) moveYLo(trim_, s->value());
+  if (s == sldYTrimHi) moveYHi(trim_, s->value());
+  const QSignalBlocker b1(sldXTrimLo), b2(sldXTrimHi), b3(sldYTrimLo), b4(sldYTrimHi);
+  sldXTrimLo->setValue(trim_.TrimXLo);
+  sldXTrimHi->setValue(trim_.TrimXHi);
+  sldYTrimLo->setValue(trim_.TrimYLo);
+  sldYTrimHi->setValue(trim_.TrimYHi);
+}
+
+void frmMain::cmdOpen_Click() {
+  if (searching_) return;
+  WczytajStacje(std::nullopt);
+}
+
+void frmMain::cmdTrim_Click() {
+  if (!station_) return;
+  station_ = cutStation(*station_, trim_);
+  picOkno->setStation(&*station_);
+  txtKolumny->setText(QString::number(station_->ColCount()));
+  txtWiersze->setText(QString::number(station_->RowCount()));
+  layoutKeptStage();
+  if (loadInfoOf(*station_).point0Warning) ask(point0Message());
+  emit stationReplaced();
+  TrimNoTrim();
+}
+
+void frmMain::cmdNoTrim_Click() {
+  if (!station_) return;
+  layoutKeptStage();
+  TrimNoTrim();
+}
+
+void frmMain::TrimNoTrim() {
+  for (QWidget* w : {static_cast<QWidget*>(lblWiersze), static_cast<QWidget*>(txtWiersze),
+                     static_cast<QWidget*>(lblKolumny), static_cast<QWidget*>(txtKolumny)})
+    w->setEnabled(true);
+  picOkno->update();
+  trim_ = wholeGrid(*station_);
+  actTrim->setEnabled(false);
+  actNoTrim->setEnabled(false);
+  mnuPunkty->setEnabled(true);
+  mnuOptions->setEnabled(true);
+  mnuZoom->setEnabled(true);
+}
+
+void frmMain::cmdAnalyze_Click() {
+  if (!station_ || searching_) return;
+  PrzygotujStacje(*station_, options_.passages);
+  picOkno->drawLinks();
+  StationPrepared = true;
+  picOkno->setPrepared(true);
+  mnuWyszukaj->setEnabled(true);
+  mnuWyszukajAll->setEnabled(true);
+}
+
+void frmMain::redrawStation() {
+  if (!station_) return;
+  picOkno->setTrackStyle(options_.trackStyle);
+  picOkno->drawStation(actTrim->isEnabled() ? false : true);
+}
+
+void frmMain::cmdOptions_Click() {
+  if (searching_ || !station_) return;
+  // The options dialog comes with the dialogs; until then the options stay as they are.
+}
+
+void frmMain::applyOptions(const SearchOptions& changed) {
+  const SearchOptions before = options_;
+  options_ = changed;
+  // Only what the analysis or the drawing reads needs a new analysis.
+  if (before.passages == options_.passages && before.trackStyle == options_.trackStyle) return;
+  redrawStation();
+  for (QAction* a : {mnuWyszukaj, mnuWyszukajAll, mnuSelektor, mnuPozostale, mnuSave})
+    a->setEnabled(false);
+}
+
+void frmMain::cmdBoard_Click() {}
+
+void frmMain::cmdPozostale_Click() {}
+
+void frmMain::onCellClicked(int x, int y) {
+  if (!station_ || searching_) return;
+  switch (clickActionOf(*station_, x, y)) {
+    case ClickAction::ObjectEditor:
+    case ClickAction::CrossingType:
+    case ClickAction::Nothing:
+      break;
+  }
+}
+
+void frmMain::cmdSelektor_Click() {
+  if (!station_ || searching_) return;
+  mnuSave->setEnabled(true);
+}
+
+void frmMain::cmdSave_Click() {}
+
+void frmMain::cmdStart_Click() { Wyszukaj(true); }
+void frmMain::cmdStartNoCfm_Click() { Wyszukaj(false); }
+
+void frmMain::enableSearchPanel(bool on) {
+  for (QWidget* w : {static_cast<QWidget*>(lblBidir), static_cast<QWidget*>(chkBidir),
+                     static_cast<QWidget*>(lblElectr), static_cast<QWidget*>(chkElectr),
+                     static_cast<QWidget*>(lblConnects), static_cast<QWidget*>(txtConnects),
+                     static_cast<QWidget*>(lblTrasy), static_cast<QWidget*>(txtTrasy)})
+    w->setEnabled(on);
+}
+
+void frmMain::setSearchLock(bool locked) {
+  // While a search runs nothing may change the station, the options or the route file.
+  static const char* kLocked[] = {"mnuOpen", "actTrim", "actNoTrim", "mnuPunkty", "mnuOptions",
+                                  "mnuZoom", "mnuWyszukaj", "mnuWyszukajAll", "mnuSelektor",
+                                  "mnuPozostale", "mnuSave"};
+  if (locked) {
+    lockedState_.clear();
+    for (const char* n : kLocked) {
+      auto* a = findChild<QAction*>(n);
+      lockedState_.push_back(a->isEnabled());
+      a->setEnabled(false);
+    }
+  } else {
+    for (size_t i = 0; i < std::size(kLocked) && i < lockedState_.size(); ++i)
+      findChild<QAction*>(kLocked[i])->setEnabled(lockedState_[i]);
+  }
+  picOkno->setClicksEnabled(!locked);
+}
+
+void frmMain::Wyszukaj(bool confirmMode) {
+  if (!station_ || searching_ || !StationPrepared) return;
+  searching_ = true;
+  setSearchLock(true);
+  enableSearchPanel(true);
+  chkBidir->setChecked(false);
+  chkElectr->setChecked(false);
+  txtConnects->setText("0");
+  txtTrasy->setText("0");
+  lblStack->setEnabled(true);
+  lblProgress->setEnabled(true);
+  picStack->clearWhite();
+  picProgress->clearWhite();
+  searchHost_->begin(confirmMode);
+  bool interrupted = false;
+  try {
+    runSearch(*station_, options_, confirmMode, *searchHost_);
+  } catch (const SearchInterrupted&) {
+    interrupted = true;
+  }
+  searchHost_->end();
+  searching_ = false;
+  setSearchLock(false);
+  if (interrupted) {
+    QApplication::quit();
+    return;
+  }
+  enableSearchPanel(false);
+  mnuWyszukaj->setEnabled(true);
+  mnuWyszukajAll->setEnabled(true);
+  mnuSelektor->setEnabled(true);
+  mnuPozostale->setEnabled(true);
+  mnuSave->setEnabled(false);
+  lblStack->setEnabled(false);
+  lblProgress->setEnabled(false);
+  picStack->clearWhite();
+  picProgress->clearWhite();
+  emit searchFinished();
+}
+
+void frmMain::cmdPomoc_Click() {
+  const QString path = QDir(programDir_).filePath(kHelpFile);
+  if (!QFileInfo::exists(path)) {
+    ask({Icon::Exclamation, "Pomoc",
+         "Nie znaleziono pliku pomocy " + path.toStdString() + ".", Buttons::Ok});
+    return;
+  }
+  if (!prompts_->openInBrowser(path))
+    ask({Icon::Exclamation, "Pomoc",
+         "Nie udało się otworzyć pliku pomocy w przeglądarce:\r\n" + path.toStdString(),
+         Buttons::Ok});
+}
+
+void frmMain::mnuPomoc_Click() {
+  std::string t = "Szczegóły dot. użycia programu znajdują się w pliku Szlakownik089-20.htm. ";
+  t += CrLf;
+  t += "Jeśli chcesz, aby plik ten został otwarty w przeglądarce, kliknij przycisk 'OK'.";
+  t += CrLf;
+  t += CrLf;
+  t += "Jeżeli jednak masz problemy, pytania, uwagi dotyczące użycia tego programu, ";
+  t += CrLf;
+  t += "widzisz błędy w jego działaniu, lub np. chcesz się podzielić pomysłami, które ";
+  t += CrLf;
+  t += "mogą przyczynić się do rozwoju programu w przyszłości, napisz e-mail do ";
+  t += CrLf;
+  t += std::string("autora programu, wysyłając go na adres ") + kTeamEmail + ".";
+  if (ask({Icon::Information, "Pomoc", t, Buttons::OkCancel}) != Answer::Cancel) cmdPomoc_Click();
+}
+
+void frmMain::mnuAbout_Click() {
+  std::string t = "Szlakownik 2.0 for Torowik 0.89+";
+  t += CrLf;
+  t += CrLf;
+  t += "2026 Zespół Szlakownika";
+  t += CrLf;
+  t += std::string("e-mail: ") + kTeamEmail;
+  ask({Icon::Information, "About", t, Buttons::Ok});
+}
+
+bool frmMain::cmdExit_Click() {
+  if (ask({Icon::Question, "Wyjście", "Opuścić program Szlakownik?", Buttons::OkCancel}) !=
+      Answer::Ok)
+    return false;
+  ask({Icon::None, "Szlakownik 2.0", "Szkoda, bo to fajny program. ;-)", Buttons::Ok});
+  quitRequested_ = true;
+  if (searching_) searchHost_->interrupt();
+  return true;
+}
+
+void frmMain::closeEvent(QCloseEvent* e) {
+  // A stray click on the frame must not throw away the author's work.
+  if (quitRequested_ || cmdExit_Click()) {
+    if (searching_) {
+      e->ignore();  // the search unwinds first, then the program ends
+      return;
+    }
+    e->accept();
+    QApplication::quit();
+  } else {
+    e->ignore();
+  }
+}
+
+}  // namespace szl::ui

@@ -1,0 +1,145 @@
+// The main window: the station view, the trimming sliders, the search panel, one command per
+// button and menu entry. It works with the core through its host interfaces and keeps the
+// state of one open station.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QToolButton>
+#include <memory>
+#include <optional>
+
+#include "model/station.h"
+#include "model/trimming.h"
+#include "search/search_options.h"
+#include "stationfile/station_reader.h"
+#include "ui/main/bars.h"
+#include "ui/main/prompts.h"
+#include "ui/main/station_view.h"
+#include "ui/main/trim_slider.h"
+
+class QAction;
+class QMenu;
+
+namespace szl::ui {
+
+class WindowSearchHost;
+
+class frmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit frmMain(Prompts* prompts = nullptr, QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  // Start-up: the help button, then the station given (or the open dialog). False when the
+  // author chose to leave instead of opening a station.
+  bool start(const std::optional<QString>& path);
+
+  const Station* station() const { return station_ ? &*station_ : nullptr; }
+  Station* station() { return station_ ? &*station_ : nullptr; }
+  SearchOptions& options() { return options_; }
+  const TrimRect& trimRect() const { return trim_; }
+  bool stationPrepared() const { return StationPrepared; }
+  bool searching() const { return searching_; }
+  StationView* view() const { return picOkno; }
+  Prompts& prompts() { return *prompts_; }
+
+  // Commands, as the buttons and menu entries run them.
+  void cmdOpen_Click();
+  void cmdTrim_Click();
+  void cmdNoTrim_Click();
+  void cmdAnalyze_Click();
+  void cmdOptions_Click();
+  void cmdBoard_Click();
+  void cmdStart_Click();
+  void cmdStartNoCfm_Click();
+  void cmdSelektor_Click();
+  void cmdPozostale_Click();
+  void cmdSave_Click();
+  void cmdPomoc_Click();
+  void mnuPomoc_Click();
+  void mnuAbout_Click();
+  // The exit question; true when the user chose to leave.
+  bool cmdExit_Click();
+
+  // Redraws the whole station after a change of the track style.
+  void redrawStation();
+  // Takes new search options; a change of the object passages or the track style redraws the
+  // station and asks for a new analysis.
+  void applyOptions(const SearchOptions& changed);
+
+ signals:
+  void stationReplaced();
+  void searchFinished();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  friend class WindowSearchHost;
+
+  void buildControls();
+  void buildMenus();
+  QAction* command(const char* menuName, const char* buttonName, const QString& menuText,
+                   const QString& buttonText, void (frmMain::*handler)());
+  QToolButton* button(QAction* a, const char* name);
+
+  bool WczytajStacje(std::optional<QString> chosen);
+  void installStation(Station st, const LoadInfo& info);
+  void layoutTrimStage();
+  void layoutKeptStage();
+  void onSliderMoved();
+  void TrimNoTrim();
+  void Wyszukaj(bool confirmMode);
+  void enableSearchPanel(bool on);
+  void setSearchLock(bool locked);
+  void onCellClicked(int x, int y);
+  Answer ask(const Message& m) { return prompts_->message(this, m); }
+  void setCaption();
+
+  std::unique_ptr<Prompts> ownedPrompts_;
+  Prompts* prompts_;
+  std::optional<Station> station_;
+  SearchOptions options_;
+  TrimRect trim_;
+  bool StationPrepared = false;  // once analysed, stays so for the rest of the run
+  bool searching_ = false;
+  bool quitRequested_ = false;
+  bool helpFilePresent_ = false;
+  QString programDir_;
+  std::unique_ptr<WindowSearchHost> searchHost_;
+  std::vector<bool> lockedState_;
+
+ public:
+  // Controls, named as the author knows them.
+  QWidget* fraStacja = nullptr;  // the canvas holding the view and the sliders
+  StationView* picOkno = nullptr;
+  TrimSlider* sldXTrimLo = nullptr;
+  TrimSlider* sldXTrimHi = nullptr;
+  TrimSlider* sldYTrimLo = nullptr;
+  TrimSlider* sldYTrimHi = nullptr;
+  BarView* picProgress = nullptr;
+  BarView* picStack = nullptr;
+  QLabel* picTorowik = nullptr;
+  QLabel *lblProgress = nullptr, *lblStack = nullptr;
+  QLabel *lblKolumny = nullptr, *lblWiersze = nullptr, *lblTrasy = nullptr,
+         *lblConnects = nullptr, *lblElectr = nullptr, *lblBidir = nullptr;
+  QLineEdit *txtKolumny = nullptr, *txtWiersze = nullptr, *txtTrasy = nullptr,
+            *txtConnects = nullptr;
+  QCheckBox *chkElectr = nullptr, *chkBidir = nullptr;
+  QToolButton *cmdOpen = nullptr, *cmdSave = nullptr, *cmdPozostale = nullptr,
+              *cmdSelektor = nullptr, *cmdNoTrim = nullptr, *cmdTrim = nullptr,
+              *cmdOptions = nullptr, *cmdBoard = nullptr, *cmdAnalyze = nullptr,
+              *cmdStart = nullptr, *cmdStartNoCfm = nullptr, *cmdPomoc = nullptr,
+              *cmdExit = nullptr;
+  // One action per command, shared by the menu entry and the button.
+  QAction *mnuOpen = nullptr, *mnuSave = nullptr, *mnuExit = nullptr, *mnuWyszukaj = nullptr,
+          *mnuWyszukajAll = nullptr, *mnuSelektor = nullptr, *mnuPozostale = nullptr,
+          *mnuPunkty = nullptr, *mnuZoom = nullptr, *mnuOptions = nullptr, *mnuPomoc = nullptr,
+          *mnuAbout = nullptr, *actTrim = nullptr, *actNoTrim = nullptr, *actPomoc = nullptr;
+  QMenu *mnuFile = nullptr, *mnuTrasy = nullptr, *mnuHelp = nullptr;
+};
+
+}  // namespace szl::ui

@@ -1,0 +1,323 @@
+#include "ui/main/station_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "model/pointer_class.h"
+#include "model/preparation.h"
+
+namespace szl::ui {
+
+namespace {
+const QColor kLightGrey(192, 192, 192);
+const QColor kGridGrey(224, 224, 224);
+const QColor kCornerGrey(128, 128, 128);
+
+bool colourOf(int code, QColor& c) {
+  switch (code) {
+    case kBlack: c = QColor(0, 0, 0); return true;
+    case kYellow: c = QColor(255, 255, 0); return true;
+    case kGreen: c = QColor(0, 255, 0); return true;
+    case kRed: c = QColor(255, 0, 0); return true;
+    case kBlue: c = QColor(0, 0, 255); return true;
+    case kOrange: c = QColor(255, 128, 0); return true;
+    default: return false;
+  }
+}
+
+bool isDiagonal(int p) { return p == 1 || p == 3 || p == 6 || p == 8; }
+
+// Corners of the diagonal ports: the black line reaches the corner, the coloured one stops
+// a pixel short of it.
+QPoint cornerOf(int p, bool inner) {
+  const int lo = inner ? 2 : 1;
+  const int hi = inner ? 14 : 15;
+  switch (p) {
+    case 1: return {lo, lo};
+    case 3: return {hi, lo};
+    case 6: return {lo, hi};
+    default: return {hi, hi};
+  }
+}
+
+uint8_t portsOfRow(int row, uint8_t scratch) {
+  if (row >= kElementRows) return scratch;
+  return kElementPairs[row].mask;
+}
+}  // namespace
+
+StationView::StationView(QWidget* parent) : QWidget(parent) {
+  setObjectName("picOkno");
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StationView::resizeCanvas(int width, int height) {
+  image_ = QImage(width, height, QImage::Format_RGB32);
+  image_.fill(Qt::white);
+  setFixedSize(width, height);
+  update();
+}
+
+void StationView::paintEvent(QPaintEvent* e) {
+  QPainter p(this);
+  p.drawImage(e->rect(), image_, e->rect());
+}
+
+void StationView::setColour(int colourCode) {
+  QColor c;
+  if (colourOf(colourCode, c)) current_ = c;
+}
+
+void StationView::fillBox(int x1, int y1, int x2, int y2, QColor c) {
+  QPainter p(&image_);
+  p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), c);
+}
+
+void StationView::Rulery() {
+  image_.fill(Qt::white);
+  if (!station_) return;
+  const int w = station_->ColCount();
+  const int h = station_->RowCount();
+  fillBox(17 * w + 1, 0, 17 * w + 18, 17 * h, Qt::yellow);
+  fillBox(0, 17 * h + 1, 17 * w, 17 * h + 18, Qt::yellow);
+  fillBox(17 * w + 1, 17 * h + 1, 17 * w + 18, 17 * h + 18, kCornerGrey);
+  QPainter p(&image_);
+  QFont f = font();
+  f.setPixelSize(9);
+  p.setFont(f);
+  p.setPen(Qt::red);
+  const auto label = [&](int x, int y, int n) {
+    p.drawText(QRect(x, y, 40, 14), Qt::AlignLeft | Qt::AlignTop, QString(" %1").arg(n));
+  };
+  for (int j = 0; j < h; ++j) label(17 * w, 17 * j + 3, j);
+  for (int i = 0; i < w; ++i) label(17 * i - 1, 17 * h + 3, i);
+  update();
+}
+
+void StationView::RysujSiatke() {
+  if (!station_) return;
+  const int w = station_->ColCount();
+  const int h = station_->RowCount();
+  QPainter p(&image_);
+  p.setPen(kGridGrey);
+  for (int j = 0; j <= h; ++j) p.drawLine(0, 17 * j, 17 * w, 17 * j);
+  for (int i = 0; i <= w; ++i) p.drawLine(17 * i, 0, 17 * i, 17 * h);
+  update();
+}
+
+void StationView::RysujTor(int x, int y, int dx, int dy, double radius, int colourCode) {
+  setColour(colourCode);
+  QPainter p(&image_);
+  p.setPen(Qt::NoPen);
+  p.setBrush(current_);
+  const double cx = originX(x) + 8;
+  const double cy = originY(y) + 8;
+  for (int k = 0; k <= 5; ++k)
+    p.drawEllipse(QPointF(cx + k * dx + 0.5, cy + k * dy + 0.5), radius, radius);
+}
+
+void StationView::RysujPunkt(int x, int y, int dx, int dy, int colourCode) {
+  setColour(colourCode);
+  const int bx = originX(x) + 5 * dx;
+  const int by = originY(y) + 5 * dy;
+  QPainter p(&image_);
+  p.setPen(kLightGrey);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRect(QPoint(bx + 6, by + 6), QPoint(bx + 9, by + 9)));
+  p.setPen(Qt::black);
+  p.drawEllipse(QPointF(bx + 8.5, by + 8.5), 2, 2);
+  p.fillRect(QRect(QPoint(bx + 7, by + 7), QPoint(bx + 9, by + 9)), current_);
+}
+
+void StationView::RysujRozjazd(int x, int y, int row, int colourCode, uint8_t scratchPorts) {
+  setColour(colourCode);
+  const uint8_t ports = portsOfRow(row, scratchPorts);
+  const auto uses = [&](int p) { return (ports >> (p - 1)) & 1; };
+  if (style_ == TrackStyle::Lines && row < kElementRows) {
+    const QColor element = current_;
+    const QPoint centre(originX(x) + 8, originY(y) + 8);
+    const QPoint origin(originX(x), originY(y));
+    for (int p = 1; p <= 8; ++p)
+      if (uses(p)) RysujTor(x, y, PortStep[p - 1].dx, PortStep[p - 1].dy, 2, kBlack);
+    {
+      QPainter painter(&image_);
+      painter.setPen(Qt::black);
+      for (int p = 1; p <= 8; ++p)
+        if (uses(p) && isDiagonal(p)) painter.drawLine(centre, origin + cornerOf(p, false));
+    }
+    current_ = element;
+    for (int p = 1; p <= 8; ++p)
+      if (uses(p)) RysujTor(x, y, PortStep[p - 1].dx, PortStep[p - 1].dy, 1.5, kKeepColour);
+    QPainter painter(&image_);
+    painter.setPen(current_);
+    for (int p = 1; p <= 8; ++p)
+      if (uses(p) && isDiagonal(p)) painter.drawLine(centre, origin + cornerOf(p, true));
+  } else {
+    if (row < kElementRows) RysujPunkt(x, y, 0, 0, colourCode);
+    for (int p = 1; p <= 8; ++p)
+      if (uses(p)) RysujPunkt(x, y, PortStep[p - 1].dx, PortStep[p - 1].dy, colourCode);
+  }
+  update(QRect(originX(x) - 6, originY(y) - 6, 29, 29));
+}
+
+void StationView::RysujObiekt(int x, int y) {
+  if (!station_) return;
+  const int code = station_->cell(x, y).Code;
+  if (code == 0) return;
+  const int ox = originX(x);
+  const int oy = originY(y);
+  const bool green = code >= 100;
+  const QColor colour = green ? QColor(0, 255, 0) : QColor(255, 255, 0);
+  const auto box = [&](int x1, int y1, int x2, int y2, QColor c) {
+    fillBox(ox + x1, oy + y1, ox + x2, oy + y2, c);
+  };
+  const auto frame = [&] { box(1, 1, 15, 15, Qt::black); };
+  const auto arrowLeft = [&] {
+    for (int k = 0; k <= 5; ++k) box(2 + k, 8 - k, 2 + k, 8 + k, colour);
+  };
+  const auto arrowRight = [&] {
+    for (int k = 0; k <= 5; ++k) box(14 - k, 8 - k, 14 - k, 8 + k, colour);
+  };
+  if (code >= 1 && code <= 9) {
+    frame();
+    box(2, 2, 14, 14, Qt::yellow);
+    QPainter p(&image_);
+    QFont f = font();
+    f.setBold(true);
+    f.setPixelSize(12);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(QRect(ox, oy + 2, 17, 14), Qt::AlignHCenter | Qt::AlignTop, QString::number(code));
+  } else if (code == 21 || code == 210) {
+    frame();
+    box(2, 2, 14, 14, kLightGrey);
+    RysujRozjazd(x, y, 0, green ? kGreen : kYellow);
+  } else if (code == 22 || code == 220) {
+    frame();
+    box(4, 4, 12, 12, colour);
+  } else if (code == 48 || code == 480) {
+    frame();
+    box(2, 2, 14, 14, colour);
+    box(3, 7, 13, 11, Qt::black);
+    QPainter p(&image_);
+    p.setPen(Qt::black);
+    p.drawRect(QRect(QPoint(ox + 10, oy + 3), QPoint(ox + 12, oy + 6)));
+    p.drawLine(ox + 4, oy + 3, ox + 8, oy + 3);
+    p.end();
+    box(5, 4, 7, 6, Qt::black);
+  } else if (code == 50 || code == 500) {
+    frame();
+    arrowLeft();
+    box(8, 6, 13, 10, colour);
+  } else if (code == 51 || code == 510) {
+    frame();
+    arrowRight();
+    box(3, 6, 8, 10, colour);
+  } else if (code == 52 || code == 520) {
+    frame();
+    arrowLeft();
+    arrowRight();
+    box(7, 6, 9, 10, colour);
+  } else if (code == 53 || code == 530) {
+    frame();
+    box(2, 3, 14, 13, Qt::white);
+    RysujRozjazd(x, y, 0, green ? kGreen : kYellow);
+  } else {
+    const int direct = electrifiedRow(code);
+    const int row = direct >= 0 ? direct : nonElectrifiedRow(code);
+    if (row >= 0) RysujRozjazd(x, y, row, direct >= 0 ? kYellow : kGreen);
+  }
+  update(QRect(ox - 1, oy - 1, 18, 18));
+}
+
+void StationView::drawStation(bool rulers) {
+  if (rulers)
+    Rulery();
+  else
+    image_.fill(Qt::white);
+  RysujSiatke();
+  if (station_)
+    for (int y = 0; y < station_->RowCount(); ++y)
+      for (int x = 0; x < station_->ColCount(); ++x) RysujObiekt(x, y);
+  update();
+}
+
+void StationView::drawLinks() {
+  if (!station_) return;
+  const Station& st = *station_;
+  for (int y = 0; y < st.RowCount(); ++y)
+    for (int x = 0; x < st.ColCount(); ++x) {
+      if (!isLinkedObjectCode(st.cell(x, y).Code)) continue;
+      uint8_t ports = 0;
+      for (int p = 1; p <= 8; ++p)
+        if (st.link(x, y, p) == kLink) ports |= static_cast<uint8_t>(1 << (p - 1));
+      RysujRozjazd(x, y, kScratchRow, kOrange, ports);
+    }
+  for (int y = 0; y < st.RowCount(); ++y)
+    for (int x = 0; x < st.ColCount(); ++x) {
+      uint8_t ports = 0;
+      for (int p = 1; p <= 8; ++p)
+        if (st.link(x, y, p) == kInternalLink) ports |= static_cast<uint8_t>(1 << (p - 1));
+      if (ports) RysujRozjazd(x, y, kScratchRow, kKeepColour, ports);
+    }
+  update();
+}
+
+void StationView::WyrysujTrase(std::span<const RouteCell> route) {
+  for (const RouteCell& c : route) {
+    const int row = elementRow(c.code);
+    RysujRozjazd(c.x, c.y, row >= 0 ? row : kScratchRow, kRed);
+  }
+}
+
+void StationView::WyrzezajTrase(std::span<const RouteCell> route) {
+  for (const RouteCell& c : route) {
+    const int e = electrifiedRow(c.code);
+    RysujRozjazd(c.x, c.y, e >= 0 ? e : kScratchRow, kYellow);
+    const int n = nonElectrifiedRow(c.code);
+    RysujRozjazd(c.x, c.y, n >= 0 ? n : kScratchRow, kGreen);
+  }
+}
+
+void StationView::startMarker(int x, int y, int port, int colourCode) {
+  RysujRozjazd(x, y, kScratchRow, colourCode, static_cast<uint8_t>(1 << (port - 1)));
+}
+
+bool StationView::cellAt(QPointF pos, int& x, int& y) const {
+  if (!station_) return false;
+  const int px = qRound(pos.x());
+  const int py = qRound(pos.y());
+  if (px < 0 || py < 0 || px >= 17 * station_->ColCount() || py >= 17 * station_->RowCount())
+    return false;
+  x = px / 17;
+  y = py / 17;
+  return true;
+}
+
+void StationView::mouseMoveEvent(QMouseEvent* e) {
+  int x = 0;
+  int y = 0;
+  if (!cellAt(e->position(), x, y)) {
+    setToolTip(QString());
+    unsetCursor();
+    return;
+  }
+  setToolTip(QString::fromStdString(pointerTooltip(*station_, x, y, prepared_)));
+  if (!prepared_) return;
+  switch (pointerClassOf(*station_, x, y).shape) {
+    case PointerShape::Arrow: setCursor(Qt::ArrowCursor); break;
+    case PointerShape::WhatsThis: setCursor(Qt::WhatsThisCursor); break;
+    case PointerShape::SizeAll: setCursor(Qt::SizeAllCursor); break;
+  }
+}
+
+void StationView::mousePressEvent(QMouseEvent* e) {
+  int x = 0;
+  int y = 0;
+  if (!prepared_ || !clicksEnabled_ || !cellAt(e->position(), x, y)) return;
+  emit cellClicked(x, y);
+}
+
+}  // namespace szl::ui

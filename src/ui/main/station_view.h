@@ -1,0 +1,84 @@
+// The station view: the grid of 17-pixel cells with rulers, tracks, objects and the marks the
+// search and the selector leave. Everything is painted into an image that persists between
+// paints, so marks stay until they are cleared or overdrawn.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <span>
+
+#include "model/station.h"
+#include "search/search_host.h"
+#include "search/search_options.h"
+
+namespace szl::ui {
+
+// Colour codes of the element drawing; any other value keeps the current colour.
+enum ColourCode : int {
+  kBlack = -1,
+  kYellow = 0,
+  kGreen = 1,
+  kRed = 2,
+  kBlue = 3,
+  kOrange = 4,
+  kKeepColour = 5,
+};
+
+class StationView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit StationView(QWidget* parent = nullptr);
+
+  void setStation(const Station* st) { station_ = st; }
+  void setTrackStyle(TrackStyle s) { style_ = s; }
+  // The view's size in pixels; the image is recreated empty (white).
+  void resizeCanvas(int width, int height);
+  const QImage& image() const { return image_; }
+
+  // The whole station: with rulers after the trimming stage, without during it.
+  void drawStation(bool rulers);
+  // The links the analysis made: object links in orange, internal links in the current colour.
+  void drawLinks();
+
+  void Rulery();
+  void RysujSiatke();
+  void RysujTor(int x, int y, int dx, int dy, double radius, int colourCode);
+  void RysujPunkt(int x, int y, int dx, int dy, int colourCode);
+  // Element row 0..49, or row 50 with the ports of `scratchPorts` (bit p-1 for port p).
+  void RysujRozjazd(int x, int y, int row, int colourCode, uint8_t scratchPorts = 0);
+  void RysujObiekt(int x, int y);
+
+  void WyrysujTrase(std::span<const RouteCell> route);
+  void WyrzezajTrase(std::span<const RouteCell> route);
+  void startMarker(int x, int y, int port, int colourCode);
+
+  // Pointer interaction: whether the analysis has run (tooltips with classes, clicks).
+  void setPrepared(bool p) { prepared_ = p; }
+  bool clicksEnabled() const { return clicksEnabled_; }
+  void setClicksEnabled(bool e) { clicksEnabled_ = e; }
+  // The cell under a pointer position, or false when it is outside the grid.
+  bool cellAt(QPointF pos, int& x, int& y) const;
+
+ signals:
+  void cellClicked(int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+
+ private:
+  void setColour(int colourCode);
+  void fillBox(int x1, int y1, int x2, int y2, QColor c);
+  int originX(int x) const { return 17 * x + 1; }
+  int originY(int y) const { return 17 * y + 1; }
+
+  const Station* station_ = nullptr;
+  TrackStyle style_ = TrackStyle::Lines;
+  QImage image_;
+  QColor current_{Qt::black};
+  bool prepared_ = false;
+  bool clicksEnabled_ = true;
+};
+
+}  // namespace szl::ui

@@ -1,0 +1,53 @@
+// Window tests answer the window's questions from a script and record what was asked.
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/main/prompts.h"
+
+namespace szl::test {
+
+class ScriptedPrompts : public ui::Prompts {
+ public:
+  Answer message(QWidget*, const Message& m) override {
+    asked.push_back(m);
+    if (answers.empty()) return m.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::optional<QString> openStation(QWidget*) override { return next(openPaths); }
+  std::optional<QString> saveStation(QWidget*) override { return next(savePaths); }
+  void beep() override { ++beeps; }
+  bool openInBrowser(const QString& path) override {
+    browsed.push_back(path);
+    return true;
+  }
+
+  bool wasAsked(const std::string& piece) const {
+    for (const auto& m : asked)
+      if (m.text.find(piece) != std::string::npos || m.title == piece) return true;
+    return false;
+  }
+
+  std::deque<Answer> answers;  // OK (or Yes) when the script runs out
+  std::deque<std::optional<QString>> openPaths;
+  std::deque<std::optional<QString>> savePaths;
+  std::vector<Message> asked;
+  std::vector<QString> browsed;
+  int beeps = 0;
+
+ private:
+  static std::optional<QString> next(std::deque<std::optional<QString>>& q) {
+    if (q.empty()) return std::nullopt;
+    auto v = q.front();
+    q.pop_front();
+    return v;
+  }
+};
+
+}  // namespace szl::test
