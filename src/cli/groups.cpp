@@ -1,12 +1,77 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "model/preparation.h"
+#include "search/search_options.h"
+#include "select/route_selector.h"
+#include "stationfile/station_reader.h"
 
 namespace szl::cli {
 
-int groups(const Args&) {
-  std::cerr << "szlakownik-cli groups: not built yet\n";
+namespace {
+
+// Messages go to standard error and are answered OK, as a window user would.
+class PrintingHost : public SelectorHost {
+ public:
+  Answer ask(const Message& m) override {
+    printMessage(m.title, m.text);
+    return Answer::Ok;
+  }
+};
+
+int usage() {
+  std::cerr << "Użycie: szlakownik-cli groups STACJA.stc [--route-file NAZWA]\n";
   return 2;
+}
+
+}  // namespace
+
+int groups(const Args& args) {
+  std::string station;
+  SearchOptions opt;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--route-file") {
+      if (++i == args.size() || args[i].empty()) return usage();
+      opt.routeFileBase = args[i];
+    } else if (station.empty() && !args[i].empty() && args[i][0] != '-') {
+      station = args[i];
+    } else {
+      return usage();
+    }
+  }
+  if (station.empty()) return usage();
+
+  LoadResult res = WczytajStacje(station);
+  if (!res.station) {
+    printMessage(loadErrorMessage(res.error).title, res.error);
+    return 1;
+  }
+  Station& st = *res.station;
+  PrzygotujStacje(st, opt.passages);
+
+  PrintingHost host;
+  RouteSelector sel;
+  if (!sel.Prepare(st, routeFilePath(st, opt), host)) return 1;
+
+  const RouteTable& t = sel.table();
+  std::string out = "groups=" + std::to_string(t.groups.size()) +
+                    " routes=" + std::to_string(t.routes.size()) + "\n";
+  for (size_t g = 0; g < t.groups.size(); ++g) {
+    const RouteGroup& gr = t.groups[g];
+    out += std::to_string(gr.start) + " " + std::to_string(gr.end) + " " +
+           std::to_string(gr.routeCount) + " " +
+           (sel.groupTicked(static_cast<int>(g)) ? "1" : "0") + "\n";
+  }
+  for (const RouteRec& r : t.routes) {
+    out += std::to_string(r.group) + " " + (r.selected ? "1" : "0") + " " +
+           std::to_string(r.pointCount) + " " + (r.electrified ? "1" : "0") + " " +
+           (r.bidirectional ? "1" : "0");
+    for (const bool c : r.classes) out += c ? " 1" : " 0";
+    out += "\n";
+  }
+  out += std::string("needs_manual=") + (sel.needsManual() ? "1" : "0") + "\n";
+  std::cout << out;
+  return 0;
 }
 
 }  // namespace szl::cli

@@ -1,0 +1,355 @@
+#include "select/route_selector.h"
+
+#include <unordered_map>
+
+#include "model/element_tables.h"
+
+namespace szl {
+
+namespace {
+
+constexpr const char* kTitle = "Selekcja tras";
+constexpr const char* kTickTitle = "Dodaj trasę";
+constexpr int kPointSpace = 32768;  // every non-negative 16-bit point number
+
+struct Refusal {
+  std::string text;
+};
+
+Message allUniqueMessage() {
+  return {Icon::Information, kTitle,
+          std::string("Każda z tych tras ma swoje punkty unikalne. ") + CrLf +
+              "Nie ma potrzeby dokonywać ręcznej selekcji.",
+          Buttons::Ok};
+}
+
+Message othersLoseMessage() {
+  return {Icon::Critical, kTickTitle,
+          std::string("Zaznaczenie tej trasy spowoduje, że któraś/-eś ") + CrLf +
+              "z pozostałych zaznaczonych tras straci/-ą swoje " + CrLf +
+              "unikalne punkty jednoznacznego wyboru." + CrLf + CrLf +
+              "Aby unikać takich sytuacji, należy rozpoczynać " + CrLf +
+              "zaznaczanie tras od przebiegów najważniejszych." + CrLf + CrLf +
+              "Jeżeli ta trasa musi być koniecznie zaznaczona, " + CrLf +
+              "musisz usunąć którąś/-eś z zaznaczonych tras.",
+          Buttons::Ok};
+}
+
+Message noUniqueMessage() {
+  return {Icon::Critical, kTickTitle,
+          std::string("Ta trasa nie ma ani jednego unikalnego punktu ") + CrLf +
+              "w stosunku do pozostałych zaznaczonych tras." + CrLf + CrLf +
+              "Jeżeli ta trasa musi być koniecznie zaznaczona, " + CrLf +
+              "musisz usunąć którąś/-eś z zaznaczonych tras.",
+          Buttons::Ok};
+}
+
+Message uniqueCountMessage(int count) {
+  return {Icon::Information, kTickTitle,
+          "Ta trasa ma " + std::to_string(count) + " unikalnych punktów." + CrLf + CrLf +
+              "Automatycznie liczba punktów unikalnych " + CrLf +
+              "w zaznaczonych już trasach zmniejsza się.",
+          Buttons::Ok};
+}
+
+uint32_t groupKey(int16_t start, int16_t end) {
+  return (static_cast<uint32_t>(static_cast<uint16_t>(start)) << 16) | static_cast<uint16_t>(end);
+}
+
+}  // namespace
+
+RouteSelector::PointCounts::PointCounts()
+    : gen_(kPointSpace, 0), last_(kPointSpace, -1), count_(kPointSpace, 0) {}
+
+void RouteSelector::PointCounts::clear() {
+  if (++gen_now_ == 0) {  // wrapped: forget every stamp
+    std::fill(gen_.begin(), gen_.end(), 0);
+    gen_now_ = 1;
+  }
+}
+
+void RouteSelector::PointCounts::add(std::span<const int16_t> points, int owner) {
+  for (const int16_t p : points) {
+    if (gen_[p] != gen_now_) {
+      gen_[p] = gen_now_;
+      count_[p] = 0;
+      last_[p] = -1;
+    }
+    if (last_[p] != owner) {
+      last_[p] = owner;
+      ++count_[p];
+    }
+  }
+}
+
+RouteSelector::RouteSelector() = default;
+
+void RouteSelector::progressOf(SelectorHost& host, int done, int total) const {
+  // Whole percents are enough for a progress bar, and a group of thousands of routes stays fast.
+  if (total <= 0) return;
+  const long long now = 100LL * done / total;
+  const long long before = 100LL * (done - 1) / total;
+  if (done == total || now != before)
+    host.progress(static_cast<double>(done) / static_cast<double>(total));
+}
+
+bool RouteSelector::Prepare(const Station& st, const std::string& routeFilePath,
+                            SelectorHost& host) {
+  RouteFileRead read = readRouteFile(routeFilePath, st, [&](double f) { host.progress(f); });
+  try {
+    if (!read.file) throw Refusal{read.error};
+    RouteFile& file = *read.file;
+    const int routes = static_cast<int>(file.routes.size());
+    host.progress(0);
+
+    // Grouping by (start, end), groups in order of first appearance.
+    RouteTable table;
+    table.routes.resize(routes);
+    std::unordered_map<uint32_t, int32_t> index;
+    index.reserve(static_cast<size_t>(routes < kMaxGroups ? routes : kMaxGroups) + 1);
+    for (int r = 0; r < routes; ++r) {
+      const auto pts = file.pointsOf(r);
+      const auto [it, fresh] = index.try_emplace(groupKey(pts.front(), pts.back()),
+                                                 static_cast<int32_t>(table.groups.size()));
+      if (fresh) {
+        if (table.groups.size() == kMaxGroups)
+          throw Refusal{"Plik z trasami " + routeFilePath + " zawiera za dużo grup tras:" + CrLf +
+                        "w wierszu " + std::to_string(file.routes[r].line) + " zaczyna się grupa " +
+                        std::to_string(kMaxGroups + 1) + "., a selekcja tras mieści najwyżej " +
+                        std::to_string(kMaxGroups) + " grup" + CrLf +
+                        "(grupa to trasy o tym samym punkcie początkowym i końcowym)."};
+        table.groups.push_back({pts.front(), pts.back(), 0});
+      }
+      table.routes[r].group = it->second;
+      ++table.groups[it->second].routeCount;
+    }
+
+    // The attributes of every route.
+    for (int r = 0; r < routes; ++r) {
+      RouteRec& rec = table.routes[r];
+      const RouteLine& line = file.routes[r];
+      rec.bidirectional = line.bidirectional;
+      rec.electrified = line.electrified;
+      rec.pointCount = line.pointCount;
+      for (const int16_t p : file.pointsOf(r)) {
+        const ObjectClass c = objectClassAt(st, pointColumn(p), pointRow(p));
+        if (c != ObjectClass::None) rec.classes[static_cast<int>(c)] = true;
+      }
+      rec.selected = table.groups[rec.group].routeCount < 3;
+      if ((r & 255) == 255) progressOf(host, r, routes - 1);
+    }
+
+    // The routes of each group, in file order, so that a group is found without a scan.
+    const int groups = static_cast<int>(table.groups.size());
+    std::vector<int32_t> first(groups + 1, 0);
+    for (int g = 0; g < groups; ++g) first[g + 1] = first[g] + table.groups[g].routeCount;
+    std::vector<int32_t> members(routes);
+    {
+      std::vector<int32_t> fill(first.begin(), first.end() - 1);
+      for (int r = 0; r < routes; ++r) members[fill[table.routes[r].group]++] = r;
+    }
+
+    // No group may pass through more distinct points than one point set holds.
+    std::vector<int32_t> seen(kPointSpace, -1);
+    for (int g = 0; g < groups; ++g) {
+      int distinct = 0;
+      for (int32_t k = first[g]; k < first[g + 1]; ++k) {
+        for (const int16_t p : file.pointsOf(members[k])) {
+          if (seen[p] == g) continue;
+          seen[p] = g;
+          if (++distinct > kMaxPointSet)
+            throw Refusal{"Plik z trasami " + routeFilePath +
+                          " zawiera za dużą grupę tras:" + CrLf + "trasy od punktu " +
+                          std::to_string(table.groups[g].start) + " do punktu " +
+                          std::to_string(table.groups[g].end) + " przechodzą przez więcej niż " +
+                          std::to_string(kMaxPointSet) + " różnych punktów;" + CrLf +
+                          "ta granica zostaje przekroczona w wierszu " +
+                          std::to_string(file.routes[members[k]].line) + "."};
+        }
+      }
+    }
+
+    file_ = std::move(file);
+    table_ = std::move(table);
+    groupFirst_ = std::move(first);
+    groupMembers_ = std::move(members);
+  } catch (const Refusal& r) {
+    host.progress(0);
+    host.ask({Icon::Critical, kTitle, r.text, Buttons::Ok});
+    return false;
+  }
+
+  // The group list: groups of one or two routes need no choice.
+  const int groups = groupCount();
+  groupTicked_.assign(groups, 0);
+  for (int g = 0; g < groups; ++g) {
+    groupTicked_[g] = table_.groups[g].routeCount < 3;
+    progressOf(host, g + 1, groups);
+  }
+  currentGroup_ = -1;
+  groupRoutes_.clear();
+  routeTicked_.clear();
+  checked_ = -1;
+  shown_ = -1;
+  prepared_ = true;
+  if (!table_.empty() && !needsManual()) host.ask(allUniqueMessage());
+  host.progress(0);
+  return true;
+}
+
+bool RouteSelector::needsManual() const {
+  for (const RouteGroup& g : table_.groups)
+    if (g.routeCount >= 3) return true;
+  return false;
+}
+
+void RouteSelector::setAllGroupsTicked(bool ticked, SelectorHost& host) {
+  const int groups = groupCount();
+  for (int g = 0; g < groups; ++g) {
+    groupTicked_[g] = ticked;
+    progressOf(host, g + 1, groups);
+  }
+  host.progress(0);
+}
+
+void RouteSelector::ShowEdit(int group, SelectorHost& host) {
+  currentGroup_ = group;
+  groupRoutes_.assign(groupMembers_.begin() + groupFirst_[group],
+                      groupMembers_.begin() + groupFirst_[group + 1]);
+  const int n = static_cast<int>(groupRoutes_.size());
+  routeTicked_.assign(n, 0);
+  for (int k = 0; k < n; ++k) {
+    routeTicked_[k] = table_.routes[groupRoutes_[k]].selected;
+    progressOf(host, k + 1, n);
+  }
+  checked_ = -1;
+  host.progress(0);
+}
+
+void RouteSelector::setAllRoutesTicked(bool ticked, SelectorHost& host) {
+  const int n = static_cast<int>(routeTicked_.size());
+  for (int k = 0; k < n; ++k) {
+    routeTicked_[k] = ticked;
+    progressOf(host, k + 1, n);
+  }
+  host.progress(0);
+}
+
+void RouteSelector::Edit(int group, const Station& st, SelectorHost& host) {
+  ShowEdit(group, host);
+  // The points of every route are at hand since the preparation, so the group's routes need no
+  // new pass over the route file.
+  shown_ = -1;
+  if (groupRoutes_.empty()) return;
+  host.showRoute(routeCells(0, st));
+  shown_ = 0;
+}
+
+void RouteSelector::clickRoute(int position, const Station& st, SelectorHost& host) {
+  if (shown_ > -1) host.restoreRoute(routeCells(shown_, st));
+  const int before = shown_;
+  checked_ = position;
+  host.showRoute(routeCells(position, st));
+  if (routeTicked(position) && position == before) CheckTrasa(position, st, host);
+  shown_ = position;
+}
+
+bool RouteSelector::changeRouteTick(int position, bool ticked, int highlighted, const Station& st,
+                                    SelectorHost& host) {
+  checked_ = position;
+  if (position != highlighted) {
+    host.beep();
+    return routeTicked(position);
+  }
+  if (!ticked) {
+    routeTicked_[position] = 0;
+    return false;
+  }
+  if (routeTicked(position)) return true;
+  return tickRoute(position, st, host);
+}
+
+bool RouteSelector::tickRoute(int position, const Station& st, SelectorHost& host) {
+  checked_ = position;
+  routeTicked_[position] = 1;
+  const int n = static_cast<int>(groupRoutes_.size());
+
+  // Every other ticked route must keep a point that no other ticked route passes through, the
+  // new one included. Counting the routes through each point answers that for all of them.
+  counts_.clear();
+  for (int i = 0; i < n; ++i)
+    if (routeTicked(i)) counts_.add(positionPoints(i), i);
+  for (int m = 0; m < n; ++m) {
+    if (!routeTicked(m) || m == position) continue;
+    int unique = 0;
+    for (const int16_t p : positionPoints(m))
+      if (counts_.routesThrough(p) == 1) ++unique;
+    if (n > 1) progressOf(host, m, n - 1);
+    if (unique == 0) {
+      routeTicked_[position] = 0;
+      host.progress(0);
+      host.ask(othersLoseMessage());
+      return false;
+    }
+  }
+
+  const int count = CheckTrasa(position, st, host);
+  if (count == 0) {
+    routeTicked_[position] = 0;
+    host.ask(noUniqueMessage());
+    return false;
+  }
+  host.ask(uniqueCountMessage(count));
+  return true;
+}
+
+int RouteSelector::CheckTrasa(int position, const Station& st, SelectorHost& host) {
+  const int n = static_cast<int>(groupRoutes_.size());
+  counts_.clear();
+  for (int i = 0; i < n; ++i) {
+    if (routeTicked(i) && i != position) counts_.add(positionPoints(i), i);
+    if (n > 1) progressOf(host, i, n - 1);
+  }
+  host.progress(0);
+  int unique = 0;
+  for (const int16_t p : positionPoints(position)) {
+    if (counts_.routesThrough(p) != 0) continue;
+    ++unique;
+    const int x = pointColumn(p);
+    const int y = pointRow(p);
+    // A point of no known element kind counts but is not drawn.
+    const int row = elementRow(st.cell(x, y).Code);
+    if (row >= 0) host.markUniquePoint(x, y, row);
+  }
+  return unique;
+}
+
+void RouteSelector::Accept(const Station& st, SelectorHost& host) {
+  const int n = static_cast<int>(groupRoutes_.size());
+  for (int k = 0; k < n; ++k) {
+    table_.routes[groupRoutes_[k]].selected = routeTicked(k);
+    progressOf(host, k + 1, n);
+  }
+  host.progress(0);
+  if (currentGroup_ >= 0) groupTicked_[currentGroup_] = 1;
+  if (shown_ > -1) host.restoreRoute(routeCells(shown_, st));
+  shown_ = -1;
+}
+
+void RouteSelector::Confirm() {
+  for (RouteRec& r : table_.routes)
+    if (!groupTicked_[r.group]) r.selected = false;
+  prepared_ = false;
+}
+
+std::vector<RouteCell> RouteSelector::routeCells(int position, const Station& st) const {
+  std::vector<RouteCell> cells;
+  for (const int16_t p : positionPoints(position)) {
+    const int x = pointColumn(p);
+    const int y = pointRow(p);
+    cells.push_back({st.cell(x, y).Code, static_cast<int16_t>(x), static_cast<int16_t>(y)});
+  }
+  return cells;
+}
+
+}  // namespace szl
