@@ -10,11 +10,15 @@ enum class Icon { None, Critical, Exclamation, Information, Question };
 enum class Buttons { Ok, OkCancel, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
+// The limits a search reports, so that a batch run can count them; Other for everything else.
+enum class MessageKind { Other, StackOverflow, SegmentOverflow, RouteTooLong, RepeatedElements };
+
 struct Message {
   Icon icon = Icon::None;
   std::string title;
   std::string text;  // lines joined by CrLf
   Buttons buttons = Buttons::Ok;
+  MessageKind kind = MessageKind::Other;
 };
 
 inline constexpr const char* CrLf = "\r\n";

@@ -8,19 +8,19 @@
 
 namespace szl {
 
-enum class Electrification { Yes, No, All };  // optElektrYes, optElektrNo, optElektrAll
+enum class Electrification { Yes, No, All };   // optElektrYes, optElektrNo, optElektrAll
 enum class Direction { OneWay, TwoWay, All };  // optKier1, optKier2, optKierAll
 enum class TrackStyle { Lines, Points };       // optToryLin, optToryPkt
 
 struct SearchOptions {
-  std::string routeFileBase = "trasy";              // txtOutFile
+  std::string routeFileBase = "trasy";  // txtOutFile
   Electrification electrification = Electrification::All;
   Direction direction = Direction::All;
-  bool platformRule = true;                         // chkWyjPeron
-  bool allowRepeats = false;                        // chkMulti
-  bool allowLong = false;                           // chk59
+  bool platformRule = true;   // chkWyjPeron
+  bool allowRepeats = false;  // chkMulti
+  bool allowLong = false;     // chk59
   TrackStyle trackStyle = TrackStyle::Lines;
-  PassageSwitches passages;                         // chkObiekt, chkPeron, chkSzopa, chkTory, chkWyjazd
+  PassageSwitches passages;  // chkObiekt, chkPeron, chkSzopa, chkTory, chkWyjazd
 
   bool operator==(const SearchOptions&) const = default;
 };

@@ -1,0 +1,131 @@
+#include "search/search_messages.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace szl {
+
+namespace {
+const std::string nl = CrLf;
+
+Message box(Icon icon, const char* title, std::string text, Buttons buttons = Buttons::Ok,
+            MessageKind kind = MessageKind::Other) {
+  return {icon, title, std::move(text), buttons, kind};
+}
+
+// Why the system refused a file, in the author's words.
+std::string systemReason(int err) {
+  switch (err) {
+    case EACCES:
+    case EPERM:
+      return "brak uprawnień do zapisu.";
+    case ENOENT:
+    case ENOTDIR:
+      return "katalog stacji nie istnieje.";
+    case EISDIR:
+      return "to jest katalog, a nie plik.";
+    case EROFS:
+      return "nośnik jest tylko do odczytu.";
+    case ENOSPC:
+    case EDQUOT:
+      return "brak miejsca na dysku.";
+    default:
+      return std::string("błąd systemu (") + std::strerror(err) + ").";
+  }
+}
+}  // namespace
+
+Message stackOverflowMessage(int point) {
+  return box(Icon::Critical, "Błąd krytyczny",
+             "Przepełnienie wewnętrznego stosu!" + nl + nl +
+                 "Nie wszystkie trasy przechodzące przez punkt " + std::to_string(point) +
+                 " będą znalezione." + nl + nl + "Prawdopodobne przyczyny wystąpienia tego błędu:" +
+                 nl + "• zbyt dużo rozgałęzień począwszy od punktu startowego trasy" + nl +
+                 "• trasa przechodzi minimum dwa razy przez ten sam punkt" + nl +
+                 "   po tym samym torze (robi 'kółko') - ustaw w opcjach.",
+             Buttons::Ok, MessageKind::StackOverflow);
+}
+
+Message segmentOverflowMessage(int point) {
+  return box(Icon::Exclamation, "Błąd",
+             "Przepełnienie tablicy odcinków tras!" + nl + nl +
+                 "Trasy te, przechodzące przez punkt " + std::to_string(point) +
+                 " będą znalezione," + nl + "ale istnieje ryzyko, że ich zapisy będą błędne -" +
+                 nl + "- sprawdź je później w selektorze tras." + nl + nl +
+                 "Prawdopodobna przyczyna wystąpienia tego błędu:" + nl +
+                 "• zbyt długi odcinek pomiędzy najbliższymi rozgałęzieniami.",
+             Buttons::Ok, MessageKind::SegmentOverflow);
+}
+
+Message routeTooLongMessage() {
+  return box(Icon::Critical, "Błąd", "Zbyt długa trasa!" + nl + nl + "Nie zostanie ona zapisana.",
+             Buttons::Ok, MessageKind::RouteTooLong);
+}
+
+Message longRouteMessage() { return box(Icon::Critical, "Błąd", "Ta trasa jest zbyt długa."); }
+
+Message rejectionMessage(const char* text) { return box(Icon::Critical, "Błąd", text); }
+
+Message repeatedElementsMessage(int point, bool asking) {
+  return box(Icon::Critical, "Błąd",
+             "Powtarzające się elementy w trasie. (" + std::to_string(point) + ")",
+             asking ? Buttons::OkCancel : Buttons::Ok, MessageKind::RepeatedElements);
+}
+
+Message crossingTwiceMessage(int point) {
+  return box(Icon::Exclamation, "Ostrzeżenie",
+             "Trasa dwa razy prowadzi przez element typu krzyżowego." + nl + nl +
+                 "Tip:   Jeżeli wcześniejsza część trasy pokrywa się z " + nl +
+                 "częścią późniejszą, zalecane jest odrzucenie tej trasy, " + nl +
+                 "natomiast jeżeli wcześniejsza część trasy krzyżuje się " + nl +
+                 "z częścią późniejszą, można tę trasę zatwierdzić. (" + std::to_string(point) +
+                 ")",
+             Buttons::OkCancel, MessageKind::RepeatedElements);
+}
+
+Message routeQuestion(bool twoWay, bool electrified, int startPoint, int endPoint) {
+  // The numbers are printed with a leading space, as the word before them has none after it.
+  return box(Icon::Question, "Trasa",
+             std::string("Zaliczyć trasę") + (twoWay ? " dwukierunkową," : " jednokierunkową,") +
+                 (electrified ? " zelektryfikowaną," : " niezelektryfikowaną,") + nl +
+                 " od punktu " + std::to_string(startPoint) + " do punktu " +
+                 std::to_string(endPoint) + " do właściwych tras?",
+             Buttons::YesNoCancel);
+}
+
+Message distantCellsMessage() {
+  return box(
+      Icon::Critical, "Błąd krytyczny",
+      "Zbyt odległe elementy w trasie." + nl + "Prześlij autorowi Szlakownika plik tej stacji.");
+}
+
+Message searchSummary(const SearchCounters& c) {
+  return box(Icon::Information, "Szlakownik - OK",
+             "Znaleziono:" + nl + "• " + std::to_string(c.connections) + " połączeń oraz" + nl +
+                 "• " + std::to_string(c.proper) + " właściwych tras i" + nl + "• " +
+                 std::to_string(c.improper) + " niewłaściwych tras.");
+}
+
+Message routeFileNameMessage(const std::string& base) {
+  if (base.empty())
+    return box(Icon::Critical, "Błąd",
+               "Nie podano nazwy pliku z trasami." + nl + "Wpisz ją w opcjach wyszukiwania.");
+  return box(Icon::Critical, "Błąd",
+             "Nazwa pliku z trasami \"" + base + "\" nie może być nazwą pliku w katalogu stacji." +
+                 nl + "Nazwa nie może zawierać znaku \"/\" ani być \".\" lub \"..\"." + nl +
+                 "Popraw ją w opcjach wyszukiwania.");
+}
+
+Message routeFileCreateMessage(const std::string& path, int err) {
+  return box(Icon::Critical, "Błąd",
+             "Nie można utworzyć pliku z trasami " + path + ":" + nl + systemReason(err) + nl +
+                 "Wyszukiwanie nie zostało rozpoczęte.");
+}
+
+Message routeFileWriteMessage(const std::string& path, int err) {
+  return box(Icon::Critical, "Błąd",
+             "Błąd zapisu pliku z trasami " + path + ":" + nl + systemReason(err) + nl +
+                 "Wyszukiwanie zostało przerwane, a plik z trasami jest niekompletny.");
+}
+
+}  // namespace szl
