@@ -31,7 +31,10 @@ int groups(const Args& args) {
   SearchOptions opt;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--route-file") {
-      if (++i == args.size() || args[i].empty()) return usage();
+      // A name, not a path: the route file lives in the station's folder.
+      if (++i == args.size() || args[i].empty() || args[i] == "." || args[i] == ".." ||
+          args[i].find('/') != std::string::npos)
+        return usage();
       opt.routeFileBase = args[i];
     } else if (station.empty() && !args[i].empty() && args[i][0] != '-') {
       station = args[i];

@@ -1,4 +1,4 @@
-#include "select/route_file.h"
+#include "select/route_file_reader.h"
 
 #include <cerrno>
 #include <cstring>

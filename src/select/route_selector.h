@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/station.h"
-#include "select/route_file.h"
+#include "select/route_file_reader.h"
 #include "select/route_table.h"
 #include "select/selector_host.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "objects/object_class.h"
-#include "select/route_file.h"
+#include "select/route_file_reader.h"
 
 namespace szl {
 
