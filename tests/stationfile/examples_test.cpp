@@ -1,0 +1,149 @@
+// The bundled example stations: they load, they are written the way the program writes a grid,
+// their tracks really join up and every object finds its track, and together they show every
+// kind of object and element an author meets.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <vector>
+
+#include "model/preparation.h"
+#include "stationfile/station_reader.h"
+#include "support/test_support.h"
+
+namespace szl {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<fs::path> examples() {
+  std::vector<fs::path> files;
+  for (const auto& e : fs::directory_iterator(SZL_EXAMPLES))
+    if (e.path().extension() == ".stc") files.push_back(e.path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+Station load(const fs::path& p) {
+  const LoadResult res = WczytajStacje(p.string());
+  if (!res.station) ADD_FAILURE() << p << ": " << res.error;
+  EXPECT_FALSE(res.info.limitMessage) << p;
+  EXPECT_FALSE(res.info.point0Warning) << p;
+  return res.station ? *res.station : Station();
+}
+
+// The header, size line and grid exactly as the program writes them.
+std::string gridText(const Station& st) {
+  std::string s =
+      "0,\r\n" + std::to_string(st.RowCount()) + "," + std::to_string(st.ColCount()) + ",\r\n";
+  for (int y = 0; y < st.RowCount(); ++y) {
+    for (int x = 0; x < st.ColCount(); ++x) s += std::to_string(st.cell(x, y).Code) + ",";
+    s += "\r\n";
+  }
+  return s;
+}
+
+bool isObject(int c) {
+  return c == 21 || c == 22 || c == 48 || (c >= 50 && c <= 53) || c == 210 || c == 220 ||
+         c == 480 || (c >= 500 && c <= 530 && c % 10 == 0);
+}
+
+TEST(Examples, ThereAreThreeAndTheBundledOneIsAmongThem) {
+  const auto files = examples();
+  EXPECT_GE(files.size(), 3u);
+  EXPECT_TRUE(fs::exists(fs::path(SZL_EXAMPLES) / "Lipowiec.stc"));
+}
+
+TEST(Examples, LoadAndAreWrittenAsTheProgramWritesAGrid) {
+  bool fullSize = false;
+  for (const auto& p : examples()) {
+    const Station st = load(p);
+    ASSERT_FALSE(st.empty()) << p;
+    EXPECT_LE(st.ColCount(), kSimulatorColumns) << p;
+    EXPECT_LE(st.RowCount(), kSimulatorRows) << p;
+    EXPECT_EQ(st.cell(0, 0).Code, 0) << p;
+    // A missing comma or a bare LF would still load, but shifted; the bytes tell.
+    EXPECT_EQ(test::readFile(p), gridText(st)) << p;
+    fullSize |= st.ColCount() == kSimulatorColumns && st.RowCount() == kSimulatorRows;
+  }
+  EXPECT_TRUE(fullSize) << "one example should use the simulator's full 57 x 32";
+}
+
+TEST(Examples, TracksJoinUpAndEveryObjectFindsItsTrack) {
+  for (const auto& p : examples()) {
+    Station st = load(p);
+    for (int y = 0; y < st.RowCount(); ++y)
+      for (int x = 0; x < st.ColCount(); ++x) {
+        const int code = st.cell(x, y).Code;
+        if (elementRow(code) < 0) continue;
+        for (int port = 1; port <= 8; ++port) {
+          if (st.link(x, y, port) != kLink) continue;
+          const int nx = x + PortStep[port - 1].dx, ny = y + PortStep[port - 1].dy;
+          ASSERT_TRUE(st.inside(nx, ny)) << p << ": track at " << pointNumber(x, y)
+                                         << " leaves the grid through port " << port;
+          const int n = st.cell(nx, ny).Code;
+          EXPECT_TRUE(isObject(n) || st.link(nx, ny, 9 - port) == kLink)
+              << p << ": port " << port << " of " << code << " at " << pointNumber(x, y)
+              << " meets " << n << " at " << pointNumber(nx, ny);
+        }
+      }
+
+    PrzygotujStacje(st, PassageSwitches{});
+    for (int y = 0; y < st.RowCount(); ++y)
+      for (int x = 0; x < st.ColCount(); ++x) {
+        const CellRec& c = st.cell(x, y);
+        const ObjectRec& o = st.object(x, y);
+        const int base = c.Code >= 100 ? c.Code / 10 : c.Code;
+        if (!isObject(c.Code)) continue;
+        const std::string at = p.filename().string() + " at " + std::to_string(pointNumber(x, y));
+        int links = 0;
+        for (int port = 1; port <= 8; ++port) links += st.link(x, y, port) == kLink;
+        if (base == 50 || base == 51) {
+          EXPECT_NE(o.Side, 0) << at << ": entry or exit without a track beside it";
+          EXPECT_TRUE(o.ValueC >= 1 && o.ValueC <= 9) << at << ": entry or exit without a number";
+        } else if (base == 52) {
+          EXPECT_GT(links, 0) << at;
+          EXPECT_TRUE(o.ValueC >= 1 && o.ValueC <= 9) << at << ": entry-exit without a number";
+        } else if (c.InObject == 1) {
+          EXPECT_NE(o.ValueC, 0) << at << ": platform or goods tracks without a number";
+          if (o.ValueB == 1) {
+            int ends = links;
+            for (int port = 1; port <= 8; ++port) ends += st.link(x + 2, y, port) == kLink;
+            EXPECT_GT(ends, 0) << at << ": three-cell object linked at neither end";
+          }
+        } else {
+          EXPECT_GT(links, 0) << at << ": object not linked to any track";
+        }
+      }
+  }
+}
+
+TEST(Examples, TogetherShowEveryKindOfObjectAndElement) {
+  std::set<int> codes;
+  bool platformGroup = false, singleStop = false, goodsGroup = false;
+  for (const auto& p : examples()) {
+    Station st = load(p);
+    PrzygotujStacje(st, PassageSwitches{});
+    for (const CellRec& c : st.Cells) {
+      codes.insert(c.Code);
+      const int base = c.Code >= 100 ? c.Code / 10 : c.Code;
+      platformGroup |= base == 21 && c.InObject == 1;
+      singleStop |= base == 21 && c.InObject == 0;
+      goodsGroup |= base == 53 && c.InObject == 1;
+    }
+  }
+  EXPECT_TRUE(platformGroup);
+  EXPECT_TRUE(singleStop);
+  EXPECT_TRUE(goodsGroup);
+  for (int c : {22, 48, 50, 51, 52, 23, 12, 18, 19, 20})
+    EXPECT_TRUE(codes.count(c) || codes.count(c * 10)) << "no example holds code " << c;
+  EXPECT_TRUE(std::any_of(codes.begin(), codes.end(), [](int c) { return c >= 24 && c <= 27; }))
+      << "no slip crossing";
+  EXPECT_TRUE(std::any_of(codes.begin(), codes.end(), [](int c) {
+    return c >= 100 && elementRow(c) >= 0;
+  })) << "no track without overhead wire";
+}
+
+}  // namespace
+}  // namespace szl
