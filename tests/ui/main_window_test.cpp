@@ -113,9 +113,9 @@ TEST(MainWindow, StartUpAndRefusedFiles) {
   ScriptedPrompts prompts;
   // A refused file at the very start asks again; cancelling asks whether to leave; staying asks
   // again; the good file loads.
-  prompts.openPaths = {QString::fromStdString((dir / "bad.stc").string()), std::nullopt,
+  prompts.openPaths = {QString::fromStdString((dir / "bad.stc").string()), QString(),
                        QString::fromStdString(dataPath("reference/yard_14x7.stc").string())};
-  prompts.answers = {Answer::Ok, Answer::Cancel};
+  prompts.answers = {Answer::Cancel};
   frmMain w(&prompts);
   ASSERT_TRUE(w.start(std::nullopt));
   ASSERT_NE(w.station(), nullptr);
@@ -131,7 +131,7 @@ TEST(MainWindow, StartUpAndRefusedFiles) {
 
   // Cancelling the dialog and leaving ends the program.
   prompts.asked.clear();
-  prompts.answers = {Answer::Ok, Answer::Ok};
+  prompts.answers = {Answer::Ok};
   frmMain w2(&prompts);
   EXPECT_FALSE(w2.start(std::nullopt));
   EXPECT_TRUE(prompts.wasAsked("Szkoda, bo to fajny program. ;-)"));

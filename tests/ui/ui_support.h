@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ class ScriptedPrompts : public ui::Prompts {
  public:
   Answer message(QWidget*, const Message& m) override {
     asked.push_back(m);
+    if (onAsk) onAsk(m);
+    if (m.buttons == Buttons::Ok) return Answer::Ok;  // a box with one button has one answer
     if (answers.empty()) return m.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     const Answer a = answers.front();
     answers.pop_front();
@@ -34,18 +37,22 @@ class ScriptedPrompts : public ui::Prompts {
     return false;
   }
 
-  std::deque<Answer> answers;  // OK (or Yes) when the script runs out
-  std::deque<std::optional<QString>> openPaths;
-  std::deque<std::optional<QString>> savePaths;
+  std::function<void(const Message&)> onAsk;  // looks at the window while a box is open
+  // Answers to the questions (boxes with a choice) in turn; OK or Yes when the script runs out.
+  std::deque<Answer> answers;
+  // Paths the file dialogs return in turn; an empty one, or none left, is a cancel.
+  std::deque<QString> openPaths;
+  std::deque<QString> savePaths;
   std::vector<Message> asked;
   std::vector<QString> browsed;
   int beeps = 0;
 
  private:
-  static std::optional<QString> next(std::deque<std::optional<QString>>& q) {
+  static std::optional<QString> next(std::deque<QString>& q) {
     if (q.empty()) return std::nullopt;
-    auto v = q.front();
+    const QString v = q.front();
     q.pop_front();
+    if (v.isEmpty()) return std::nullopt;
     return v;
   }
 };

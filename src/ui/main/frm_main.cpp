@@ -14,6 +14,7 @@
 #include "model/element_tables.h"
 #include "model/pointer_class.h"
 #include "model/preparation.h"
+#include "search/route_search.h"
 #include "stationfile/station_reader.h"
 #include "ui/main/window_search_host.h"
 
@@ -23,9 +24,6 @@ namespace {
 const char* kHelpFile = "Szlakownik089-20.htm";
 const char* kInitialCaption = "Szlakownik for Torowik 0.89";
 const char* kTeamEmail = "szlakownik@example.org";
-
-// TODO: the core's search.
-void runSearch(Station&, const SearchOptions&, bool, SearchHost&) {}
 
 QPixmap logoPixmap() {
   QImage img(64, 64, QImage::Format_RGB32);
@@ -528,7 +526,7 @@ void frmMain::Wyszukaj(bool confirmMode) {
   searchHost_->begin(confirmMode);
   bool interrupted = false;
   try {
-    runSearch(*station_, options_, confirmMode, *searchHost_);
+    szl::Wyszukaj(*station_, options_, confirmMode, *searchHost_);
   } catch (const SearchInterrupted&) {
     interrupted = true;
   }

@@ -109,13 +109,21 @@ void StationView::RysujSiatke() {
 
 void StationView::RysujTor(int x, int y, int dx, int dy, double radius, int colourCode) {
   setColour(colourCode);
-  QPainter p(&image_);
-  p.setPen(Qt::NoPen);
-  p.setBrush(current_);
-  const double cx = originX(x) + 8;
-  const double cy = originY(y) + 8;
-  for (int k = 0; k <= 5; ++k)
-    p.drawEllipse(QPointF(cx + k * dx + 0.5, cy + k * dy + 0.5), radius, radius);
+  // Discs rasterised by hand, so that a track has a one-pixel black border round its core
+  // whatever the platform's ellipse rules are.
+  const int cx = originX(x) + 8;
+  const int cy = originY(y) + 8;
+  const int reach = static_cast<int>(radius);
+  const double r2 = radius * radius;
+  const QRgb rgb = current_.rgb();
+  for (int k = 0; k <= 5; ++k) {
+    const int px = cx + k * dx;
+    const int py = cy + k * dy;
+    for (int oy = -reach; oy <= reach; ++oy)
+      for (int ox = -reach; ox <= reach; ++ox)
+        if (ox * ox + oy * oy <= r2 && image_.rect().contains(px + ox, py + oy))
+          image_.setPixel(px + ox, py + oy, rgb);
+  }
 }
 
 void StationView::RysujPunkt(int x, int y, int dx, int dy, int colourCode) {

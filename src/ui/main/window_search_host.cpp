@@ -11,12 +11,6 @@ namespace {
 // How often the counters and bars are repainted while routes are found without questions.
 constexpr qint64 kRefreshMs = 40;
 
-// TODO: use the search's own message kinds once they exist.
-bool isLimitMessage(const Message& m) {
-  for (const char* start : {"Przepełnienie wewnętrznego stosu!", "Przepełnienie tablicy odcinków tras!", "Zbyt długa trasa!"})
-    if (m.text.rfind(start, 0) == 0) return true;
-  return false;
-}
 }  // namespace
 
 void WindowSearchHost::begin(bool confirmMode) {
@@ -24,7 +18,6 @@ void WindowSearchHost::begin(bool confirmMode) {
   interrupted_ = false;
   counters_ = {};
   started_ = total_ = depth_ = 0;
-  shownThisPort_.clear();
   sinceRefresh_.start();
   refresh();
 }
@@ -42,16 +35,11 @@ void WindowSearchHost::refresh() {
 }
 
 Answer WindowSearchHost::ask(const Message& m) {
-  // A loop or a wide fan would otherwise open the same limit box dozens of times in a row.
-  if (m.buttons == Buttons::Ok && isLimitMessage(m)) {
-    if (!shownThisPort_.insert(m.text).second) return Answer::Ok;
-  }
   refresh();
   return w_.prompts().message(&w_, m);
 }
 
 void WindowSearchHost::startMarker(int x, int y, int port, bool walked) {
-  if (!walked) shownThisPort_.clear();
   w_.picOkno->startMarker(x, y, port, walked ? kRed : kBlue);
 }
 

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <set>
-#include <string>
 
 #include "search/search_host.h"
 
@@ -48,8 +46,6 @@ class WindowSearchHost : public SearchHost {
   int total_ = 0;
   int depth_ = 0;
   QElapsedTimer sinceRefresh_;
-  // Limit messages already shown during the current start port's walk.
-  std::set<std::string> shownThisPort_;
 };
 
 }  // namespace szl::ui
