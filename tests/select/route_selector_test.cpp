@@ -1,0 +1,394 @@
+#include "select/route_selector.h"
+
+#include <gtest/gtest.h>
+
+#include "model/preparation.h"
+#include "support/test_support.h"
+
+namespace szl {
+namespace {
+
+using test::TempDir;
+using test::writeFile;
+
+struct Mark {
+  int x, y, row;
+  bool operator==(const Mark&) const = default;
+};
+
+class RecordingHost : public SelectorHost {
+ public:
+  Answer ask(const Message& m) override {
+    asked.push_back(m);
+    return Answer::Ok;
+  }
+  void progress(double f) override { lastProgress = f; }
+  void markUniquePoint(int x, int y, int row) override { marks.push_back({x, y, row}); }
+  void showRoute(std::span<const RouteCell> r) override { shown.emplace_back(r.begin(), r.end()); }
+  void restoreRoute(std::span<const RouteCell> r) override {
+    restored.emplace_back(r.begin(), r.end());
+  }
+  void beep() override { ++beeps; }
+
+  std::vector<Message> asked;
+  std::vector<Mark> marks;
+  std::vector<std::vector<RouteCell>> shown, restored;
+  double lastProgress = -1;
+  int beeps = 0;
+};
+
+// A station of `cols` x `rows` with horizontal track (10) everywhere except row 0, so that
+// every point of a route is a known element unless a test says otherwise.
+Station trackStation(int cols, int rows) {
+  Station st(cols, rows);
+  for (int y = 1; y < rows; ++y)
+    for (int x = 0; x < cols; ++x) st.setCode(x, y, 10);
+  return st;
+}
+
+std::string routeLine(int twoWay, int electrified, const std::vector<int>& points) {
+  std::string s = std::to_string(twoWay) + "," + std::to_string(electrified) + ",";
+  for (int p : points) s += std::to_string(p) + ",";
+  return s + "0,\r\n";
+}
+
+const std::string kTickTitle = "Dodaj trasę";
+const std::string kOthersLose =
+    "Zaznaczenie tej trasy spowoduje, że któraś/-eś \r\nz pozostałych zaznaczonych tras "
+    "straci/-ą swoje \r\nunikalne punkty jednoznacznego wyboru.\r\n\r\nAby unikać takich "
+    "sytuacji, należy rozpoczynać \r\nzaznaczanie tras od przebiegów najważniejszych.\r\n\r\n"
+    "Jeżeli ta trasa musi być koniecznie zaznaczona, \r\nmusisz usunąć którąś/-eś z "
+    "zaznaczonych tras.";
+const std::string kNoUnique =
+    "Ta trasa nie ma ani jednego unikalnego punktu \r\nw stosunku do pozostałych zaznaczonych "
+    "tras.\r\n\r\nJeżeli ta trasa musi być koniecznie zaznaczona, \r\nmusisz usunąć którąś/-eś "
+    "z zaznaczonych tras.";
+const std::string kAllUnique =
+    "Każda z tych tras ma swoje punkty unikalne. \r\nNie ma potrzeby dokonywać ręcznej "
+    "selekcji.";
+
+std::string countText(int n) {
+  return "Ta trasa ma " + std::to_string(n) +
+         " unikalnych punktów.\r\n\r\nAutomatycznie liczba punktów unikalnych \r\nw "
+         "zaznaczonych już trasach zmniejsza się.";
+}
+
+TEST(Prepare, GroupsOfOneOrTwoAreKeptWholeAndSaidOnce) {
+  TempDir dir;
+  Station st = trackStation(20, 5);
+  writeFile(dir / "trasy.txt", routeLine(1, 1, {101, 102, 103}) + routeLine(0, 1, {201, 202}) +
+                                   routeLine(1, 0, {101, 112, 103}) + "\r\n");
+  RecordingHost host;
+  RouteSelector sel;
+  ASSERT_TRUE(sel.Prepare(st, (dir / "trasy.txt").string(), host));
+  ASSERT_EQ(sel.groupCount(), 2);
+  EXPECT_EQ(sel.table().groups[0].start, 101);
+  EXPECT_EQ(sel.table().groups[0].end, 103);
+  EXPECT_EQ(sel.table().groups[0].routeCount, 2);
+  EXPECT_EQ(sel.table().groups[1].routeCount, 1);
+  ASSERT_EQ(sel.routeCount(), 3);
+  EXPECT_EQ(sel.table().routes[2].group, 0);
+  EXPECT_FALSE(sel.table().routes[2].electrified);
+  EXPECT_TRUE(sel.table().routes[2].bidirectional);
+  for (int r = 0; r < 3; ++r) EXPECT_TRUE(sel.table().routes[r].selected);
+  EXPECT_TRUE(sel.groupTicked(0));
+  EXPECT_TRUE(sel.groupTicked(1));
+  EXPECT_FALSE(sel.needsManual());
+  ASSERT_EQ(host.asked.size(), 1u);
+  EXPECT_EQ(host.asked[0].title, "Selekcja tras");
+  EXPECT_EQ(host.asked[0].icon, Icon::Information);
+  EXPECT_EQ(host.asked[0].text, kAllUnique);
+  EXPECT_EQ(host.lastProgress, 0.0);
+}
+
+TEST(Prepare, ClassFlagsComeFromTheCellsOfEveryPoint) {
+  TempDir dir;
+  // Row 1: stopping point, sidings, shed, entry, entry-exit, loco stopping point (non-electr.).
+  // Row 3: a platform group and a goods-track group.
+  Station st = test::stationFromRows({
+      "0 0 0 0 0 0 0 0 0 0 0 0",
+      "21 10 22 10 48 10 50 10 52 10 530 10",
+      "0 0 0 0 0 0 0 0 0 0 0 0",
+      "10 21 5 21 10 53 53 53 10 0 0 0",
+  });
+  PrzygotujStacje(st, {});
+  writeFile(dir / "trasy.txt", routeLine(1, 1, {100, 101, 102}) + routeLine(1, 1, {104, 105, 106}) +
+                                   routeLine(1, 1, {108, 109, 110}) +
+                                   routeLine(1, 1, {300, 301, 302, 303, 304, 305}) +
+                                   routeLine(1, 1, {309, 310}));
+  RecordingHost host;
+  RouteSelector sel;
+  ASSERT_TRUE(sel.Prepare(st, (dir / "trasy.txt").string(), host));
+  const auto& r = sel.table().routes;
+  auto flags = [&](int i) {
+    std::string s;
+    for (bool b : r[i].classes) s += b ? '1' : '0';
+    return s;
+  };
+  // Order: entry/exit, entry-exit, platform, sidings, stopping point, loco stopping point,
+  // shed, goods tracks.
+  EXPECT_EQ(flags(0), "00011000");
+  EXPECT_EQ(flags(1), "10000010");
+  EXPECT_EQ(flags(2), "01000100");
+  EXPECT_EQ(flags(3), "00100001");
+  EXPECT_EQ(flags(4), "00000000");
+}
+
+TEST(Prepare, AGroupOfThreeWaitsForTheAuthor) {
+  TempDir dir;
+  Station st = trackStation(20, 5);
+  writeFile(dir / "trasy.txt", routeLine(1, 1, {101, 102, 103}) + routeLine(1, 1, {101, 202, 103}) +
+                                   routeLine(1, 1, {301, 302}) + routeLine(1, 1, {101, 302, 103}) +
+                                   routeLine(1, 1, {301, 402, 302}));
+  RecordingHost host;
+  RouteSelector sel;
+  ASSERT_TRUE(sel.Prepare(st, (dir / "trasy.txt").string(), host));
+  EXPECT_TRUE(host.asked.empty());
+  EXPECT_TRUE(sel.needsManual());
+  EXPECT_FALSE(sel.groupTicked(0));
+  EXPECT_TRUE(sel.groupTicked(1));
+  const auto& r = sel.table().routes;
+  EXPECT_FALSE(r[0].selected);
+  EXPECT_FALSE(r[1].selected);
+  EXPECT_FALSE(r[3].selected);
+  EXPECT_TRUE(r[2].selected);
+  EXPECT_TRUE(r[4].selected);
+
+  // The route list of a group: its routes in file order, ticks from the selected flags.
+  sel.ShowEdit(0, host);
+  EXPECT_EQ(sel.groupRoutes(), (std::vector<int32_t>{0, 1, 3}));
+  EXPECT_FALSE(sel.routeTicked(0));
+  sel.ShowEdit(1, host);
+  EXPECT_EQ(sel.groupRoutes(), (std::vector<int32_t>{2, 4}));
+  EXPECT_TRUE(sel.routeTicked(1));
+}
+
+class TickRule : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    st = trackStation(20, 6);
+    st.setCode(5, 4, 0);  // an empty cell: a unique point there is counted, not drawn
+    // A: 101 102 103 104; B passes A's points and more; C shares A's start and end only;
+    // D repeats a point of its own; E lies wholly within A and C.
+    writeFile(dir / "trasy.txt",
+              routeLine(1, 1, {101, 102, 103, 104}) + routeLine(1, 1, {101, 102, 103, 203, 104}) +
+                  routeLine(1, 1, {101, 301, 302, 104}) + routeLine(1, 1, {101, 405, 405, 104}) +
+                  routeLine(1, 1, {101, 102, 302, 104}));
+    ASSERT_TRUE(sel.Prepare(st, (dir / "trasy.txt").string(), host));
+    sel.Edit(0, st, host);
+    host.asked.clear();
+    host.marks.clear();
+  }
+
+  TempDir dir;
+  Station st;
+  RecordingHost host;
+  RouteSelector sel;
+};
+
+TEST_F(TickRule, FirstTickCountsEveryPoint) {
+  EXPECT_TRUE(sel.tickRoute(0, st, host));
+  ASSERT_EQ(host.asked.size(), 1u);
+  EXPECT_EQ(host.asked[0].icon, Icon::Information);
+  EXPECT_EQ(host.asked[0].title, kTickTitle);
+  EXPECT_EQ(host.asked[0].text, countText(4));
+  EXPECT_EQ(host.marks, (std::vector<Mark>{{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}}));
+  EXPECT_TRUE(sel.routeTicked(0));
+}
+
+TEST_F(TickRule, ARouteThatSwallowsATickedOneIsRefusedFirst) {
+  ASSERT_TRUE(sel.tickRoute(0, st, host));
+  host.asked.clear();
+  // B has a unique point (203) but leaves A none.
+  EXPECT_FALSE(sel.tickRoute(1, st, host));
+  ASSERT_EQ(host.asked.size(), 1u);
+  EXPECT_EQ(host.asked[0].icon, Icon::Critical);
+  EXPECT_EQ(host.asked[0].title, kTickTitle);
+  EXPECT_EQ(host.asked[0].text, kOthersLose);
+  EXPECT_FALSE(sel.routeTicked(1));
+  EXPECT_TRUE(sel.routeTicked(0));
+}
+
+TEST_F(TickRule, ARouteWithoutUniquePointsIsRefused) {
+  ASSERT_TRUE(sel.tickRoute(0, st, host));
+  ASSERT_TRUE(sel.tickRoute(2, st, host));
+  EXPECT_EQ(host.asked.back().text, countText(2));
+  host.asked.clear();
+  // E: 101, 102 (A), 302 (C), 104: nothing of its own; A and C keep 103 and 301.
+  EXPECT_FALSE(sel.tickRoute(4, st, host));
+  ASSERT_EQ(host.asked.size(), 1u);
+  EXPECT_EQ(host.asked[0].icon, Icon::Critical);
+  EXPECT_EQ(host.asked[0].text, kNoUnique);
+  EXPECT_FALSE(sel.routeTicked(4));
+}
+
+TEST_F(TickRule, RepeatedUniquePointsCountTwiceAndUnknownCellsAreNotDrawn) {
+  ASSERT_TRUE(sel.tickRoute(0, st, host));
+  host.marks.clear();
+  EXPECT_TRUE(sel.tickRoute(3, st, host));
+  EXPECT_EQ(host.asked.back().text, countText(2));
+  EXPECT_TRUE(host.marks.empty());
+}
+
+TEST_F(TickRule, OnlyTheHighlightedRowChangesAndUntickingIsFree) {
+  EXPECT_FALSE(sel.changeRouteTick(2, true, 0, st, host));
+  EXPECT_EQ(host.beeps, 1);
+  EXPECT_TRUE(host.asked.empty());
+  EXPECT_TRUE(sel.changeRouteTick(0, true, 0, st, host));
+  EXPECT_TRUE(sel.changeRouteTick(2, true, 2, st, host));
+  host.asked.clear();
+  EXPECT_FALSE(sel.changeRouteTick(0, false, 0, st, host));
+  EXPECT_TRUE(host.asked.empty());
+  EXPECT_FALSE(sel.routeTicked(0));
+  EXPECT_TRUE(sel.routeTicked(2));
+}
+
+TEST_F(TickRule, ClicksDrawTheRouteAndASecondClickMarksItsUniquePoints) {
+  ASSERT_EQ(host.shown.size(), 1u);  // Edit drew the first route
+  EXPECT_EQ(host.shown[0].size(), 4u);
+  EXPECT_EQ(sel.shownPosition(), 0);
+  ASSERT_TRUE(sel.tickRoute(2, st, host));
+  host.marks.clear();
+  sel.clickRoute(2, st, host);
+  EXPECT_EQ(host.restored.size(), 1u);
+  EXPECT_TRUE(host.marks.empty());
+  sel.clickRoute(2, st, host);
+  EXPECT_EQ(host.marks.size(), 4u);  // no other route ticked: every point is unique
+  EXPECT_EQ(sel.shownPosition(), 2);
+  EXPECT_EQ(sel.checkedPosition(), 2);
+}
+
+TEST_F(TickRule, AcceptAndConfirm) {
+  ASSERT_TRUE(sel.tickRoute(0, st, host));
+  ASSERT_TRUE(sel.tickRoute(2, st, host));
+  EXPECT_FALSE(sel.groupTicked(0));
+  sel.Accept(st, host);
+  EXPECT_EQ(sel.shownPosition(), -1);
+  EXPECT_EQ(host.restored.size(), 1u);
+  EXPECT_TRUE(sel.groupTicked(0));
+  const auto& r = sel.table().routes;
+  EXPECT_TRUE(r[0].selected);
+  EXPECT_FALSE(r[1].selected);
+  EXPECT_TRUE(r[2].selected);
+
+  // An unticked group loses its routes, whatever was accepted.
+  sel.setGroupTicked(0, false);
+  sel.Confirm();
+  EXPECT_FALSE(sel.prepared());
+  for (const RouteRec& rec : sel.table().routes) EXPECT_FALSE(rec.selected);
+}
+
+TEST(Confirm, ClearsUntickedSmallGroupsAndKeepsUnacceptedLargeOnesEmpty) {
+  TempDir dir;
+  Station st = trackStation(20, 5);
+  writeFile(dir / "trasy.txt", routeLine(1, 1, {101, 102}) + routeLine(1, 1, {201, 202}) +
+                                   routeLine(1, 1, {201, 302, 202}) +
+                                   routeLine(1, 1, {201, 402, 202}));
+  RecordingHost host;
+  RouteSelector sel;
+  ASSERT_TRUE(sel.Prepare(st, (dir / "trasy.txt").string(), host));
+  sel.setGroupTicked(0, false);
+  sel.setGroupTicked(1, true);  // ticked but never accepted
+  sel.Confirm();
+  for (const RouteRec& rec : sel.table().routes) EXPECT_FALSE(rec.selected);
+}
+
+std::string refusal(RouteSelector& sel, const Station& st, const std::string& path) {
+  RecordingHost host;
+  EXPECT_FALSE(sel.Prepare(st, path, host));
+  EXPECT_EQ(host.asked.size(), 1u);
+  if (host.asked.empty()) return {};
+  EXPECT_EQ(host.asked[0].icon, Icon::Critical);
+  EXPECT_EQ(host.asked[0].title, "Selekcja tras");
+  return host.asked[0].text;
+}
+
+TEST(Prepare, DamagedFilesAreRefusedNamingTheLineAndChangeNothing) {
+  TempDir dir;
+  Station st = trackStation(20, 5);
+  const std::string good = routeLine(1, 1, {101, 102}) + routeLine(1, 1, {101, 202, 102});
+  writeFile(dir / "trasy.txt", good);
+  RecordingHost host;
+  RouteSelector sel;
+  ASSERT_TRUE(sel.Prepare(st, (dir / "trasy.txt").string(), host));
+
+  struct Case {
+    std::string bytes;
+    std::string says;
+  };
+  std::string long256 = "1,1,";
+  for (int i = 0; i < 256; ++i) long256 += std::to_string(101 + i % 19) + ",";
+  long256 += "0,\r\n";
+  const std::vector<Case> cases = {
+      {good + "1,1,101,x2,0,\r\n", "w wierszu 3 pole \"x2\" nie jest liczbą całkowitą."},
+      {good + "1,1,101,102\r\n", "w wierszu 3 trasa kończy się przed polem 0"},
+      {good + "1,1,101,102,", "w wierszu 3 trasa kończy się przed polem 0"},
+      {good + "1,1,101,2599,0,\r\n", "w wierszu 3 punkt 2599 leży poza siatką stacji"},
+      {good + "1,1,101,-5,0,\r\n", "w wierszu 3 punkt -5 leży poza siatką stacji"},
+      {good + "1,1,0,\r\n", "w wierszu 3 trasa nie ma ani jednego punktu."},
+      {good + "1,1,101,0,7,\r\n", "w wierszu 3 po polu 0, które zamyka trasę"},
+      {good + long256, "w wierszu 3 trasa ma więcej niż 255 punktów."},
+      {good + "1,1,101,99999,0,\r\n", "w wierszu 3 liczba 99999"},
+  };
+  for (const Case& c : cases) {
+    writeFile(dir / "bad.txt", c.bytes);
+    const std::string text = refusal(sel, st, (dir / "bad.txt").string());
+    EXPECT_NE(text.find(c.says), std::string::npos) << text;
+    EXPECT_NE(text.find((dir / "bad.txt").string()), std::string::npos) << text;
+  }
+  // The earlier preparation stands.
+  EXPECT_TRUE(sel.prepared());
+  EXPECT_EQ(sel.routeCount(), 2);
+  EXPECT_TRUE(sel.table().routes[1].selected);
+}
+
+TEST(Prepare, CapacitiesAreRefusedNamingTheLine) {
+  TempDir dir;
+  RouteSelector sel;
+
+  // 16382 different (start, end) pairs.
+  Station pairs = trackStation(100, 3);
+  std::string text;
+  int lines = 0;
+  for (int a = 100; a < 300 && lines < kMaxGroups + 1; ++a)
+    for (int b = 100; b < 300 && lines < kMaxGroups + 1; ++b)
+      if (a != b) {
+        text += routeLine(1, 1, {a, b});
+        ++lines;
+      }
+  writeFile(dir / "groups.txt", text);
+  std::string says = refusal(sel, pairs, (dir / "groups.txt").string());
+  EXPECT_NE(says.find("w wierszu 16382 zaczyna się grupa 16382."), std::string::npos) << says;
+
+  // One fewer fits.
+  text.resize(text.rfind("1,1,"));
+  writeFile(dir / "groups.txt", text);
+  RecordingHost host;
+  EXPECT_TRUE(sel.Prepare(pairs, (dir / "groups.txt").string(), host));
+  EXPECT_EQ(sel.groupCount(), kMaxGroups);
+
+  // One group whose routes pass 4097 different points: 17 routes of 241 new points each
+  // (plus the shared start and end) reach it on the 17th line.
+  Station big = trackStation(100, 60);
+  text.clear();
+  int next = 102;
+  for (int r = 0; r < 17; ++r) {
+    std::vector<int> pts{101};
+    for (int k = 0; k < 241; ++k) {
+      if (next % 100 == 0) ++next;
+      pts.push_back(next++);
+    }
+    pts.push_back(5999);
+    text += routeLine(1, 1, pts);
+  }
+  writeFile(dir / "points.txt", text);
+  says = refusal(sel, big, (dir / "points.txt").string());
+  EXPECT_NE(says.find("trasy od punktu 101 do punktu 5999 przechodzą przez więcej niż 4096"),
+            std::string::npos)
+      << says;
+  EXPECT_NE(says.find("w wierszu 17."), std::string::npos) << says;
+  EXPECT_EQ(sel.groupCount(), kMaxGroups);  // still the last good preparation
+}
+
+}  // namespace
+}  // namespace szl
