@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "model/message.h"
 #include "stationfile/field_reader.h"
@@ -16,31 +17,71 @@ struct Refusal {
   std::string text;
 };
 
+struct Field {
+  std::string_view text;  // without surrounding blanks
+  int line = 0;           // 1-based line where the field starts
+  bool endsLine = false;  // ended by a line break rather than a comma
+};
+
+// The station file's field rules (a comma or a line break ends a field, CR LF, LF and CR are
+// one break, blanks around a field do not count) over the file held in memory: a route file
+// can hold millions of fields, too many to take a character at a time from a stream.
+class FieldScanner {
+ public:
+  explicit FieldScanner(std::string_view bytes) : p_(bytes.data()), end_(p_ + bytes.size()) {}
+
+  // The next field; false at the end of the input, where text after the last delimiter counts
+  // as a field only when it is not empty.
+  bool next(Field& f) {
+    f.line = line_;
+    f.endsLine = false;
+    while (p_ < end_ && (*p_ == ' ' || *p_ == '\t')) ++p_;
+    const char* b = p_;
+    while (p_ < end_ && *p_ != ',' && *p_ != '\r' && *p_ != '\n') ++p_;
+    const char* e = p_;
+    while (e > b && (e[-1] == ' ' || e[-1] == '\t')) --e;
+    f.text = std::string_view(b, static_cast<size_t>(e - b));
+    if (p_ == end_) return !f.text.empty();
+    if (*p_ == ',') {
+      ++p_;
+    } else {
+      if (*p_ == '\r' && p_ + 1 < end_ && p_[1] == '\n') ++p_;
+      ++p_;
+      ++line_;
+      f.endsLine = true;
+    }
+    return true;
+  }
+
+  size_t position(std::string_view bytes) const { return static_cast<size_t>(p_ - bytes.data()); }
+
+ private:
+  const char* p_;
+  const char* end_;
+  int line_ = 1;
+};
+
 class RouteParser {
  public:
-  RouteParser(std::istream& in, const std::string& path, const Station& st)
-      : fields_(in), path_(path), st_(st) {}
+  RouteParser(std::string_view bytes, const std::string& path, const Station& st)
+      : fields_(bytes), path_(path), st_(st) {}
 
   // The next route line, or false at the end of the file.
   bool route(RouteFile& out) {
-    std::optional<Field> f;
+    Field f;
     for (;;) {
-      f = fields_.next();
-      if (!f) return false;
-      if (!f->text.empty() || !endsLine(*f)) break;  // blank lines are skipped
+      if (!fields_.next(f)) return false;
+      if (!f.text.empty() || !f.endsLine) break;  // blank lines are skipped
     }
     RouteLine r;
-    r.line = f->line;
+    r.line = f.line;
     r.firstPoint = static_cast<uint32_t>(out.points.size());
-    r.bidirectional = number(*f) != 0;
-    if (endsLine(*f)) fail(r.line, "trasa kończy się przed polem 0, które powinno ją zamykać");
-    f = fields_.next();
-    if (!f) fail(r.line, "trasa kończy się przed polem 0, które powinno ją zamykać");
-    r.electrified = number(*f) != 0;
+    r.bidirectional = number(f) != 0;
+    if (f.endsLine || !fields_.next(f)) unterminated(r.line);
+    r.electrified = number(f) != 0;
     for (;;) {
-      if (endsLine(*f) || !(f = fields_.next()))
-        fail(r.line, "trasa kończy się przed polem 0, które powinno ją zamykać");
-      const int16_t p = number(*f);
+      if (f.endsLine || !fields_.next(f)) unterminated(r.line);
+      const int16_t p = number(f);
       if (p == 0) break;
       if (p < 0 || !st_.inside(pointColumn(p), pointRow(p)))
         fail(r.line, "punkt " + std::to_string(p) + " leży poza siatką stacji (" +
@@ -53,29 +94,45 @@ class RouteParser {
     }
     if (r.pointCount == 0) fail(r.line, "trasa nie ma ani jednego punktu");
     // After the terminator's comma comes the empty field that ends the line.
-    if (!endsLine(*f)) {
-      const auto rest = fields_.next();
-      if (rest && (!rest->text.empty() || !endsLine(*rest)))
-        fail(r.line, "po polu 0, które zamyka trasę, są jeszcze inne pola");
-    }
+    Field rest;
+    if (!f.endsLine && fields_.next(rest) && (!rest.text.empty() || !rest.endsLine))
+      fail(r.line, "po polu 0, które zamyka trasę, są jeszcze inne pola");
     out.routes.push_back(r);
     return true;
   }
 
- private:
-  bool endsLine(const Field& f) const { return fields_.line() > f.line; }
+  size_t position(std::string_view bytes) const { return fields_.position(bytes); }
 
+ private:
   int16_t number(const Field& f) const {
+    // Plain numbers of up to four digits, nearly every field, without a detour.
+    if (!f.text.empty() && f.text.size() <= 4) {
+      int v = 0;
+      bool digits = true;
+      for (const char c : f.text) {
+        if (c < '0' || c > '9') {
+          digits = false;
+          break;
+        }
+        v = v * 10 + (c - '0');
+      }
+      if (digits) return static_cast<int16_t>(v);
+    }
+    const std::string text(f.text);
     int16_t v = 0;
-    switch (parseInt16(f.text, v)) {
+    switch (parseInt16(text, v)) {
       case IntParse::Ok:
         return v;
       case IntParse::NotInteger:
-        fail(f.line, "pole \"" + shortText(f.text) + "\" nie jest liczbą całkowitą");
+        fail(f.line, "pole \"" + shortText(text) + "\" nie jest liczbą całkowitą");
       case IntParse::OutOfRange:
-        fail(f.line, "liczba " + shortText(f.text) + " jest za duża na numer punktu");
+        fail(f.line, "liczba " + shortText(text) + " jest za duża na numer punktu");
     }
     return v;
+  }
+
+  [[noreturn]] void unterminated(int line) const {
+    fail(line, "trasa kończy się przed polem 0, które powinno ją zamykać");
   }
 
   [[noreturn]] void fail(int line, const std::string& what) const {
@@ -87,7 +144,7 @@ class RouteParser {
     return s.size() > 20 ? s.substr(0, 20) + "..." : s;
   }
 
-  FieldReader fields_;
+  FieldScanner fields_;
   const std::string& path_;
   const Station& st_;
 };
@@ -127,24 +184,26 @@ RouteFileRead readRouteFile(const std::string& path, const Station& st,
     res.error = openFailure(path, errno);
     return res;
   }
-  const auto length = std::filesystem::file_size(path, ec);
+  std::string bytes;
+  for (char chunk[1 << 16]; in.read(chunk, sizeof chunk) || in.gcount() > 0;)
+    bytes.append(chunk, static_cast<size_t>(in.gcount()));
+  if (in.bad()) {
+    res.error = "Błąd odczytu pliku z trasami " + path + ".";
+    return res;
+  }
   RouteFile file;
+  file.points.reserve(bytes.size() / 4);
   try {
-    RouteParser parser(in, path, st);
+    RouteParser parser(bytes, path, st);
     while (parser.route(file)) {
-      if (progress && length > 0 && (file.routes.size() & 255) == 0) {
-        const auto pos = in.tellg();
-        if (pos >= 0) progress(static_cast<double>(pos) / static_cast<double>(length));
-      }
+      if (progress && !bytes.empty() && (file.routes.size() & 1023) == 0)
+        progress(static_cast<double>(parser.position(bytes)) / static_cast<double>(bytes.size()));
     }
   } catch (const Refusal& r) {
     res.error = r.text;
     return res;
   }
-  if (in.bad()) {
-    res.error = "Błąd odczytu pliku z trasami " + path + ".";
-    return res;
-  }
+  file.points.shrink_to_fit();
   res.file = std::move(file);
   return res;
 }

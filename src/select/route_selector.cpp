@@ -124,7 +124,10 @@ bool RouteSelector::Prepare(const Station& st, const std::string& routeFilePath,
       ++table.groups[it->second].routeCount;
     }
 
-    // The attributes of every route.
+    // The attributes of every route, with the class of every point looked up once.
+    std::vector<ObjectClass> classOf(kPointSpace, ObjectClass::None);
+    for (int y = 0; y < st.RowCount(); ++y)
+      for (int x = 0; x < st.ColCount(); ++x) classOf[pointNumber(x, y)] = objectClassAt(st, x, y);
     for (int r = 0; r < routes; ++r) {
       RouteRec& rec = table.routes[r];
       const RouteLine& line = file.routes[r];
@@ -132,7 +135,7 @@ bool RouteSelector::Prepare(const Station& st, const std::string& routeFilePath,
       rec.electrified = line.electrified;
       rec.pointCount = line.pointCount;
       for (const int16_t p : file.pointsOf(r)) {
-        const ObjectClass c = objectClassAt(st, pointColumn(p), pointRow(p));
+        const ObjectClass c = classOf[p];
         if (c != ObjectClass::None) rec.classes[static_cast<int>(c)] = true;
       }
       rec.selected = table.groups[rec.group].routeCount < 3;
@@ -149,9 +152,14 @@ bool RouteSelector::Prepare(const Station& st, const std::string& routeFilePath,
       for (int r = 0; r < routes; ++r) members[fill[table.routes[r].group]++] = r;
     }
 
-    // No group may pass through more distinct points than one point set holds.
-    std::vector<int32_t> seen(kPointSpace, -1);
-    for (int g = 0; g < groups; ++g) {
+    // No group may pass through more distinct points than one point set holds. A station of
+    // no more cells than that cannot, nor can a group of no more points.
+    std::vector<int32_t> seen;
+    if (st.ColCount() * st.RowCount() > kMaxPointSet) seen.assign(kPointSpace, -1);
+    for (int g = 0; g < groups && !seen.empty(); ++g) {
+      long long total = 0;
+      for (int32_t k = first[g]; k < first[g + 1]; ++k) total += file.routes[members[k]].pointCount;
+      if (total <= kMaxPointSet) continue;
       int distinct = 0;
       for (int32_t k = first[g]; k < first[g + 1]; ++k) {
         for (const int16_t p : file.pointsOf(members[k])) {
