@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/test_support.h"
+
+namespace szl {
+namespace {
+
+using test::dataPath;
+using test::readFile;
+using test::runCli;
+
+const std::vector<std::vector<std::string>> kOptionSets{
+    {},
+    {"--allow-repeats", "on", "--allow-long", "on"},
+    {"--direction", "two-way", "--electrified", "yes"},
+    {"--through-platforms", "off", "--through-exits", "off", "--platform-rule", "off"},
+};
+
+class SearchOnReference : public ::testing::TestWithParam<std::tuple<std::string, int>> {};
+
+TEST_P(SearchOnReference, WritesTheReferenceRouteFileAndCounts) {
+  const auto& [name, set] = GetParam();
+  test::TempDir dir;
+  std::filesystem::copy_file(dataPath("reference/" + name + ".stc"), dir / (name + ".stc"));
+  std::vector<std::string> args{"search", (dir / (name + ".stc")).string()};
+  args.insert(args.end(), kOptionSets[set - 1].begin(), kOptionSets[set - 1].end());
+  const auto run = runCli(args);
+  const std::string ref = "reference/" + name + ".opt" + std::to_string(set);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, readFile(dataPath(ref + ".out")));
+  EXPECT_TRUE(readFile(dir / "trasy.txt") == readFile(dataPath(ref + ".routes")));
+  EXPECT_NE(run.err.find("[Szlakownik - OK] Znaleziono:"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stations, SearchOnReference,
+                         ::testing::Combine(::testing::Values("yard_14x7", "junction_20x10",
+                                                              "loop_28x13", "town_36x17",
+                                                              "hub_44x22", "terminal_57x32"),
+                                            ::testing::Values(1, 2, 3, 4)));
+
+TEST(SearchCommand, CountsEveryLimitMessageButPrintsEachOncePerStartPort) {
+  // A ring of track behind a switch that the walk never leaves again.
+  test::TempDir dir;
+  test::writeFile(dir / "ring.stc", test::stationFileText({"0 0  0  0  0  0",  //
+                                                           "0 0  11 19 10 21", "0 33 0  0  32 0",
+                                                           "0 34 0  0  35 0", "0 0  15 17 0  0"}));
+  const auto run = runCli({"search", (dir / "ring.stc").string(), "--route-file", "ring"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "connections=0 proper=0 improper=0\n"
+            "messages: stack=1 segment=49 too_long_199=0 repeated=0\n");
+  EXPECT_TRUE(std::filesystem::exists(dir / "ring.txt"));
+  auto count = [&](const std::string& what) {
+    int n = 0;
+    for (size_t at = run.err.find(what); at != std::string::npos; at = run.err.find(what, at + 1))
+      ++n;
+    return n;
+  };
+  EXPECT_EQ(count("Przepełnienie tablicy odcinków tras!"), 1);
+  EXPECT_EQ(count("Przepełnienie wewnętrznego stosu!"), 1);
+}
+
+TEST(SearchCommand, RefusesWrongUsageAStationItCannotReadAndARouteFileItCannotMake) {
+  test::TempDir dir;
+  const std::string st = (dir / "s.stc").string();
+  test::writeFile(st, test::stationFileText({"0 0 0 0", "0 21 10 21"}));
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"search"},
+                                              {"search", st, "--colour", "red"},
+                                              {"search", st, "--direction", "both"},
+                                              {"search", st, "--allow-long"},
+                                              {"search", st, st}}) {
+    const auto run = runCli(bad);
+    EXPECT_EQ(run.status, 2) << bad.back();
+    EXPECT_NE(run.err.find("Użycie: szlakownik-cli search"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+  }
+
+  auto run = runCli({"search", (dir / "none.stc").string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("nie istnieje"), std::string::npos);
+
+  run = runCli({"search", st, "--route-file", "../trasy"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out.empty());
+  EXPECT_NE(run.err.find("Nazwa pliku z trasami \"../trasy\""), std::string::npos);
+
+  std::filesystem::create_directory(dir / "trasy.txt");
+  run = runCli({"search", st});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Nie można utworzyć pliku z trasami " + (dir / "trasy.txt").string()),
+            std::string::npos);
+
+  run = runCli({"search", st, "--route-file", "inne", "--through-objects", "off"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(readFile(dir / "inne.txt"), "1,1,101,102,103,0,\r\n");
+}
+
+}  // namespace
+}  // namespace szl
