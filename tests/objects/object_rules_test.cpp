@@ -2,7 +2,6 @@
 
 #include "model/preparation.h"
 #include "objects/numeric_field.h"
-#include "objects/object_class.h"
 #include "objects/object_data.h"
 #include "support/test_support.h"
 
@@ -33,22 +32,6 @@ TEST(NumericField, IntegerPartWithinRangeAndLength) {
   for (const Case& c : cases)
     EXPECT_EQ(numericFieldValue(numericField(c.field), c.text), c.value)
         << numericField(c.field).textBox << " \"" << c.text << "\"";
-}
-
-TEST(ObjectClass, CodesAndGroupMembership) {
-  EXPECT_EQ(objectClass(21, 1), ObjectClass::Platform);
-  EXPECT_EQ(objectClass(210, 0), ObjectClass::StoppingPoint);
-  EXPECT_EQ(objectClass(530, 1), ObjectClass::GoodsTracks);
-  EXPECT_EQ(objectClass(53, 0), ObjectClass::LocoStoppingPoint);
-  EXPECT_EQ(objectClass(510, 0), ObjectClass::EntryOrExit);
-  EXPECT_EQ(objectClass(520, 0), ObjectClass::EntryExit);
-  EXPECT_EQ(objectClass(480, 0), ObjectClass::Shed);
-  EXPECT_EQ(objectClass(220, 1), ObjectClass::Sidings);
-  for (int code : {0, 5, 10, 23, 49, 54, 67, 2100, 200})
-    EXPECT_EQ(objectClass(code, 1), ObjectClass::None) << code;
-  EXPECT_STREQ(objectClassName(ObjectClass::EntryOrExit), " Wjazd / wyjazd");
-  EXPECT_STREQ(objectClassName(ObjectClass::LocoStoppingPoint), " Punkt postojowy dla lokomotyw");
-  EXPECT_STREQ(objectClassName(ObjectClass::None), "");
 }
 
 class Editor : public ::testing::Test {
@@ -118,37 +101,17 @@ TEST_F(Editor, EntriesAndExitsLoadAndStoreTheirFields) {
   EXPECT_EQ(o.ValueB, 12);  // stored, though an exit's lead time is never written
   EXPECT_EQ(o.ValueC, 2);
 
-  // The entry-exit page: release time in A, passing-loop time in D, lead time in B.
-  const EditorSubject both = cellSubject(st, 0, 3);
-  d = loadEditor(st, both);
+  // A stored value the field would refuse leaves the field at its initial value.
+  st.object(0, 3).ValueC = 12;
+  st.object(0, 3).ValueA = 42;
+  d = loadEditor(st, cellSubject(st, 0, 3));
   ASSERT_EQ(d.page, EditorPage::EntryExit);
-  // No digit beside it: its number 0 is outside 1..9, so the field keeps its initial 1.
   EXPECT_EQ(d.value(NumericId::txt2Numer), 1);
-  d.value(NumericId::txt2CzasZwoln) = 4;
-  d.value(NumericId::txt2CzasMij) = 7;
-  d.value(NumericId::txt2Wyprz) = 15;
-  storeEditor(st, both, d);
-  EXPECT_EQ(st.object(0, 3).ValueA, 4);
-  EXPECT_EQ(st.object(0, 3).ValueD, 7);
-  EXPECT_EQ(st.object(0, 3).ValueB, 15);
-  EXPECT_EQ(st.object(0, 3).ValueC, 1);
+  EXPECT_EQ(d.value(NumericId::txt2CzasZwoln), 42);
 }
 
-TEST_F(Editor, ShedSidingsStoppingPointsAndStationWideData) {
-  const EditorSubject shed = cellSubject(st, 4, 3);
-  EditorData d = loadEditor(st, shed);
-  ASSERT_EQ(d.page, EditorPage::Shed);
-  d.value(NumericId::txt7Pojem) = 5;
-  d.value(NumericId::txt7Napr) = 1;
-  d.value(NumericId::txt7CzasZam) = 20;
-  d.value(NumericId::txt7CzasNapr) = 60;
-  storeEditor(st, shed, d);
-  const ObjectRec& o = st.object(4, 3);
-  EXPECT_EQ(o.ValueE, 5);
-  EXPECT_EQ(o.ValueC, 1);
-  EXPECT_EQ(o.ValueA, 20);
-  EXPECT_EQ(o.ValueD, 60);
-
+TEST_F(Editor, StoppingPointsStoreNothingAndTheStationPageHasTheTotals) {
+  EditorData d;
   EXPECT_EQ(loadEditor(st, cellSubject(st, 2, 3)).value(NumericId::txt4Pojem), 10);
 
   // Stopping points have nothing to store, even with another page's fields changed.

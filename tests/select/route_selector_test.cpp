@@ -278,21 +278,6 @@ TEST_F(TickRule, AcceptAndConfirm) {
   for (const RouteRec& rec : sel.table().routes) EXPECT_FALSE(rec.selected);
 }
 
-TEST(Confirm, ClearsUntickedSmallGroupsAndKeepsUnacceptedLargeOnesEmpty) {
-  TempDir dir;
-  Station st = trackStation(20, 5);
-  writeFile(dir / "trasy.txt", routeLine(1, 1, {101, 102}) + routeLine(1, 1, {201, 202}) +
-                                   routeLine(1, 1, {201, 302, 202}) +
-                                   routeLine(1, 1, {201, 402, 202}));
-  RecordingHost host;
-  RouteSelector sel;
-  ASSERT_TRUE(sel.Prepare(st, (dir / "trasy.txt").string(), host));
-  sel.setGroupTicked(0, false);
-  sel.setGroupTicked(1, true);  // ticked but never accepted
-  sel.Confirm();
-  for (const RouteRec& rec : sel.table().routes) EXPECT_FALSE(rec.selected);
-}
-
 std::string refusal(RouteSelector& sel, const Station& st, const std::string& path) {
   RecordingHost host;
   EXPECT_FALSE(sel.Prepare(st, path, host));
