@@ -1,0 +1,409 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <functional>
+
+#include "stationfile/station_reader.h"
+#include "support/test_support.h"
+#include "ui/dialogs/frm_board.h"
+#include "ui/dialogs/frm_cross.h"
+#include "ui/dialogs/frm_options.h"
+
+namespace szl {
+namespace {
+
+using test::dataPath;
+using test::stationFromRows;
+using ui::frmBoard;
+using ui::frmCross;
+using ui::frmOptions;
+
+void press(QWidget* w, int key) {
+  QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+void moveTo(QWidget* w, QPoint p) {
+  QMouseEvent e(QEvent::MouseMove, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::NoButton,
+                Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+void clickOn(QWidget* w) {
+  const QPointF p(56, 56);
+  QMouseEvent e(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+// Runs `act` on the dialog once its modal loop is running.
+void whileOpen(QDialog& d, std::function<void()> act) {
+  QTimer::singleShot(0, &d, [&d, act] {
+    ASSERT_TRUE(d.isVisible());
+    act();
+  });
+}
+
+template <class W>
+W* child(QWidget& parent, const char* name) {
+  W* w = parent.findChild<W*>(name);
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+// --- Search options ----------------------------------------------------------------------
+
+TEST(OptionsDialog, OkHandsBackEverySettingBothWays) {
+  frmOptions dlg;
+  EXPECT_EQ(dlg.windowTitle(), "Opcje");
+  for (const char* n : {"chkObiekt", "chkPeron", "chkSzopa", "chkTory", "chkWyjazd", "chkMulti",
+                        "chk59", "chkWyjPeron"})
+    child<QCheckBox>(dlg, n);
+  for (const char* n : {"optToryLin", "optToryPkt", "optKier1", "optKier2", "optKierAll",
+                        "optElektrYes", "optElektrNo", "optElektrAll"})
+    child<QRadioButton>(dlg, n);
+  child<QLineEdit>(dlg, "txtOutFile");
+  EXPECT_TRUE(child<QPushButton>(dlg, "cmdOK")->isDefault());
+
+  // Every setting away from its default: what goes in must come out of an untouched dialog.
+  SearchOptions odd;
+  odd.routeFileBase = "wyniki";
+  odd.electrification = Electrification::No;
+  odd.direction = Direction::OneWay;
+  odd.platformRule = false;
+  odd.allowRepeats = true;
+  odd.allowLong = true;
+  odd.trackStyle = TrackStyle::Points;
+  odd.passages = {false, false, true, true, false};
+  SearchOptions o = odd;
+  whileOpen(dlg, [&] {
+    EXPECT_TRUE(dlg.optElektrNo->isChecked());
+    EXPECT_TRUE(dlg.optKier1->isChecked());
+    EXPECT_FALSE(dlg.chkTory->isEnabled());  // chkObiekt is off
+    dlg.cmdOK->click();
+  });
+  EXPECT_TRUE(dlg.run(o));
+  EXPECT_EQ(o, odd);
+  EXPECT_TRUE(dlg.isHidden());
+
+  // And the other way: the author sets every control back to the defaults; Enter is OK.
+  whileOpen(dlg, [&] {
+    dlg.txtOutFile->setText("trasy");
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             dlg.optElektrAll, dlg.optKierAll, dlg.chkWyjPeron, dlg.chkMulti, dlg.chk59,
+             dlg.optToryLin, dlg.chkObiekt, dlg.chkPeron, dlg.chkSzopa, dlg.chkTory, dlg.chkWyjazd})
+      b->click();
+    press(dlg.txtOutFile, Qt::Key_Return);
+  });
+  EXPECT_TRUE(dlg.run(o));
+  EXPECT_EQ(o, SearchOptions{});
+}
+
+TEST(OptionsDialog, CancelAndEscRestoreEveryControlAndLeaveTheOptions) {
+  frmOptions dlg;
+  SearchOptions o;
+  const auto changeThings = [&] {
+    dlg.chkTory->click();
+    dlg.optKier2->click();
+    dlg.optToryPkt->click();
+    dlg.txtOutFile->setText("inne");
+    dlg.chkObiekt->click();
+  };
+  whileOpen(dlg, [&] {
+    changeThings();
+    dlg.cmdCancel->click();
+  });
+  EXPECT_FALSE(dlg.run(o));
+  EXPECT_EQ(o, SearchOptions{});
+  // The controls are as they were when the dialog opened, the four boxes enabled again.
+  EXPECT_FALSE(dlg.chkTory->isChecked());
+  EXPECT_TRUE(dlg.optKierAll->isChecked());
+  EXPECT_TRUE(dlg.optToryLin->isChecked());
+  EXPECT_EQ(dlg.txtOutFile->text(), "trasy");
+  EXPECT_TRUE(dlg.chkObiekt->isChecked());
+  EXPECT_TRUE(dlg.chkTory->isEnabled());
+  EXPECT_EQ(dlg.settings(), SearchOptions{});
+
+  // Esc is Cancel; the state at this opening is the one after a previous OK.
+  o.direction = Direction::TwoWay;
+  const SearchOptions before = o;
+  whileOpen(dlg, [&] {
+    changeThings();
+    press(dlg.txtOutFile, Qt::Key_Escape);
+  });
+  EXPECT_FALSE(dlg.run(o));
+  EXPECT_EQ(o, before);
+  EXPECT_EQ(dlg.settings(), before);
+}
+
+TEST(OptionsDialog, ObjectPassageEnablesItsFourBoxesKeepingTheirTicks) {
+  frmOptions dlg;
+  const auto four = {dlg.chkWyjazd, dlg.chkTory, dlg.chkSzopa, dlg.chkPeron};
+  dlg.chkObiekt->click();
+  for (QCheckBox* c : four) EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+  EXPECT_TRUE(dlg.chkWyjazd->isChecked());
+  EXPECT_FALSE(dlg.chkTory->isChecked());
+  dlg.chkObiekt->click();
+  for (QCheckBox* c : four) EXPECT_TRUE(c->isEnabled()) << c->objectName().toStdString();
+}
+
+// --- Zoom board ----------------------------------------------------------------------------
+
+QColor at(const frmBoard& b, int x, int y) { return b.image().pixelColor(x, y); }
+const QColor kYellow(255, 255, 0);
+const QColor kGreen(0, 255, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+
+TEST(ZoomBoard, TwelveColumnsScrollAndName) {
+  Station st = stationFromRows({"10 10 10 10 10 10 10 10 10 10 10 10", "0 0 0 0 0 0 0 0 0 0 0 0",
+                                "0 0 0 0 0 0 0 0 0 0 0 0"});
+  st.StationFile = "Lipowiec.stc";
+  frmBoard board(st);
+  EXPECT_EQ(board.windowTitle(), "Zoom - Lipowiec.stc");
+  EXPECT_EQ(board.hsbBoard->minimum(), 0);
+  EXPECT_EQ(board.hsbBoard->maximum(), 2);
+  EXPECT_EQ(board.vsbBoard->maximum(), 0);
+  EXPECT_EQ(board.hsbBoard->value(), 0);
+  EXPECT_EQ(board.picBoard->size(), QSize(976, 688));
+
+  board.hsbBoard->setValue(2);
+  moveTo(board.picBoard, {10, 96 + 10});
+  EXPECT_EQ(board.picBoard->toolTip(), "102");
+  moveTo(board.picBoard, {9 * 96 + 95, 10});
+  EXPECT_EQ(board.picBoard->toolTip(), "11");
+}
+
+TEST(ZoomBoard, SmallStationNamesOnlyItsOwnCells) {
+  Station st = stationFromRows({"0 0 0 0 0", "0 10 10 10 0", "0 0 0 0 0"});
+  frmBoard board(st);
+  EXPECT_EQ(board.hsbBoard->maximum(), 0);
+  EXPECT_EQ(board.vsbBoard->maximum(), 0);
+  moveTo(board.picBoard, {4 * 96 + 50, 2 * 96 + 50});
+  EXPECT_EQ(board.picBoard->toolTip(), "204");
+  // Moving on into the white part must not leave the last number showing.
+  moveTo(board.picBoard, {5 * 96 + 1, 2 * 96 + 50});
+  EXPECT_EQ(board.picBoard->toolTip(), "");
+  moveTo(board.picBoard, {10, 10});
+  EXPECT_EQ(board.picBoard->toolTip(), "0");
+  moveTo(board.picBoard, {10, 3 * 96 + 1});
+  EXPECT_EQ(board.picBoard->toolTip(), "");
+  moveTo(board.picBoard, {10, 10});
+  moveTo(board.picBoard, {965, 10});  // the row ruler
+  EXPECT_EQ(board.picBoard->toolTip(), "");
+  // Grid lines only around the station's cells; white beyond.
+  EXPECT_EQ(at(board, 95, 200), QColor(224, 224, 224));
+  EXPECT_EQ(at(board, 5 * 96 + 95, 200), kWhite);
+}
+
+TEST(ZoomBoard, ArrowKeysStopAtTheEndsAndRedraw) {
+  // A marker track in column 10, row 8: visible only after scrolling right and down.
+  std::vector<std::string> rows(9, "0 0 0 0 0 0 0 0 0 0 0 0");
+  rows[8] = "0 0 0 0 0 0 0 0 0 0 100 0";
+  Station st = stationFromRows(rows);
+  frmBoard board(st);
+  ASSERT_EQ(board.hsbBoard->maximum(), 2);
+  ASSERT_EQ(board.vsbBoard->maximum(), 2);
+  // The keys act whichever control has the focus.
+  press(board.cmdExit, Qt::Key_Left);
+  press(&board, Qt::Key_Up);
+  EXPECT_EQ(board.hsbBoard->value(), 0);
+  EXPECT_EQ(board.vsbBoard->value(), 0);
+  for (int k = 0; k < 3; ++k) press(board.cmdExit, Qt::Key_Right);
+  for (int k = 0; k < 3; ++k) press(board.hsbBoard, Qt::Key_Down);
+  EXPECT_EQ(board.hsbBoard->value(), 2);
+  EXPECT_EQ(board.vsbBoard->value(), 2);
+  // Station cell (10, 8) is now visible cell (8, 6).
+  EXPECT_EQ(at(board, 8 * 96 + 48, 6 * 96 + 48), kGreen);
+  press(board.picBoard, Qt::Key_Left);
+  EXPECT_EQ(board.hsbBoard->value(), 1);
+  EXPECT_EQ(at(board, 8 * 96 + 48, 6 * 96 + 48), kWhite);
+  EXPECT_EQ(at(board, 9 * 96 + 48, 6 * 96 + 48), kGreen);
+}
+
+TEST(ZoomBoard, TracksHaveBlackBordersAndColouredCores) {
+  // Row 0: a straight run, electrified and not. Row 1: an arc 1-5, a slip crossing, a digit.
+  Station st = stationFromRows({"10 10 100 0", "15 24 4 0"});
+  frmBoard board(st);
+  // Horizontal track through the middle of cell (1, 0): core at y 45..50, border at 44 and 51.
+  EXPECT_EQ(at(board, 144, 48), kYellow);
+  EXPECT_EQ(at(board, 144, 45), kYellow);
+  EXPECT_EQ(at(board, 144, 44), kBlack);
+  EXPECT_EQ(at(board, 144, 51), kBlack);
+  EXPECT_EQ(at(board, 144, 42), kWhite);
+  // Where two cells meet the cores join: no black seam from the next cell's border.
+  EXPECT_EQ(at(board, 95, 48), kYellow);
+  EXPECT_EQ(at(board, 96, 48), kYellow);
+  EXPECT_EQ(at(board, 2 * 96 + 48, 48), kGreen);
+
+  // The arc 1-5: a 14-pixel lead from the corner, then radius 114 round (95, -66).
+  EXPECT_EQ(at(board, 7, 96 + 7), kYellow);
+  EXPECT_EQ(at(board, 51, 96 + 39), kYellow);  // half-way, at 247.5 degrees
+  EXPECT_EQ(at(board, 90, 96 + 48), kYellow);
+  EXPECT_EQ(at(board, 48, 96 + 48), kWhite);
+
+  // The slip crossing in type 0: both straights and both curves, the crossing in core colour.
+  const int sx = 96;
+  const int sy = 96;
+  EXPECT_EQ(at(board, sx + 48, sy + 48), kYellow);
+  EXPECT_EQ(at(board, sx + 51, sy + 39), kYellow);  // curve 1-5
+  EXPECT_EQ(at(board, sx + 44, sy + 56), kYellow);  // curve 4-8, its mirror image
+
+  // The digit: black frame, yellow inner box, a black digit inside.
+  const int dx = 2 * 96;
+  EXPECT_EQ(at(board, dx + 4, sy + 4), kBlack);
+  EXPECT_EQ(at(board, dx + 85, sy + 85), kYellow);
+  int ink = 0;
+  for (int y = sy + 9; y <= sy + 87; ++y)
+    for (int x = dx + 9; x <= dx + 87; ++x) ink += at(board, x, y) == kBlack;
+  EXPECT_GT(ink, 500);
+
+  // Rulers and the grey corner.
+  EXPECT_EQ(at(board, 500, 686), kYellow);
+  EXPECT_EQ(at(board, 975, 300), kYellow);
+  EXPECT_EQ(at(board, 970, 680), QColor(128, 128, 128));
+}
+
+TEST(ZoomBoard, SlipCrossingDrawnByItsType) {
+  Station st = stationFromRows({"24 240"});
+  const auto curve = [&](int type) {
+    st.cell(0, 0).CrossType = static_cast<int16_t>(type);
+    st.cell(1, 0).CrossType = static_cast<int16_t>(type);
+    frmBoard board(st);
+    EXPECT_EQ(at(board, 96 + 51, 39), type == 9 ? kWhite : (type == 3 ? kWhite : kGreen));
+    return std::pair(at(board, 51, 39), at(board, 48, 48));
+  };
+  EXPECT_EQ(curve(0), std::pair(kYellow, kYellow));
+  EXPECT_EQ(curve(3), std::pair(kWhite, kYellow));  // straights only
+  EXPECT_EQ(curve(6), std::pair(kYellow, kWhite));  // curves only: the centre stays white
+  EXPECT_EQ(curve(9), std::pair(kWhite, kWhite));   // no such type: nothing at all
+}
+
+// --- Crossing type ---------------------------------------------------------------------------
+
+bool framed(const frmCross& d, int n) {
+  return d.picCross[static_cast<size_t>(n - 1)]->image().pixelColor(1, 1) == kBlack;
+}
+std::vector<int> framedPictures(const frmCross& d) {
+  std::vector<int> out;
+  for (int n = 1; n <= 7; ++n)
+    if (framed(d, n)) out.push_back(n);
+  return out;
+}
+
+TEST(CrossingDialog, ClickSetsTheTypeAtOnceCancelGivesItBack) {
+  Station st = stationFromRows({"0 0 0", "10 24 10", "0 0 0"});
+  st.cell(1, 1).CrossType = 3;
+  {
+    frmCross dlg(st, 1, 1);
+    EXPECT_EQ(dlg.windowTitle(), "Rozjazd krzyżowy podwójny");
+    EXPECT_EQ(child<QLineEdit>(dlg, "txtXchg")->text(), "24");
+    EXPECT_EQ(child<QLineEdit>(dlg, "txtAxis")->text(), "101");
+    EXPECT_EQ(child<QLabel>(dlg, "lblInfo")->text(), "[Domyślny]");
+    EXPECT_EQ(framedPictures(dlg), std::vector<int>{4});
+    dlg.show();
+    clickOn(child<QWidget>(dlg, "picCross6"));
+    EXPECT_EQ(st.cell(1, 1).CrossType, 5);
+    EXPECT_EQ(framedPictures(dlg), std::vector<int>{6});
+    dlg.cmdCancel->click();
+    EXPECT_EQ(st.cell(1, 1).CrossType, 3);
+    EXPECT_TRUE(dlg.isHidden());
+  }
+  {
+    frmCross dlg(st, 1, 1);
+    whileOpen(dlg, [&] {
+      clickOn(dlg.picCross[5]);
+      dlg.cmdOK->click();
+    });
+    EXPECT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(st.cell(1, 1).CrossType, 5);
+  }
+  {
+    // Closing with Esc is Cancel too.
+    frmCross dlg(st, 1, 1);
+    whileOpen(dlg, [&] {
+      clickOn(dlg.picCross[0]);
+      EXPECT_EQ(st.cell(1, 1).CrossType, 0);
+      press(&dlg, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+    EXPECT_EQ(st.cell(1, 1).CrossType, 5);
+  }
+}
+
+TEST(CrossingDialog, TypeOutsideTheTablesFramesNothing) {
+  Station st = stationFromRows({"0 26"});
+  st.cell(1, 0).CrossType = 9;
+  frmCross dlg(st, 1, 0);
+  EXPECT_TRUE(framedPictures(dlg).empty());
+  dlg.show();
+  dlg.cmdCancel->click();
+  EXPECT_EQ(st.cell(1, 0).CrossType, 9);
+}
+
+TEST(CrossingDialog, FiguresShowTheMovementsOfCodeAndType) {
+  Station st = stationFromRows({"24 25 250 241"});
+  frmCross d24(st, 0, 0);
+  const auto px = [](const frmCross& d, int n, int x, int y) {
+    return d.picCross[static_cast<size_t>(n - 1)]->image().pixelColor(x, y);
+  };
+  // The curve 1-5 (centre (103, -58)) passes (59, 47): laid in types 0, 2, 4, 5, 6.
+  const std::vector<bool> curve15{true, false, true, false, true, true, true};
+  for (int n = 1; n <= 7; ++n)
+    EXPECT_EQ(px(d24, n, 59, 47) == kBlack, curve15[static_cast<size_t>(n - 1)]) << n;
+  // The straight 4-5 through the centre: laid in types 0..4.
+  for (int n = 1; n <= 7; ++n) EXPECT_EQ(px(d24, n, 40, 56) == kBlack, n <= 5) << n;
+
+  // Seven different figures; the non-electrified form looks the same.
+  frmCross d25(st, 1, 0);
+  frmCross d250(st, 2, 0);
+  for (int n = 1; n <= 7; ++n) {
+    EXPECT_EQ(d25.picCross[static_cast<size_t>(n - 1)]->image(),
+              d250.picCross[static_cast<size_t>(n - 1)]->image())
+        << n;
+    for (int m = 1; m < n; ++m)
+      EXPECT_NE(d25.picCross[static_cast<size_t>(n - 1)]->image(),
+                d25.picCross[static_cast<size_t>(m - 1)]->image())
+          << n << " " << m;
+  }
+
+  // A code without figures keeps blank pictures.
+  frmCross dBlank(st, 3, 0);
+  for (int n = 1; n <= 7; ++n)
+    EXPECT_EQ(dBlank.picCross[static_cast<size_t>(n - 1)]->image().pixelColor(56, 56), kWhite);
+}
+
+// The author's story on a real station: the slip crossing of the junction is given type 3 in
+// the dialog, and the zoom board then draws it as a plain diamond crossing.
+TEST(CrossingDialog, ChosenTypeShowsOnTheZoomBoard) {
+  LoadResult r = WczytajStacje(dataPath("reference/junction_20x10.stc").string());
+  ASSERT_TRUE(r.station);
+  Station& st = *r.station;
+  ASSERT_EQ(st.cell(12, 5).Code, 24);
+  {
+    frmCross dlg(st, 12, 5);
+    whileOpen(dlg, [&] {
+      clickOn(dlg.picCross[3]);
+      dlg.cmdOK->click();
+    });
+    dlg.exec();
+  }
+  EXPECT_EQ(st.cell(12, 5).CrossType, 3);
+  frmBoard board(st);
+  EXPECT_EQ(board.hsbBoard->maximum(), 10);
+  EXPECT_EQ(board.vsbBoard->maximum(), 3);
+  for (int k = 0; k < 3; ++k) press(&board, Qt::Key_Right);
+  // Station cell (12, 5) is visible cell (9, 5).
+  const int ox = 9 * 96;
+  const int oy = 5 * 96;
+  EXPECT_EQ(at(board, ox + 48, oy + 48), kYellow);
+  EXPECT_EQ(at(board, ox + 51, oy + 39), kWhite);
+  moveTo(board.picBoard, {ox + 50, oy + 50});
+  EXPECT_EQ(board.picBoard->toolTip(), "512");
+}
+
+}  // namespace
+}  // namespace szl
