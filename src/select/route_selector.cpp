@@ -221,6 +221,13 @@ void RouteSelector::setAllGroupsTicked(bool ticked, SelectorHost& host) {
 }
 
 void RouteSelector::ShowEdit(int group, SelectorHost& host) {
+  checked_ = -1;
+  if (group < 0 || group >= groupCount()) {  // no group highlighted: an empty route list
+    currentGroup_ = -1;
+    groupRoutes_.clear();
+    routeTicked_.clear();
+    return;
+  }
   currentGroup_ = group;
   groupRoutes_.assign(groupMembers_.begin() + groupFirst_[group],
                       groupMembers_.begin() + groupFirst_[group + 1]);
@@ -230,7 +237,6 @@ void RouteSelector::ShowEdit(int group, SelectorHost& host) {
     routeTicked_[k] = table_.routes[groupRoutes_[k]].selected;
     progressOf(host, k + 1, n);
   }
-  checked_ = -1;
   host.progress(0);
 }
 
