@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "model/preparation.h"
+#include "search/route_file.h"
 #include "search/search_options.h"
 #include "select/route_selector.h"
 #include "stationfile/station_reader.h"
@@ -32,9 +33,7 @@ int groups(const Args& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--route-file") {
       // A name, not a path: the route file lives in the station's folder.
-      if (++i == args.size() || args[i].empty() || args[i] == "." || args[i] == ".." ||
-          args[i].find('/') != std::string::npos)
-        return usage();
+      if (++i == args.size() || !isRouteFileBase(args[i])) return usage();
       opt.routeFileBase = args[i];
     } else if (station.empty() && !args[i].empty() && args[i][0] != '-') {
       station = args[i];

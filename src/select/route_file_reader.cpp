@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/message.h"
+#include "search/route_file.h"
 #include "stationfile/field_reader.h"
 
 namespace szl {
@@ -163,7 +164,7 @@ std::string openFailure(const std::string& path, int err) {
 }  // namespace
 
 std::string routeFilePath(const Station& st, const SearchOptions& opt) {
-  return st.StationDir + opt.routeFileBase + ".txt";
+  return routeFilePath(st.StationDir, opt.routeFileBase);
 }
 
 RouteFileRead readRouteFile(const std::string& path, const Station& st,
