@@ -1,5 +1,6 @@
 #include "ui/dialogs/frm_board.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -241,7 +242,11 @@ void frmBoard::RysujObiekt(int i, int j) {
       f.setPixelSize(85);  // 64 points on a 96-dpi screen
       p.setFont(f);
       p.setPen(Qt::black);
-      p.drawText(QRect(5, 0, 91, 100), Qt::AlignLeft | Qt::AlignTop, QString::number(code));
+      // Fonts standing in for Arial differ in ascent; placing the digit's own outline in the
+      // middle of the cell keeps it inside the yellow box whichever font is used.
+      const QString text = QString::number(code);
+      const QRect ink = QFontMetrics(f).tightBoundingRect(text);
+      p.drawText(QPoint(5, 48 - ink.top() - ink.height() / 2), text);
       break;
     }
   }

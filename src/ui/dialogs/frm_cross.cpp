@@ -59,6 +59,7 @@ frmCross::frmCross(Station& st, int x, int y, QWidget* parent)
   for (QLineEdit* t : {txtXchg, txtAxis}) {
     t->setReadOnly(true);
     t->setFixedWidth(60);
+    t->setFocusPolicy(Qt::ClickFocus);  // shown for reference; the keyboard starts on OK
   }
   cmdOK = new QPushButton("OK", this);
   cmdOK->setObjectName("cmdOK");
