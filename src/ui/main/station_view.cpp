@@ -1,6 +1,7 @@
 #include "ui/main/station_view.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 #include <QPainter>
 #include <QToolTip>
 
@@ -11,8 +12,12 @@ namespace szl::ui {
 
 namespace {
 const QColor kLightGrey(192, 192, 192);
-const QColor kGridGrey(224, 224, 224);
-const QColor kCornerGrey(128, 128, 128);
+constexpr QRgb kLightGreyRgb = 0xffc0c0c0;
+constexpr QRgb kGridGrey = 0xffe0e0e0;
+constexpr QRgb kCornerGrey = 0xff808080;
+constexpr QRgb kYellowRgb = 0xffffff00;
+constexpr QRgb kBlackRgb = 0xff000000;
+constexpr QRgb kWhiteRgb = 0xffffffff;
 
 bool colourOf(int code, QColor& c) {
   switch (code) {
@@ -70,20 +75,48 @@ void StationView::setColour(int colourCode) {
   if (colourOf(colourCode, c)) current_ = c;
 }
 
-void StationView::fillBox(int x1, int y1, int x2, int y2, QColor c) {
-  QPainter p(&image_);
-  p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), c);
+// One painter serves a whole drawing operation, however many cells it touches; the view is
+// told to repaint once, when the outermost operation ends.
+// Boxes and track discs are written straight into the pixels; the painter draws the rest.
+StationView::Batch::Batch(StationView& v) : v_(v) {
+  if (v_.batchDepth_++ == 0) {
+    v_.pixels_ = reinterpret_cast<QRgb*>(v_.image_.bits());
+    v_.stride_ = static_cast<int>(v_.image_.bytesPerLine() / 4);
+    v_.width_ = v_.image_.width();
+    v_.height_ = v_.image_.height();
+    v_.painter_ = std::make_unique<QPainter>(&v_.image_);
+  }
+}
+
+StationView::Batch::~Batch() {
+  if (--v_.batchDepth_ == 0) {
+    v_.painter_.reset();
+    v_.pixels_ = nullptr;
+    v_.update();
+  }
+}
+
+void StationView::fillBox(int x1, int y1, int x2, int y2, QRgb rgb) {
+  x1 = std::max(x1, 0);
+  y1 = std::max(y1, 0);
+  x2 = std::min(x2, width_ - 1);
+  y2 = std::min(y2, height_ - 1);
+  for (int y = y1; y <= y2; ++y) {
+    QRgb* row = pixels_ + y * stride_;
+    for (int x = x1; x <= x2; ++x) row[x] = rgb;
+  }
 }
 
 void StationView::Rulery() {
   image_.fill(Qt::white);
   if (!station_) return;
+  Batch batch(*this);
   const int w = station_->ColCount();
   const int h = station_->RowCount();
-  fillBox(17 * w + 1, 0, 17 * w + 18, 17 * h, Qt::yellow);
-  fillBox(0, 17 * h + 1, 17 * w, 17 * h + 18, Qt::yellow);
+  fillBox(17 * w + 1, 0, 17 * w + 18, 17 * h, kYellowRgb);
+  fillBox(0, 17 * h + 1, 17 * w, 17 * h + 18, kYellowRgb);
   fillBox(17 * w + 1, 17 * h + 1, 17 * w + 18, 17 * h + 18, kCornerGrey);
-  QPainter p(&image_);
+  QPainter& p = *painter_;
   QFont f = font();
   f.setPixelSize(9);
   p.setFont(f);
@@ -93,54 +126,58 @@ void StationView::Rulery() {
   };
   for (int j = 0; j < h; ++j) label(17 * w, 17 * j + 3, j);
   for (int i = 0; i < w; ++i) label(17 * i - 1, 17 * h + 3, i);
-  update();
 }
 
 void StationView::RysujSiatke() {
   if (!station_) return;
+  Batch batch(*this);
   const int w = station_->ColCount();
   const int h = station_->RowCount();
-  QPainter p(&image_);
-  p.setPen(kGridGrey);
-  for (int j = 0; j <= h; ++j) p.drawLine(0, 17 * j, 17 * w, 17 * j);
-  for (int i = 0; i <= w; ++i) p.drawLine(17 * i, 0, 17 * i, 17 * h);
-  update();
+  for (int j = 0; j <= h; ++j) fillBox(0, 17 * j, 17 * w, 17 * j, kGridGrey);
+  for (int i = 0; i <= w; ++i) fillBox(17 * i, 0, 17 * i, 17 * h, kGridGrey);
 }
 
 void StationView::RysujTor(int x, int y, int dx, int dy, double radius, int colourCode) {
   setColour(colourCode);
-  // Discs rasterised by hand, so that a track has a one-pixel black border round its core
-  // whatever the platform's ellipse rules are.
+  Batch batch(*this);
+  // Discs rasterised by hand, row by row, so that a track has a one-pixel black border round
+  // its core whatever the platform's ellipse rules are. Half-widths of the rows of the two
+  // radii the program uses: 2 (outline) and 1.5 (core).
+  static constexpr int kOutline[] = {0, 1, 2, 1, 0};
+  static constexpr int kCore[] = {1, 1, 1};
+  const bool outline = radius >= 2;
+  const int* halves = outline ? kOutline : kCore;
+  const int reach = outline ? 2 : 1;
+  const QRgb rgb = current_.rgb();
   const int cx = originX(x) + 8;
   const int cy = originY(y) + 8;
-  const int reach = static_cast<int>(radius);
-  const double r2 = radius * radius;
-  const QRgb rgb = current_.rgb();
   for (int k = 0; k <= 5; ++k) {
     const int px = cx + k * dx;
     const int py = cy + k * dy;
-    for (int oy = -reach; oy <= reach; ++oy)
-      for (int ox = -reach; ox <= reach; ++ox)
-        if (ox * ox + oy * oy <= r2 && image_.rect().contains(px + ox, py + oy))
-          image_.setPixel(px + ox, py + oy, rgb);
+    for (int oy = -reach; oy <= reach; ++oy) {
+      const int half = halves[oy + reach];
+      fillBox(px - half, py + oy, px + half, py + oy, rgb);
+    }
   }
 }
 
 void StationView::RysujPunkt(int x, int y, int dx, int dy, int colourCode) {
   setColour(colourCode);
+  Batch batch(*this);
   const int bx = originX(x) + 5 * dx;
   const int by = originY(y) + 5 * dy;
-  QPainter p(&image_);
+  QPainter& p = *painter_;
   p.setPen(kLightGrey);
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRect(QPoint(bx + 6, by + 6), QPoint(bx + 9, by + 9)));
   p.setPen(Qt::black);
   p.drawEllipse(QPointF(bx + 8.5, by + 8.5), 2, 2);
-  p.fillRect(QRect(QPoint(bx + 7, by + 7), QPoint(bx + 9, by + 9)), current_);
+  fillBox(bx + 7, by + 7, bx + 9, by + 9, current_.rgb());
 }
 
 void StationView::RysujRozjazd(int x, int y, int row, int colourCode, uint8_t scratchPorts) {
   setColour(colourCode);
+  Batch batch(*this);
   const uint8_t ports = portsOfRow(row, scratchPorts);
   const auto uses = [&](int p) { return (ports >> (p - 1)) & 1; };
   if (style_ == TrackStyle::Lines && row < kElementRows) {
@@ -149,39 +186,35 @@ void StationView::RysujRozjazd(int x, int y, int row, int colourCode, uint8_t sc
     const QPoint origin(originX(x), originY(y));
     for (int p = 1; p <= 8; ++p)
       if (uses(p)) RysujTor(x, y, PortStep[p - 1].dx, PortStep[p - 1].dy, 2, kBlack);
-    {
-      QPainter painter(&image_);
-      painter.setPen(Qt::black);
-      for (int p = 1; p <= 8; ++p)
-        if (uses(p) && isDiagonal(p)) painter.drawLine(centre, origin + cornerOf(p, false));
-    }
+    painter_->setPen(Qt::black);
+    for (int p = 1; p <= 8; ++p)
+      if (uses(p) && isDiagonal(p)) painter_->drawLine(centre, origin + cornerOf(p, false));
     current_ = element;
     for (int p = 1; p <= 8; ++p)
       if (uses(p)) RysujTor(x, y, PortStep[p - 1].dx, PortStep[p - 1].dy, 1.5, kKeepColour);
-    QPainter painter(&image_);
-    painter.setPen(current_);
+    painter_->setPen(current_);
     for (int p = 1; p <= 8; ++p)
-      if (uses(p) && isDiagonal(p)) painter.drawLine(centre, origin + cornerOf(p, true));
+      if (uses(p) && isDiagonal(p)) painter_->drawLine(centre, origin + cornerOf(p, true));
   } else {
     if (row < kElementRows) RysujPunkt(x, y, 0, 0, colourCode);
     for (int p = 1; p <= 8; ++p)
       if (uses(p)) RysujPunkt(x, y, PortStep[p - 1].dx, PortStep[p - 1].dy, colourCode);
   }
-  update(QRect(originX(x) - 6, originY(y) - 6, 29, 29));
 }
 
 void StationView::RysujObiekt(int x, int y) {
   if (!station_) return;
   const int code = station_->cell(x, y).Code;
   if (code == 0) return;
+  Batch batch(*this);
   const int ox = originX(x);
   const int oy = originY(y);
   const bool green = code >= 100;
-  const QColor colour = green ? QColor(0, 255, 0) : QColor(255, 255, 0);
-  const auto box = [&](int x1, int y1, int x2, int y2, QColor c) {
+  const QRgb colour = green ? 0xff00ff00 : kYellowRgb;
+  const auto box = [&](int x1, int y1, int x2, int y2, QRgb c) {
     fillBox(ox + x1, oy + y1, ox + x2, oy + y2, c);
   };
-  const auto frame = [&] { box(1, 1, 15, 15, Qt::black); };
+  const auto frame = [&] { box(1, 1, 15, 15, kBlackRgb); };
   const auto arrowLeft = [&] {
     for (int k = 0; k <= 5; ++k) box(2 + k, 8 - k, 2 + k, 8 + k, colour);
   };
@@ -190,17 +223,17 @@ void StationView::RysujObiekt(int x, int y) {
   };
   if (code >= 1 && code <= 9) {
     frame();
-    box(2, 2, 14, 14, Qt::yellow);
-    QPainter p(&image_);
+    box(2, 2, 14, 14, kYellowRgb);
     QFont f = font();
     f.setBold(true);
     f.setPixelSize(12);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRect(ox, oy + 2, 17, 14), Qt::AlignHCenter | Qt::AlignTop, QString::number(code));
+    painter_->setFont(f);
+    painter_->setPen(Qt::black);
+    painter_->drawText(QRect(ox, oy + 2, 17, 14), Qt::AlignHCenter | Qt::AlignTop,
+                       QString::number(code));
   } else if (code == 21 || code == 210) {
     frame();
-    box(2, 2, 14, 14, kLightGrey);
+    box(2, 2, 14, 14, kLightGreyRgb);
     RysujRozjazd(x, y, 0, green ? kGreen : kYellow);
   } else if (code == 22 || code == 220) {
     frame();
@@ -208,13 +241,12 @@ void StationView::RysujObiekt(int x, int y) {
   } else if (code == 48 || code == 480) {
     frame();
     box(2, 2, 14, 14, colour);
-    box(3, 7, 13, 11, Qt::black);
-    QPainter p(&image_);
-    p.setPen(Qt::black);
-    p.drawRect(QRect(QPoint(ox + 10, oy + 3), QPoint(ox + 12, oy + 6)));
-    p.drawLine(ox + 4, oy + 3, ox + 8, oy + 3);
-    p.end();
-    box(5, 4, 7, 6, Qt::black);
+    box(3, 7, 13, 11, kBlackRgb);
+    painter_->setPen(Qt::black);
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawRect(QRect(QPoint(ox + 10, oy + 3), QPoint(ox + 12, oy + 6)));
+    painter_->drawLine(ox + 4, oy + 3, ox + 8, oy + 3);
+    box(5, 4, 7, 6, kBlackRgb);
   } else if (code == 50 || code == 500) {
     frame();
     arrowLeft();
@@ -230,14 +262,13 @@ void StationView::RysujObiekt(int x, int y) {
     box(7, 6, 9, 10, colour);
   } else if (code == 53 || code == 530) {
     frame();
-    box(2, 3, 14, 13, Qt::white);
+    box(2, 3, 14, 13, kWhiteRgb);
     RysujRozjazd(x, y, 0, green ? kGreen : kYellow);
   } else {
     const int direct = electrifiedRow(code);
     const int row = direct >= 0 ? direct : nonElectrifiedRow(code);
     if (row >= 0) RysujRozjazd(x, y, row, direct >= 0 ? kYellow : kGreen);
   }
-  update(QRect(ox - 1, oy - 1, 18, 18));
 }
 
 void StationView::drawStation(bool rulers) {
@@ -245,15 +276,16 @@ void StationView::drawStation(bool rulers) {
     Rulery();
   else
     image_.fill(Qt::white);
+  Batch batch(*this);
   RysujSiatke();
   if (station_)
     for (int y = 0; y < station_->RowCount(); ++y)
       for (int x = 0; x < station_->ColCount(); ++x) RysujObiekt(x, y);
-  update();
 }
 
 void StationView::drawLinks() {
   if (!station_) return;
+  Batch batch(*this);
   const Station& st = *station_;
   for (int y = 0; y < st.RowCount(); ++y)
     for (int x = 0; x < st.ColCount(); ++x) {
@@ -270,10 +302,10 @@ void StationView::drawLinks() {
         if (st.link(x, y, p) == kInternalLink) ports |= static_cast<uint8_t>(1 << (p - 1));
       if (ports) RysujRozjazd(x, y, kScratchRow, kKeepColour, ports);
     }
-  update();
 }
 
 void StationView::WyrysujTrase(std::span<const RouteCell> route) {
+  Batch batch(*this);
   for (const RouteCell& c : route) {
     const int row = elementRow(c.code);
     RysujRozjazd(c.x, c.y, row >= 0 ? row : kScratchRow, kRed);
@@ -281,6 +313,7 @@ void StationView::WyrysujTrase(std::span<const RouteCell> route) {
 }
 
 void StationView::WyrzezajTrase(std::span<const RouteCell> route) {
+  Batch batch(*this);
   for (const RouteCell& c : route) {
     const int e = electrifiedRow(c.code);
     RysujRozjazd(c.x, c.y, e >= 0 ? e : kScratchRow, kYellow);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <memory>
 #include <QWidget>
 #include <span>
 
@@ -68,8 +70,19 @@ class StationView : public QWidget {
   void mousePressEvent(QMouseEvent*) override;
 
  private:
+  class Batch {
+   public:
+    explicit Batch(StationView& v);
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    StationView& v_;
+  };
+
   void setColour(int colourCode);
-  void fillBox(int x1, int y1, int x2, int y2, QColor c);
+  void fillBox(int x1, int y1, int x2, int y2, QRgb rgb);
   int originX(int x) const { return 17 * x + 1; }
   int originY(int y) const { return 17 * y + 1; }
 
@@ -77,6 +90,12 @@ class StationView : public QWidget {
   TrackStyle style_ = TrackStyle::Lines;
   QImage image_;
   QColor current_{Qt::black};
+  std::unique_ptr<QPainter> painter_;  // open while a drawing operation runs
+  int batchDepth_ = 0;
+  QRgb* pixels_ = nullptr;  // the image's pixels while a drawing operation runs
+  int stride_ = 0;
+  int width_ = 0;
+  int height_ = 0;
   bool prepared_ = false;
   bool clicksEnabled_ = true;
 };
