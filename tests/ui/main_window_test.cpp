@@ -164,3 +164,48 @@ TEST(MainWindow, PointerTooltipsAndRounding) {
 
 }  // namespace
 }  // namespace szl
+
+namespace szl {
+namespace {
+
+TEST(MainWindow, HelpNeedsItsPageBesideTheProgram) {
+  test::TempDir dir;
+  test::ScriptedPrompts prompts;
+  {
+    test::writeFile(dir / "szlakownik089-20.htm", "<html></html>");  // other letter case
+    frmMain w(&prompts);
+    w.setProgramDir(QString::fromStdString(dir.path().string()));
+    ASSERT_TRUE(w.start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc").string())));
+    EXPECT_FALSE(w.cmdPomoc->isEnabled());
+  }
+  test::writeFile(dir / "Szlakownik089-20.htm", "<html></html>");
+  frmMain w(&prompts);
+  w.setProgramDir(QString::fromStdString(dir.path().string()));
+  ASSERT_TRUE(w.start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc").string())));
+  EXPECT_TRUE(w.cmdPomoc->isEnabled());
+  // The help menu asks first: Cancel opens nothing, OK opens the page.
+  prompts.answers = {Answer::Cancel, Answer::Ok};
+  w.mnuPomoc->trigger();
+  EXPECT_TRUE(prompts.browsed.empty());
+  w.mnuPomoc->trigger();
+  ASSERT_EQ(prompts.browsed.size(), 1u);
+  EXPECT_TRUE(prompts.browsed[0].endsWith("/Szlakownik089-20.htm"));
+  EXPECT_TRUE(prompts.wasAsked("Szczegóły dot. użycia programu znajdują się w pliku Szlakownik089-20.htm. "));
+  w.mnuAbout->trigger();
+  EXPECT_EQ(prompts.asked.back().title, "About");
+  EXPECT_EQ(prompts.asked.back().text.rfind("Szlakownik 2.0 for Torowik 0.89+\r\n\r\n", 0), 0u);
+}
+
+TEST(MainWindow, ClosingByTheFrameAsksFirst) {
+  test::ScriptedPrompts prompts;
+  frmMain w(&prompts);
+  ASSERT_TRUE(w.start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc").string())));
+  w.show();
+  prompts.answers = {Answer::Cancel};
+  EXPECT_FALSE(w.close());
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_TRUE(prompts.wasAsked("Opuścić program Szlakownik?"));
+}
+
+}  // namespace
+}  // namespace szl

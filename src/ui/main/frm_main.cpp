@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "model/element_tables.h"
-#include "model/pointer_class.h"
+#include "objects/pointer_class.h"
 #include "model/preparation.h"
 #include "search/route_search.h"
 #include "stationfile/station_reader.h"
@@ -266,7 +266,7 @@ void frmMain::setCaption() {
 }
 
 bool frmMain::start(const std::optional<QString>& path) {
-  programDir_ = QCoreApplication::applicationDirPath();
+  if (programDir_.isEmpty()) programDir_ = QCoreApplication::applicationDirPath();
   // Exact letter case: a file named otherwise is not our help page.
   helpFilePresent_ = QDir(programDir_).entryList(QDir::Files).contains(kHelpFile);
   actPomoc->setEnabled(helpFilePresent_);

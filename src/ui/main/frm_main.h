@@ -36,6 +36,8 @@ class frmMain : public QMainWindow {
   // Start-up: the help button, then the station given (or the open dialog). False when the
   // author chose to leave instead of opening a station.
   bool start(const std::optional<QString>& path);
+  // Where the help page is looked for; the program's own folder unless set before start.
+  void setProgramDir(const QString& dir) { programDir_ = dir; }
 
   const Station* station() const { return station_ ? &*station_ : nullptr; }
   Station* station() { return station_ ? &*station_ : nullptr; }

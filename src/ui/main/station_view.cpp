@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "model/pointer_class.h"
+#include "objects/pointer_class.h"
 #include "model/preparation.h"
 
 namespace szl::ui {

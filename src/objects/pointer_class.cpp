@@ -1,4 +1,6 @@
-#include "model/pointer_class.h"
+#include "objects/pointer_class.h"
+
+#include "objects/object_class.h"
 
 namespace szl {
 
@@ -18,13 +20,8 @@ PointerClass pointerClassOf(const Station& st, int x, int y) {
     return {platform ? " Numer peronu" : " Numer torów towarowych", S::WhatsThis};
   }
   if (in(c, 24, 27) || in(c, 240, 270)) return {" Rozjazd krzyżowy", S::SizeAll};
-  if (isPlatformCode(c)) return {inObject ? " Peron" : " Punkt postojowy", S::WhatsThis};
-  if (c == 53 || c == 530)
-    return {inObject ? " Tory towarowe" : " Punkt postojowy dla lokomotyw", S::WhatsThis};
-  if (c == 22 || c == 220) return {" Tory postojowe", S::WhatsThis};
-  if (c == 48 || c == 480) return {" Lokomotywownia", S::WhatsThis};
-  if (c == 50 || c == 51 || c == 500 || c == 510) return {" Wjazd / wyjazd", S::WhatsThis};
-  if (c == 52 || c == 520) return {" Wjazd-wyjazd", S::WhatsThis};
+  if (const ObjectClass cls = objectClassAt(st, x, y); cls != ObjectClass::None)
+    return {objectClassName(cls), S::WhatsThis};
   if (c == 10 || c == 11 || in(c, 13, 17) || in(c, 32, 35) || c == 49 || c == 100 || c == 110 ||
       in(c, 130, 170) || in(c, 320, 350) || c == 490)
     return {" Tor", S::Arrow};
