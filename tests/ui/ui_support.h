@@ -1,7 +1,10 @@
 // Window tests answer the window's questions from a script and record what was asked.
 #pragma once
 
+#include <QApplication>
 #include <QString>
+#include <QTimer>
+#include <memory>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -11,6 +14,20 @@
 #include "ui/main/prompts.h"
 
 namespace szl::test {
+
+// Acts on the next modal dialog once it is shown (the window opens its dialogs with exec()).
+inline void whenModal(std::function<void(QWidget*)> act) {
+  auto tries = std::make_shared<int>(0);
+  auto poll = std::make_shared<std::function<void()>>();
+  *poll = [act, tries, poll] {
+    if (QWidget* w = QApplication::activeModalWidget()) {
+      act(w);
+    } else if (++*tries < 200) {
+      QTimer::singleShot(5, *poll);
+    }
+  };
+  QTimer::singleShot(0, *poll);
+}
 
 class ScriptedPrompts : public ui::Prompts {
  public:

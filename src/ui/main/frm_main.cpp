@@ -15,6 +15,9 @@
 #include "objects/pointer_class.h"
 #include "model/preparation.h"
 #include "search/route_search.h"
+#include "ui/dialogs/frm_board.h"
+#include "ui/dialogs/frm_cross.h"
+#include "ui/dialogs/frm_options.h"
 #include "stationfile/station_reader.h"
 #include "ui/main/window_search_host.h"
 
@@ -446,7 +449,10 @@ void frmMain::redrawStation() {
 
 void frmMain::cmdOptions_Click() {
   if (searching_ || !station_) return;
-  // The options dialog comes with the dialogs; until then the options stay as they are.
+  // One dialog for the whole run, hidden between uses.
+  if (!optionsDialog_) optionsDialog_ = new frmOptions(this);
+  SearchOptions changed = options_;
+  if (optionsDialog_->run(changed)) applyOptions(changed);
 }
 
 void frmMain::applyOptions(const SearchOptions& changed) {
@@ -459,15 +465,23 @@ void frmMain::applyOptions(const SearchOptions& changed) {
     a->setEnabled(false);
 }
 
-void frmMain::cmdBoard_Click() {}
+void frmMain::cmdBoard_Click() {
+  if (!station_) return;
+  frmBoard board(*station_, this);
+  board.exec();
+}
 
 void frmMain::cmdPozostale_Click() {}
 
 void frmMain::onCellClicked(int x, int y) {
   if (!station_ || searching_) return;
   switch (clickActionOf(*station_, x, y)) {
+    case ClickAction::CrossingType: {
+      frmCross cross(*station_, x, y, this);
+      cross.exec();
+      break;
+    }
     case ClickAction::ObjectEditor:
-    case ClickAction::CrossingType:
     case ClickAction::Nothing:
       break;
   }

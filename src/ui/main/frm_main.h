@@ -26,6 +26,7 @@ class QMenu;
 namespace szl::ui {
 
 class WindowSearchHost;
+class frmOptions;
 
 class frmMain : public QMainWindow {
   Q_OBJECT
@@ -113,6 +114,7 @@ class frmMain : public QMainWindow {
   QString programDir_;
   std::unique_ptr<WindowSearchHost> searchHost_;
   std::vector<bool> lockedState_;
+  frmOptions* optionsDialog_ = nullptr;  // created on first use, kept for the run
 
  public:
   // Controls, named as the author knows them.
