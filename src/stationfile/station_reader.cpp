@@ -142,10 +142,18 @@ LoadResult WczytajStacje(const std::string& chosen) {
     res.error = openFailure(path, errno);
     return res;
   }
+  res = readStation(in, path);
+  if (res.station) {
+    res.station->StationDir = sp.dir;
+    res.station->StationFile = sp.file;
+  }
+  return res;
+}
+
+LoadResult readStation(std::istream& in, const std::string& displayPath) {
+  LoadResult res;
   try {
-    Station st = readGrid(in, path);
-    st.StationDir = sp.dir;
-    st.StationFile = sp.file;
+    Station st = readGrid(in, displayPath);
     res.info = loadInfoOf(st);
     res.station = std::move(st);
   } catch (const Refusal& r) {

@@ -2,6 +2,7 @@
 // follows the grid (routes, object records, comment) is left unread: the writer makes it anew.
 #pragma once
 
+#include <istream>
 #include <optional>
 #include <string>
 
@@ -34,6 +35,10 @@ struct LoadResult {
 // Reads the station at `chosen` (after the name rule above). A refused file leaves nothing
 // half-loaded: the result holds either a whole station or an error.
 LoadResult WczytajStacje(const std::string& chosen);
+
+// The same reading from a stream; `displayPath` names the file in messages. StationDir and
+// StationFile stay empty for the caller to set.
+LoadResult readStation(std::istream& in, const std::string& displayPath);
 
 LoadInfo loadInfoOf(const Station& st);
 Message sizeLimitMessage();
