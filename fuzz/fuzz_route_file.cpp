@@ -25,7 +25,7 @@ void require(bool ok, const char* what) {
 // file touch objects of every class, three-cell groups, digits, tracks and empty cells.
 const szl::Station& station() {
   static const szl::Station st = [] {
-    static constexpr int16_t kCodes[] = {0,  10, 21, 4,   21, 53,  2,   53, 50,  51, 52,
+    static constexpr int16_t kCodes[] = {0,  10, 21, 4,   21, 53,  2,   53, 50,  51,  52,
                                          22, 48, 12, 100, 23, 240, 210, 6,  210, 530, 7};
     constexpr int kCount = sizeof kCodes / sizeof kCodes[0];
     szl::Station s(szl::kSimulatorColumns, szl::kSimulatorRows);

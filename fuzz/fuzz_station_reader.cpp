@@ -20,8 +20,8 @@ void require(bool ok, const char* what) {
 
 // The header, size line and grid as the program writes them.
 std::string gridText(const szl::Station& st) {
-  std::string s = "0,\r\n" + std::to_string(st.RowCount()) + "," + std::to_string(st.ColCount()) +
-                  ",\r\n";
+  std::string s =
+      "0,\r\n" + std::to_string(st.RowCount()) + "," + std::to_string(st.ColCount()) + ",\r\n";
   for (int y = 0; y < st.RowCount(); ++y) {
     for (int x = 0; x < st.ColCount(); ++x) s += std::to_string(st.cell(x, y).Code) + ",";
     s += "\r\n";
