@@ -1,6 +1,7 @@
 // The bundled example stations: they load, they are written the way the program writes a grid,
-// their tracks really join up and every object finds its track, and together they show every
-// kind of object and element an author meets.
+// their tracks really join up and every object finds its track, a search finds their routes
+// without running into a limit, and together they show every kind of object and element an
+// author meets.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "model/preparation.h"
+#include "search/route_search.h"
 #include "stationfile/station_reader.h"
 #include "support/test_support.h"
 
@@ -116,6 +118,35 @@ TEST(Examples, TracksJoinUpAndEveryObjectFindsItsTrack) {
           EXPECT_GT(links, 0) << at << ": object not linked to any track";
         }
       }
+  }
+}
+
+class AnswerOk : public SearchHost {
+ public:
+  Answer ask(const Message&) override { return Answer::Ok; }
+};
+
+TEST(Examples, SearchAllFindsRoutesWithoutHittingALimit) {
+  for (const auto& p : examples()) {
+    test::TempDir dir;
+    fs::copy_file(p, dir / p.filename().string());
+    Station st = load(dir / p.filename().string());
+    const SearchOptions opt;
+    PrzygotujStacje(st, opt.passages);
+    AnswerOk host;
+    const SearchResult res = Wyszukaj(st, opt, false, host);
+    EXPECT_EQ(res.end, SearchEnd::Completed) << p;
+    for (MessageKind k : {MessageKind::StackOverflow, MessageKind::SegmentOverflow,
+                          MessageKind::RouteTooLong, MessageKind::RepeatedElements})
+      EXPECT_EQ(res.limitCount(k), 0) << p;
+    EXPECT_GT(res.counters.proper, 10) << p;
+    const std::string routes = test::readFile(res.routeFile);
+    EXPECT_EQ(std::count(routes.begin(), routes.end(), '\n'), res.counters.proper) << p;
+    if (p.filename() == "Lipowiec.stc") {
+      // The bundled example: plenty to select from, still quick to walk through by hand.
+      EXPECT_GE(res.counters.proper, 100);
+      EXPECT_LE(res.counters.proper, 400);
+    }
   }
 }
 
