@@ -1,6 +1,7 @@
 #include "search/route_search.h"
 
 #include <algorithm>
+#include <bit>
 #include <memory>
 
 #include "search/route_search_engine.h"
@@ -9,10 +10,34 @@
 namespace szl {
 
 namespace {
-bool isObjectCode(int c) {
+constexpr bool isObjectCode(int c) {
   return (c >= 1 && c <= 9) || c == 21 || c == 22 || c == 48 || (c >= 50 && c <= 53) || c == 210 ||
          c == 220 || c == 480 || (c >= 500 && c <= 530);
 }
+
+// The element row of every code up to the highest non-electrified one; -1 for an object code,
+// -2 for a code no walk goes into.
+constexpr int kHighestCode = 660;
+constexpr auto kKindOfCode = [] {
+  std::array<int8_t, kHighestCode + 1> t{};
+  for (int c = 0; c <= kHighestCode; ++c) {
+    const int row = elementRow(c);
+    t[c] = static_cast<int8_t>(isObjectCode(c) ? -1 : row >= 0 ? row : -2);
+  }
+  return t;
+}();
+
+// kExits[row][entry port - 1][crossing type]: the ports a train may leave by, bit p-1 for p.
+using ExitTable = std::array<std::array<std::array<uint8_t, kCrossTypes>, 8>, kElementRows>;
+constexpr ExitTable kExits = [] {
+  ExitTable t{};
+  for (int r = 0; r < kElementRows; ++r)
+    for (int f = 0; f < 8; ++f)
+      for (int e = 0; e < 8; ++e)
+        for (int k = 0; k < kCrossTypes; ++k)
+          if (PortPass[r][f][e][k]) t[r][f][k] = static_cast<uint8_t>(t[r][f][k] | (1 << e));
+  return t;
+}();
 }  // namespace
 
 SearchResult Wyszukaj(const Station& st, const SearchOptions& options, bool confirmMode,
@@ -43,17 +68,14 @@ SearchResult RouteSearch::Wyszukaj() {
   cellKind_.resize(cells);
   for (size_t i = 0; i < cells; ++i) {
     const int code = st_.Cells[i].Code;
-    const int row = elementRow(code);
-    cellKind_[i] = isObjectCode(code) ? kObjectCell
-                   : row >= 0         ? static_cast<int8_t>(row)
-                                      : kDeadCell;
+    cellKind_[i] = code >= 0 && code <= kHighestCode ? kKindOfCode[code] : kDeadCell;
   }
   seen_.assign(cells, 0);
 
   host_.counters(result_.counters);
   host_.routeFlags(false, false);
   host_.progress(0, st_.LinkCount);
-  host_.stackDepth(0);
+  host_.stackDepth(shownDepth_ = 0);
 
   for (int y = 0; y < st_.RowCount() && !stopped_; ++y) {
     for (int x = 0; x < st_.ColCount() && !stopped_; ++x) {
@@ -77,27 +99,65 @@ void RouteSearch::walkFrom(int x, int y, int port) {
   ++StartCount;
   for (StackEntry& e : SearchStack) e.segments = 0;
   host_.progress(StartCount, st_.LinkCount);
-  host_.stackDepth(StackTop);
+  showDepth();
   host_.startMarker(x, y, port, false);
 
-  do walkPass();
-  while (StackTop != 0 && !stopped_);
+  do {
+    walkPass();
+    showDepth();
+  } while (StackTop != 0 && !stopped_);
 
   host_.startMarker(x, y, port, true);
   if (!stopped_) host_.yieldToUser();
 }
 
+// The first exit pushed lands on the current level and continues its cells; every further one
+// gets a fresh level; the last pushed is walked first.
+inline void RouteSearch::push(int x, int y, int port) {
+  StackEntry& e = SearchStack[StackTop];
+  e.x = static_cast<int16_t>(x);
+  e.y = static_cast<int16_t>(y);
+  e.port = static_cast<int16_t>(port);
+  e.finished = false;
+  if (StackTop == kStackSize - 1) [[unlikely]] {
+    tellLimit(stackOverflowMessage(startPoint()));
+    return;
+  }
+  ++StackTop;
+  SearchStack[StackTop].segments = 0;
+}
+
+inline bool RouteSearch::record(int x, int y, const CellRec& c) {
+  int level = StackTop;
+  if (SearchStack[level].segments == kLevelCapacity) [[unlikely]] {
+    if (!continueFullLevel()) return false;
+    level = StackTop;
+  }
+  const int slot = SearchStack[level].segments++;
+  const Segment* before = slot > 0 ? &RouteSegments[level][slot - 1] : nullptr;
+  RouteSegments[level][slot] = {
+      c.Code,
+      static_cast<int16_t>(x),
+      static_cast<int16_t>(y),
+      c.TwoWay,
+      c.Electrified,
+      static_cast<int16_t>((before ? before->oneWayUpTo : 0) + (c.TwoWay == 0)),
+      static_cast<int16_t>((before ? before->plainUpTo : 0) + (c.Electrified == 0))};
+  return true;
+}
+
 // Takes the top entry and walks one cell from it; L = StackTop afterwards is the level that
 // receives the cell.
 void RouteSearch::walkPass() {
-  const StackEntry top = SearchStack[StackTop - 1];
-  --StackTop;
-  host_.stackDepth(StackTop);
-  if (top.finished) return;
-
+  const StackEntry& top = SearchStack[StackTop - 1];
+  if (top.finished) {
+    --StackTop;
+    return;
+  }
   const int p = top.port;
   const int nx = top.x + PortStep[p - 1].dx;
   const int ny = top.y + PortStep[p - 1].dy;
+  --StackTop;
   // Cell (0, 0) cannot be part of a route: a walk entering it ends there.
   if (!st_.inside(nx, ny) || (nx == 0 && ny == 0)) return;
   const size_t at = static_cast<size_t>(ny) * st_.ColCount() + nx;
@@ -105,15 +165,19 @@ void RouteSearch::walkPass() {
   const CellRec& cell = st_.Cells[at];
   const int entry = 9 - p;
 
+  const uint8_t* links = st_.CellLinks.data() + at * 8;  // links[p - 1] for port p
   if (kind >= 0) {
-    if (st_.link(nx, ny, entry) != kLink) return;
-    if (!record(nx, ny)) return;
+    if (links[entry - 1] != kLink) return;
+    if (!record(nx, ny, cell)) return;
     const int type = cell.CrossType >= 0 && cell.CrossType < kCrossTypes ? cell.CrossType : 0;
-    const auto& from = PortPass[kind][entry - 1];
-    for (int e = 8; e >= 1; --e)
-      if (from[e - 1][type]) push(nx, ny, e);
+    // Highest port first.
+    for (unsigned exits = kExits[kind][entry - 1][type]; exits != 0;) {
+      const int e = std::bit_width(exits);
+      exits &= ~(1u << (e - 1));
+      push(nx, ny, e);
+    }
   } else if (kind == kObjectCell) {
-    if (!record(nx, ny)) return;
+    if (!record(nx, ny, cell)) return;
     NoContinue = false;
     if (entryAccepts(cell.Code, nx, ny, p)) PiszTrase();
     if (stopped_) return;
@@ -124,7 +188,7 @@ void RouteSearch::walkPass() {
     if (!NoContinue && cell.Passable == 1) {
       for (int k = 0; k < 3; ++k) {
         const int e = TurnPorts[entry - 1][k];
-        if (st_.link(nx, ny, e) != kNoLink) push(nx, ny, e);
+        if (links[e - 1] != kNoLink) push(nx, ny, e);
       }
     }
   }
@@ -148,41 +212,17 @@ bool RouteSearch::entryAccepts(int code, int x, int y, int port) const {
   }
 }
 
-// The first exit pushed lands on the current level and continues its cells; every further one
-// gets a fresh level; the last pushed is walked first.
-void RouteSearch::push(int x, int y, int port) {
-  StackEntry& e = SearchStack[StackTop];
-  e.x = static_cast<int16_t>(x);
-  e.y = static_cast<int16_t>(y);
-  e.port = static_cast<int16_t>(port);
-  e.finished = false;
+// The walk goes on on the next level. The entry of the full level is still below it on the
+// stack and must not be walked again.
+bool RouteSearch::continueFullLevel() {
   if (StackTop == kStackSize - 1) {
     tellLimit(stackOverflowMessage(startPoint()));
-    return;
+    return false;
   }
+  SearchStack[StackTop].finished = true;
   ++StackTop;
   SearchStack[StackTop].segments = 0;
-  host_.stackDepth(StackTop);
-}
-
-bool RouteSearch::record(int x, int y) {
-  int level = StackTop;
-  if (SearchStack[level].segments == kLevelCapacity) {
-    // The walk goes on on the next level. The entry of the full level is still below it on
-    // the stack and must not be walked again.
-    if (StackTop == kStackSize - 1) {
-      tellLimit(stackOverflowMessage(startPoint()));
-      return false;
-    }
-    SearchStack[level].finished = true;
-    level = ++StackTop;
-    SearchStack[level].segments = 0;
-    host_.stackDepth(StackTop);
-    tellLimit(segmentOverflowMessage(startPoint()));
-  }
-  const CellRec& c = st_.cell(x, y);
-  RouteSegments[level][SearchStack[level].segments++] = {
-      c.Code, static_cast<int16_t>(x), static_cast<int16_t>(y), c.TwoWay, c.Electrified};
+  tellLimit(segmentOverflowMessage(startPoint()));
   return true;
 }
 
@@ -192,6 +232,11 @@ bool RouteSearch::limitToShow(const Message& m) {
     return false;
   shownLimits_.push_back(m.text);
   return true;
+}
+
+// The depth as it stands between two cells of the walk; within one cell nobody sees it.
+void RouteSearch::showDepth() {
+  if (StackTop != shownDepth_) host_.stackDepth(shownDepth_ = StackTop);
 }
 
 void RouteSearch::tellLimit(const Message& m) {

@@ -41,23 +41,30 @@ class RouteSearch {
     int16_t y;
     int16_t twoWay;
     int16_t electrified;
+    // One-way and non-electrified cells in the slots of this level up to this one, so that a
+    // route's flags are known without copying it.
+    int16_t oneWayUpTo;
+    int16_t plainUpTo;
   };
 
   // Walking (route_search.cpp).
   void walkFrom(int x, int y, int port);
   void walkPass();
-  void push(int x, int y, int port);
-  bool record(int x, int y);
+  // Once per cell walked: kept inline in the walk.
+  [[gnu::always_inline]] inline void push(int x, int y, int port);
+  [[gnu::always_inline]] inline bool record(int x, int y, const CellRec& c);
+  bool continueFullLevel();
   bool entryAccepts(int code, int x, int y, int port) const;
   void finish();
+  void showDepth();
 
   // Recording (route_recording.cpp).
   void PiszTrase();
-  bool assemble();
-  bool closesOwnObject() const;
+  void assemble();
+  void reportTooLong();
+  bool closesOwnObject(int endX, int endY) const;
   const char* filterRejection() const;
   bool repeatTest();
-  bool hasRepeats();
   bool repeatAt(int i, int j) const;
   const char* platformRejection() const;
   void reject(const char* text);
@@ -94,6 +101,7 @@ class RouteSearch {
   bool SearchAborted = false;
   bool NoContinue = false;
   bool stopped_ = false;  // the search ends now: cancelled, inconsistent or not written
+  int shownDepth_ = 0;    // the stack depth the host was last told
 
   // Per cell: its element row, or one of the two values below.
   static constexpr int8_t kObjectCell = -1;
@@ -102,6 +110,8 @@ class RouteSearch {
   // Cells met by the route under review, to find a repeated one without comparing all pairs.
   std::vector<uint32_t> seen_;
   uint32_t seenStamp_ = 0;
+  bool repeats_ = false;  // the route may repeat an element
+  int firstGap_ = -1;     // the first entry not followed by a neighbour, or -1
   std::vector<std::string> shownLimits_;
 };
 
