@@ -1,4 +1,4 @@
-// A host that answers from a script and writes down what it was told, and a way to run the
+// A host that answers from a script and writes down what it was told, and ways to run the
 // search on a station drawn in the test.
 #pragma once
 
@@ -13,52 +13,49 @@
 
 namespace szl::test {
 
+// Answers from the script, then OK (Yes to the route question).
 class ScriptedHost : public SearchHost {
  public:
   explicit ScriptedHost(std::vector<Answer> answers = {})
-      : answers_(answers.begin(), answers.end()) {}
+      : script(answers.begin(), answers.end()) {}
 
   Answer ask(const Message& m) override {
     asked.push_back(m);
-    log.push_back("ask " + m.title);
-    if (!answers_.empty()) {
-      const Answer a = answers_.front();
-      answers_.pop_front();
-      return a;
-    }
-    return m.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    note("ask " + m.title);
+    if (script.empty()) return m.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    const Answer a = script.front();
+    script.pop_front();
+    return a;
   }
   void startMarker(int x, int y, int port, bool walked) override {
-    log.push_back("marker " + xy(x, y) + " " + std::to_string(port) + (walked ? " red" : " blue"));
+    note("marker " + xy(x, y) + " " + std::to_string(port) + (walked ? " red" : " blue"));
   }
   void showRoute(std::span<const RouteCell> r) override {
-    log.push_back("show " + std::to_string(r.size()));
+    note("show " + std::to_string(r.size()));
   }
   void restoreRoute(std::span<const RouteCell> r) override {
-    log.push_back("restore " + std::to_string(r.size()));
+    note("restore " + std::to_string(r.size()));
   }
   void markRepeated(const RouteCell& c, bool asking) override {
-    log.push_back("repeated " + xy(c.x, c.y) + (asking ? " blue" : " orange"));
+    note("repeated " + xy(c.x, c.y) + (asking ? " blue" : " orange"));
   }
   void counters(const SearchCounters& c) override {
-    log.push_back("counters " + std::to_string(c.connections) + " " + std::to_string(c.proper));
+    note("counters " + std::to_string(c.connections) + " " + std::to_string(c.proper));
   }
   void routeFlags(bool twoWay, bool electrified) override {
-    log.push_back(std::string("flags ") + (twoWay ? "1" : "0") + (electrified ? "1" : "0"));
+    note(std::string("flags ") + (twoWay ? "1" : "0") + (electrified ? "1" : "0"));
   }
   void progress(int started, int total) override {
-    log.push_back("progress " + std::to_string(started) + "/" + std::to_string(total));
+    note("progress " + std::to_string(started) + "/" + std::to_string(total));
   }
   void stackDepth(int depth) override { maxDepth = std::max(maxDepth, depth); }
-  void yieldToUser() override { log.push_back("yield"); }
+  void yieldToUser() override { note("yield"); }
 
-  // The texts asked, in order.
   std::vector<std::string> texts() const {
     std::vector<std::string> t;
     for (const Message& m : asked) t.push_back(m.text);
     return t;
   }
-  // The log entries that start with `prefix`.
   std::vector<std::string> entries(const std::string& prefix) const {
     std::vector<std::string> out;
     for (const std::string& e : log)
@@ -66,13 +63,14 @@ class ScriptedHost : public SearchHost {
     return out;
   }
 
+  std::deque<Answer> script;
   std::vector<Message> asked;
   std::vector<std::string> log;
   int maxDepth = 0;
 
  private:
+  void note(std::string s) { log.push_back(std::move(s)); }
   static std::string xy(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
-  std::deque<Answer> answers_;
 };
 
 struct SearchRun {
@@ -93,36 +91,52 @@ inline SearchRun runSearch(Station st, const SearchOptions& opt = {}, bool confi
   return run;
 }
 
-// A station holding one path: a stopping point (21) at each end and between them the plain
-// track that joins each cell to the next. Cells are (x, y) pairs, neighbours in order.
-inline Station pathStation(const std::vector<std::pair<int, int>>& path, int cols, int rows) {
+using Path = std::vector<std::pair<int, int>>;
+
+// A station of one path: a stopping point (21) at each end and between them the plain track
+// that joins each cell to the next.
+inline Station pathStation(const Path& path, int cols, int rows) {
+  std::vector<std::string> lines(rows);
   std::vector<std::vector<int>> codes(rows, std::vector<int>(cols, 0));
-  auto portTo = [](std::pair<int, int> a, std::pair<int, int> b) {
-    return int(PortAtStep[b.first - a.first + 1][b.second - a.second + 1]);
+  auto port = [](std::pair<int, int> a, std::pair<int, int> b) {
+    return PortAtStep[b.first - a.first + 1][b.second - a.second + 1];
   };
   for (size_t i = 0; i < path.size(); ++i) {
-    const auto [x, y] = path[i];
+    int& code = codes[path[i].second][path[i].first];
     if (i == 0 || i + 1 == path.size()) {
-      codes[y][x] = 21;
+      code = 21;
       continue;
     }
     const int mask =
-        (1 << (portTo(path[i], path[i - 1]) - 1)) | (1 << (portTo(path[i], path[i + 1]) - 1));
+        (1 << (port(path[i], path[i - 1]) - 1)) | (1 << (port(path[i], path[i + 1]) - 1));
     for (const ElementPair& e : kElementPairs)
-      if (e.mask == mask) codes[y][x] = e.code;
+      if (e.mask == mask) code = e.code;
   }
-  std::vector<std::string> lines;
-  for (const auto& row : codes) {
-    std::string line;
-    for (int c : row) line += std::to_string(c) + " ";
-    lines.push_back(line);
-  }
+  for (int y = 0; y < rows; ++y)
+    for (int c : codes[y]) lines[y] += std::to_string(c) + " ";
   return stationFromRows(lines);
 }
 
-// The route line of a path, as the route file holds it.
-inline std::string routeLine(const std::string& flags,
-                             const std::vector<std::pair<int, int>>& path) {
+// `cells` cells winding east and west between columns 1 and 60, lanes three rows apart; fits
+// 63 x 12 up to about 250 cells.
+inline Path serpentine(int cells) {
+  Path p{{1, 1}};
+  int dir = 1;
+  while (int(p.size()) < cells) {
+    const auto [x, y] = p.back();
+    if ((dir > 0 && x == 60) || (dir < 0 && x == 1)) {
+      p.insert(p.end(), {{x + dir, y + 1}, {x + dir, y + 2}, {x, y + 3}});
+      dir = -dir;
+    } else {
+      p.push_back({x + dir, y});
+    }
+  }
+  p.resize(cells);
+  return p;
+}
+
+// The route file line of a path.
+inline std::string routeLine(const std::string& flags, const Path& path) {
   std::string s = flags + ",";
   for (const auto& [x, y] : path) s += std::to_string(y * 100 + x) + ",";
   return s + "0,\r\n";
