@@ -32,8 +32,10 @@ struct SearchResult {
 };
 
 // Searches the prepared station (PrzygotujStacje) and writes the route file. In confirm mode
-// every route that passes the rules is shown and asked about; otherwise every one is written.
-// Messages, the summary included, go through host.ask; the call returns after the summary.
+// every route that passes the rules is shown and asked about (Yes writes it, No counts it as
+// improper, Cancel ends the search); otherwise every one is written. Messages, the summary
+// included, go through host.ask; a limit message already shown during the same start port's
+// walk is counted but not shown again. The call returns after the summary.
 SearchResult Wyszukaj(const Station& st, const SearchOptions& options, bool confirmMode,
                       SearchHost& host);
 
