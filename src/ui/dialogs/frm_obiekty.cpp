@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "model/element_tables.h"
@@ -67,6 +68,10 @@ frmObiekty::frmObiekty(Station& st, EditorSubject subject, Prompts& prompts, QWi
   auto* top = new QVBoxLayout(this);
   top->addWidget(tabObiekty, 1);
   top->addLayout(buttons);
+
+  // Nine captions do not fit on one row of a dialog this size; the tab bar scrolls, and the
+  // subject's own tab is the one shown.
+  resize(std::max(sizeHint().width(), 780), sizeHint().height());
 
   load();
 }
@@ -153,8 +158,8 @@ void frmObiekty::buildPages() {
 
   auto grid = [](QWidget* w) {
     auto* g = new QGridLayout(w);
-    g->setColumnStretch(0, 1);
-    g->setColumnMinimumWidth(0, 300);
+    g->setColumnMinimumWidth(0, 420);
+    g->setColumnStretch(2, 1);
     g->setHorizontalSpacing(12);
     return g;
   };
@@ -191,7 +196,7 @@ void frmObiekty::buildPages() {
     auto* options = new QHBoxLayout;
     options->addWidget(fra1WjazdWyjazd);
     options->addWidget(fra1LeftRight);
-    g->addLayout(options, 1, 0, 1, 2);
+    g->addLayout(options, 1, 0, 1, 3);
     addField(g, 2, NumericId::txt1Numer);
     addField(g, 3, NumericId::txt1Czas);
     addField(g, 4, NumericId::txt1Wyprz, &lbl1Wyprz);
@@ -212,7 +217,7 @@ void frmObiekty::buildPages() {
     side->addWidget(opt2Left);
     side->addWidget(opt2Right);
     side->addStretch(1);
-    g->addWidget(fra2LeftRight, 1, 0, 1, 2);
+    g->addWidget(fra2LeftRight, 1, 0, 1, 3);
     addField(g, 2, NumericId::txt2Numer);
     addField(g, 3, NumericId::txt2CzasZwoln);
     addField(g, 4, NumericId::txt2Wyprz);
@@ -320,6 +325,7 @@ void frmObiekty::buildPages() {
     g->addWidget(named(new QLabel("Komentarz:", w), "lbl9Komentarz"), 3, 0, 1, 2);
     txt9Komentarz = named(new QPlainTextEdit(w), "txt9Komentarz");
     txt9Komentarz->setTabChangesFocus(true);
+    txt9Komentarz->setMinimumHeight(120);
     txt9Komentarz->installEventFilter(this);
     g->addWidget(txt9Komentarz, 4, 0, 1, 2);
     g->setRowStretch(4, 1);

@@ -156,6 +156,7 @@ void frmTrasy::buildControls() {
     head->setTextAlignment(c, Qt::AlignCenter);
   }
   lvwTrasy->header()->setMinimumSectionSize(24);
+  lvwTrasy->header()->setStretchLastSection(false);
   lvwTrasy->header()->setDefaultAlignment(Qt::AlignCenter);
   lvwTrasy->setColumnWidth(0, 100);
   for (int c = 1; c < kRouteColumns - 1; ++c) lvwTrasy->setColumnWidth(c, 28);
@@ -173,6 +174,7 @@ void frmTrasy::buildControls() {
   barProgress = named(new QProgressBar(this), "barProgress");
   barProgress->setRange(0, 100);
   barProgress->setValue(0);
+  barProgress->setTextVisible(false);
 
   cmdShow = named(new QPushButton("&Pokaż >>", this), "cmdShow");
   cmdEdit = named(new QPushButton("&Edytuj >>", this), "cmdEdit");
@@ -232,7 +234,7 @@ void frmTrasy::buildControls() {
   auto* top = new QVBoxLayout(this);
   top->addLayout(lists, 1);
   top->addWidget(barProgress);
-  resize(1000, 340);
+  resize(920, 340);
 
   connect(cmdShow, &QPushButton::clicked, this, &frmTrasy::cmdShow_Click);
   connect(cmdEdit, &QPushButton::clicked, this, &frmTrasy::cmdEdit_Click);

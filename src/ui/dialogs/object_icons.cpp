@@ -39,11 +39,13 @@ void track(QPainter& p, QPointF from, QPointF to) {
   p.drawLine(from, to);
 }
 
-void arrowRight(QPainter& p, double tip) {
-  p.drawPolygon(QPolygonF({QPointF(tip, 8), QPointF(tip - 6, 2), QPointF(tip - 6, 14)}));
+void arrowRight(QPainter& p, double tip, double half = 6) {
+  p.drawPolygon(
+      QPolygonF({QPointF(tip, 8), QPointF(tip - half, 8 - half), QPointF(tip - half, 8 + half)}));
 }
-void arrowLeft(QPainter& p, double tip) {
-  p.drawPolygon(QPolygonF({QPointF(tip, 8), QPointF(tip + 6, 2), QPointF(tip + 6, 14)}));
+void arrowLeft(QPainter& p, double tip, double half = 6) {
+  p.drawPolygon(
+      QPolygonF({QPointF(tip, 8), QPointF(tip + half, 8 - half), QPointF(tip + half, 8 + half)}));
 }
 
 void drawClass(QPainter& p, ObjectClass c) {
@@ -58,9 +60,9 @@ void drawClass(QPainter& p, ObjectClass c) {
     case ObjectClass::EntryExit:
       frame(p);
       p.setBrush(kYellow);
-      arrowLeft(p, 1.5);
-      arrowRight(p, 14.5);
-      p.drawRect(QRectF(7, 6, 2, 4));
+      arrowLeft(p, 1.5, 4.5);
+      arrowRight(p, 14.5, 4.5);
+      p.drawRect(QRectF(5.5, 6.5, 5, 3));
       break;
     case ObjectClass::Platform:
       frame(p);
