@@ -14,6 +14,8 @@ struct PassageSwitches {
   bool throughShed = false;      // chkSzopa
   bool throughSidings = false;   // chkTory
   bool throughExits = true;      // chkWyjazd
+
+  bool operator==(const PassageSwitches&) const = default;
 };
 
 // True when the neighbour of (x, y) through `port` is a track element whose facing port links

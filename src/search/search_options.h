@@ -25,10 +25,4 @@ struct SearchOptions {
   bool operator==(const SearchOptions&) const = default;
 };
 
-inline bool operator==(const PassageSwitches& a, const PassageSwitches& b) {
-  return a.throughObjects == b.throughObjects && a.throughPlatforms == b.throughPlatforms &&
-         a.throughShed == b.throughShed && a.throughSidings == b.throughSidings &&
-         a.throughExits == b.throughExits;
-}
-
 }  // namespace szl

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QDir>
+#include <filesystem>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -17,7 +18,12 @@
 #include "search/route_search.h"
 #include "ui/dialogs/frm_board.h"
 #include "ui/dialogs/frm_cross.h"
+#include "ui/dialogs/frm_obiekty.h"
 #include "ui/dialogs/frm_options.h"
+#include "ui/dialogs/frm_trasy.h"
+#include "ui/main/window_save_host.h"
+#include "stationfile/station_writer.h"
+#include "select/route_file_reader.h"
 #include "stationfile/station_reader.h"
 #include "ui/main/window_search_host.h"
 
@@ -314,6 +320,7 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
   actNoTrim->setEnabled(true);
   emit stationReplaced();
 
+  selector_ = RouteSelector();
   station_ = std::move(st);
   setCaption();
   if (info.limitMessage) ask(sizeLimitMessage());
@@ -403,6 +410,7 @@ void frmMain::cmdOpen_Click() {
 void frmMain::cmdTrim_Click() {
   if (!station_) return;
   station_ = cutStation(*station_, trim_);
+  selector_ = RouteSelector();
   picOkno->setStation(&*station_);
   txtKolumny->setText(QString::number(station_->ColCount()));
   txtWiersze->setText(QString::number(station_->RowCount()));
@@ -471,7 +479,11 @@ void frmMain::cmdBoard_Click() {
   board.exec();
 }
 
-void frmMain::cmdPozostale_Click() {}
+void frmMain::cmdPozostale_Click() {
+  if (!station_ || searching_) return;
+  frmObiekty editor(*station_, stationSubject(), *prompts_, this);
+  editor.run();
+}
 
 void frmMain::onCellClicked(int x, int y) {
   if (!station_ || searching_) return;
@@ -481,7 +493,11 @@ void frmMain::onCellClicked(int x, int y) {
       cross.exec();
       break;
     }
-    case ClickAction::ObjectEditor:
+    case ClickAction::ObjectEditor: {
+      frmObiekty editor(*station_, cellSubject(*station_, x, y), *prompts_, this);
+      editor.run();
+      break;
+    }
     case ClickAction::Nothing:
       break;
   }
@@ -490,9 +506,25 @@ void frmMain::onCellClicked(int x, int y) {
 void frmMain::cmdSelektor_Click() {
   if (!station_ || searching_) return;
   mnuSave->setEnabled(true);
+  const std::string path = routeFilePath(*station_, options_);
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec || size == 0) {
+    // Nothing to choose from: a save now writes no routes, as the route file says.
+    selector_ = RouteSelector();
+    ask({Icon::Critical, "Selekcja tras", "W pliku z trasami nie ma ani jednej trasy.",
+         Buttons::Ok});
+    return;
+  }
+  frmTrasy selectorWindow(*station_, selector_, path, *picOkno, *prompts_, this);
+  selectorWindow.exec();
 }
 
-void frmMain::cmdSave_Click() {}
+void frmMain::cmdSave_Click() {
+  if (!station_ || searching_) return;
+  WindowSaveHost host(*this);
+  szl::cmdSave_Click(*station_, selector_.table(), routeFilePath(*station_, options_), host);
+}
 
 void frmMain::cmdStart_Click() { Wyszukaj(true); }
 void frmMain::cmdStartNoCfm_Click() { Wyszukaj(false); }

@@ -14,6 +14,7 @@
 #include "model/station.h"
 #include "model/trimming.h"
 #include "search/search_options.h"
+#include "select/route_selector.h"
 #include "stationfile/station_reader.h"
 #include "ui/main/bars.h"
 #include "ui/main/prompts.h"
@@ -48,6 +49,7 @@ class frmMain : public QMainWindow {
   bool searching() const { return searching_; }
   StationView* view() const { return picOkno; }
   Prompts& prompts() { return *prompts_; }
+  const RouteSelector& selector() const { return selector_; }
 
   // Commands, as the buttons and menu entries run them.
   void cmdOpen_Click();
@@ -105,6 +107,7 @@ class frmMain : public QMainWindow {
   std::unique_ptr<Prompts> ownedPrompts_;
   Prompts* prompts_;
   std::optional<Station> station_;
+  RouteSelector selector_;  // the route table the save copies routes by
   SearchOptions options_;
   TrimRect trim_;
   bool StationPrepared = false;  // once analysed, stays so for the rest of the run

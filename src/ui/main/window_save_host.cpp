@@ -1,0 +1,37 @@
+#include "ui/main/window_save_host.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include "ui/dialogs/frm_obiekty.h"
+#include "ui/main/frm_main.h"
+
+namespace szl::ui {
+
+Answer WindowSaveHost::ask(const Message& m) { return w_.prompts().message(&w_, m); }
+
+bool WindowSaveHost::cmdPozostale_Click(Station& st) {
+  frmObiekty editor(st, stationSubject(), w_.prompts(), &w_);
+  return editor.run() == EditorResult::Cancelled;
+}
+
+bool WindowSaveHost::Uzupelnij(Station& st, int x, int y) {
+  frmObiekty editor(st, cellSubject(st, x, y), w_.prompts(), &w_);
+  return editor.run() == EditorResult::Cancelled;
+}
+
+std::optional<std::string> WindowSaveHost::chooseSavePath() {
+  const std::optional<QString> path = w_.prompts().saveStation(&w_);
+  if (!path) return std::nullopt;
+  return path->toStdString();
+}
+
+std::string WindowSaveHost::shortDate() {
+  return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+std::string WindowSaveHost::shortTime() {
+  return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
+}
+
+}  // namespace szl::ui
