@@ -95,6 +95,23 @@ TEST(ObjectEditor, NumericFieldKeepsTextAndScrollBarInStep) {
   vsb->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the upper arrow
   EXPECT_EQ(txt->text(), "41");
 
+  // Typed key by key: the focus selected everything, so the first key replaces it; a point is
+  // dropped at once (12. is 12), and a third digit is beyond the range.
+  focusIn(txt);
+  const int before = prompts.beeps;
+  for (const char* key : {"1", "2", ".", "7"}) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
+    QApplication::sendEvent(txt, &press);
+  }
+  EXPECT_EQ(txt->text(), "41");
+  EXPECT_EQ(prompts.beeps, before + 1);
+  for (const char* key : {"2", "3"}) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
+    QApplication::sendEvent(txt, &press);
+  }
+  EXPECT_EQ(txt->text(), "23");
+  EXPECT_EQ(vsb->value(), 23);
+
   // A one-digit field refuses what does not fit its range, even as a whole number.
   QLineEdit* numer = child<QLineEdit>(dlg, "txt1Numer");
   focusIn(numer);
@@ -111,14 +128,14 @@ TEST(ObjectEditor, NumericFieldKeepsTextAndScrollBarInStep) {
   const ObjectRec& o = st.object(0, 0);
   EXPECT_EQ(o.Direction, 1);
   EXPECT_EQ(o.Side, 2);
-  EXPECT_EQ(o.ValueA, 41);
+  EXPECT_EQ(o.ValueA, 23);
   EXPECT_EQ(o.ValueB, 15);
   EXPECT_EQ(o.ValueC, 7);
 
   // ... and the station file carries them: direction, release time, point, lead time, 0,
   // number * 10 + 2 - side.
   const StationFileBytes file = stationFileBytes(st, RouteTable{}, RouteFile{}, "podpis");
-  EXPECT_NE(file.bytes.find("\r\n1,41,0,15,0,70,\r\n"), std::string::npos) << file.bytes;
+  EXPECT_NE(file.bytes.find("\r\n1,23,0,15,0,70,\r\n"), std::string::npos) << file.bytes;
 }
 
 TEST(ObjectEditor, AnExitDisablesItsLeadTimeButOkStillStoresIt) {

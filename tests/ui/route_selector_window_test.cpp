@@ -234,6 +234,23 @@ TEST_F(SelectorWindow, NoChoiceNeededIsSaidOverTheFilledList) {
   EXPECT_EQ(prompts.asked.back().text, "Jesteś pewien, że chcesz odznaczyć wszystkie grupy?");
 }
 
+TEST_F(SelectorWindow, RoutesTooLongForTheSimulatorAreRed) {
+  std::string row;
+  for (int x = 0; x < 70; ++x) row += x ? " 10" : "10";
+  Station track = test::stationFromRows({row, row, row});
+  std::string longRoute = "1,1,";
+  for (int p = 101; p <= 160; ++p) longRoute += std::to_string(p) + ",";
+  test::writeFile(dir / "trasy.txt", "1,1,101,201,159,160,0,\r\n" + longRoute + "0,\r\n");
+  frmTrasy win(track, sel, (dir / "trasy.txt").string(), view, prompts);
+  win.show();
+  ASSERT_TRUE(win.prepareNow());
+  win.cmdShow->click();
+  ASSERT_EQ(win.lvwTrasy->topLevelItemCount(), 2);
+  EXPECT_EQ(win.lvwTrasy->topLevelItem(1)->text(11), "60");
+  EXPECT_EQ(win.lvwTrasy->topLevelItem(1)->foreground(0).color(), QColor(Qt::red));
+  EXPECT_NE(win.lvwTrasy->topLevelItem(0)->foreground(0).color(), QColor(Qt::red));
+}
+
 TEST_F(SelectorWindow, ARefusedRouteFileClosesTheWindow) {
   test::writeFile(dir / "trasy.txt", "1,1,101,x,0,\r\n");
   Station small = test::stationFromRows({"10 10 10", "10 10 10"});
