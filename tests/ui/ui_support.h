@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QString>
 #include <QTimer>
-#include <memory>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -16,17 +15,13 @@
 namespace szl::test {
 
 // Acts on the next modal dialog once it is shown (the window opens its dialogs with exec()).
-inline void whenModal(std::function<void(QWidget*)> act) {
-  auto tries = std::make_shared<int>(0);
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [act, tries, poll] {
-    if (QWidget* w = QApplication::activeModalWidget()) {
+inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
+  QTimer::singleShot(triesLeft == 200 ? 0 : 5, [act, triesLeft] {
+    if (QWidget* w = QApplication::activeModalWidget())
       act(w);
-    } else if (++*tries < 200) {
-      QTimer::singleShot(5, *poll);
-    }
-  };
-  QTimer::singleShot(0, *poll);
+    else if (triesLeft > 0)
+      whenModal(act, triesLeft - 1);
+  });
 }
 
 class ScriptedPrompts : public ui::Prompts {
