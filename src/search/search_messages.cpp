@@ -1,5 +1,7 @@
 #include "search/search_messages.h"
 
+#include "model/file_errors.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -13,26 +15,6 @@ Message box(Icon icon, const char* title, std::string text, Buttons buttons = Bu
   return {icon, title, std::move(text), buttons, kind};
 }
 
-// Why the system refused a file, in the author's words.
-std::string systemReason(int err) {
-  switch (err) {
-    case EACCES:
-    case EPERM:
-      return "brak uprawnień do zapisu.";
-    case ENOENT:
-    case ENOTDIR:
-      return "katalog stacji nie istnieje.";
-    case EISDIR:
-      return "to jest katalog, a nie plik.";
-    case EROFS:
-      return "nośnik jest tylko do odczytu.";
-    case ENOSPC:
-    case EDQUOT:
-      return "brak miejsca na dysku.";
-    default:
-      return std::string("błąd systemu (") + std::strerror(err) + ").";
-  }
-}
 }  // namespace
 
 Message stackOverflowMessage(int point) {
@@ -118,13 +100,13 @@ Message routeFileNameMessage(const std::string& base) {
 
 Message routeFileCreateMessage(const std::string& path, int err) {
   return box(Icon::Critical, "Błąd",
-             "Nie można utworzyć pliku z trasami " + path + ":" + nl + systemReason(err) + nl +
+             "Nie można utworzyć pliku z trasami " + path + ":" + nl + writeFailureReason(err) + nl +
                  "Wyszukiwanie nie zostało rozpoczęte.");
 }
 
 Message routeFileWriteMessage(const std::string& path, int err) {
   return box(Icon::Critical, "Błąd",
-             "Błąd zapisu pliku z trasami " + path + ":" + nl + systemReason(err) + nl +
+             "Błąd zapisu pliku z trasami " + path + ":" + nl + writeFailureReason(err) + nl +
                  "Wyszukiwanie zostało przerwane, a plik z trasami jest niekompletny.");
 }
 

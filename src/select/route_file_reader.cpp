@@ -1,5 +1,7 @@
 #include "select/route_file_reader.h"
 
+#include "model/file_errors.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -151,14 +153,7 @@ class RouteParser {
 };
 
 std::string openFailure(const std::string& path, int err) {
-  std::string why;
-  if (err == EISDIR)
-    why = "to jest katalog, a nie plik.";
-  else if (err == EACCES || err == EPERM)
-    why = "brak uprawnień do odczytu.";
-  else
-    why = std::string("błąd systemu (") + std::strerror(err) + ").";
-  return "Nie można otworzyć pliku z trasami " + path + ":" + CrLf + why;
+  return "Nie można otworzyć pliku z trasami " + path + ":" + CrLf + readFailureReason(err);
 }
 
 }  // namespace

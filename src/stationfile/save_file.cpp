@@ -1,5 +1,6 @@
 #include "stationfile/save_file.h"
 
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,24 +66,5 @@ int saveFileAtomically(const std::string& path, std::string_view bytes) {
   return err;
 }
 
-std::string writeFailureText(int err) {
-  switch (err) {
-    case ENOTDIR:
-    case ENOENT:
-      return "taki katalog nie istnieje.";
-    case EISDIR:
-      return "pod tą nazwą jest katalog.";
-    case EACCES:
-    case EPERM:
-      return "brak uprawnień do zapisu.";
-    case ENOSPC:
-    case EDQUOT:
-      return "brak miejsca na dysku.";
-    case EROFS:
-      return "dysk jest tylko do odczytu.";
-    default:
-      return std::string("błąd systemu (") + std::strerror(err) + ").";
-  }
-}
 
 }  // namespace szl

@@ -11,7 +11,4 @@ namespace szl {
 // 0 on success, otherwise the errno of the step that failed.
 int saveFileAtomically(const std::string& path, std::string_view bytes);
 
-// Why a file could not be written, in the author's words.
-std::string writeFailureText(int err);
-
 }  // namespace szl

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "model/file_errors.h"
 #include "stationfile/field_reader.h"
 
 namespace szl {
@@ -32,16 +33,7 @@ StationPath splitStationPath(const std::string& chosen) {
 namespace {
 
 std::string openFailure(const std::string& path, int err) {
-  std::string why;
-  if (err == EISDIR)
-    why = "to jest katalog, a nie plik.";
-  else if (err == ENOENT)
-    why = "taki plik nie istnieje.";
-  else if (err == EACCES || err == EPERM)
-    why = "brak uprawnień do odczytu.";
-  else
-    why = std::string("błąd systemu (") + std::strerror(err) + ").";
-  return "Nie można otworzyć pliku stacji " + path + ":" + CrLf + why;
+  return "Nie można otworzyć pliku stacji " + path + ":" + CrLf + readFailureReason(err);
 }
 
 struct Refusal {

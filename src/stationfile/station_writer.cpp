@@ -1,5 +1,7 @@
 #include "stationfile/station_writer.h"
 
+#include "model/file_errors.h"
+
 #include "model/element_tables.h"
 #include "stationfile/codepage.h"
 #include "stationfile/save_file.h"
@@ -235,7 +237,7 @@ SaveResult cmdSave_Click(Station& st, const RouteTable& table, const std::string
   res.totals = file.totals;
   const int err = file.encoded ? saveFileAtomically(res.path, file.bytes) : EILSEQ;
   if (err != 0) {
-    const std::string why = file.encoded ? writeFailureText(err)
+    const std::string why = file.encoded ? writeFailureReason(err)
                                          : "system nie potrafi zapisać tekstu w stronie kodowej "
                                            "Windows-1250.";
     host.ask(saveError("Nie można zapisać stacji do pliku " + res.path + ":" + CrLf + why + CrLf +
