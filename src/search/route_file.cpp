@@ -1,7 +1,10 @@
 #include "search/route_file.h"
 
+#include <array>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 #include "model/station.h"
 
@@ -10,6 +13,47 @@ namespace szl {
 namespace {
 constexpr size_t kBufferSize = 1 << 16;
 constexpr size_t kLongestPoint = 12;  // an int with its sign and the comma after it
+
+// A point number is the row's digits, then the column's two; row 0 writes the column alone.
+// Each piece is copied as four bytes and the output moves on by its length.
+struct Piece {
+  char text[4];
+  uint32_t length;  // not one byte: eight-byte pieces are indexed by a scaled address
+};
+constexpr unsigned kTableRows = 1000;
+struct PointPieces {
+  std::array<Piece, kTableRows> row{};
+  std::array<Piece, 100> column{};     // two digits and the comma
+  std::array<Piece, 100> rowZero{};    // no leading zero
+};
+constexpr PointPieces kPieces = [] {
+  PointPieces t{};
+  for (unsigned y = 1; y < kTableRows; ++y) {
+    Piece& p = t.row[y];
+    if (y >= 100) p.text[p.length++] = static_cast<char>('0' + y / 100);
+    if (y >= 10) p.text[p.length++] = static_cast<char>('0' + y / 10 % 10);
+    p.text[p.length++] = static_cast<char>('0' + y % 10);
+  }
+  for (int x = 0; x < 100; ++x) {
+    t.column[x] = {{static_cast<char>('0' + x / 10), static_cast<char>('0' + x % 10), ','}, 3};
+    Piece& p = t.rowZero[x];
+    if (x >= 10) p.text[p.length++] = static_cast<char>('0' + x / 10);
+    p.text[p.length++] = static_cast<char>('0' + x % 10);
+    p.text[p.length++] = ',';
+  }
+  return t;
+}();
+
+char* put(char* out, const Piece& p) {
+  std::memcpy(out, p.text, sizeof p.text);
+  return out + p.length;
+}
+
+[[gnu::noinline]] char* putAnyPoint(char* out, int point) {
+  out = std::to_chars(out, out + kLongestPoint, point).ptr;
+  *out++ = ',';
+  return out;
+}
 }  // namespace
 
 bool isRouteFileBase(const std::string& base) {
@@ -23,9 +67,8 @@ std::string routeFilePath(const std::string& stationDir, const std::string& base
 
 RouteFileWriter::RouteFileWriter() : buffer_(kBufferSize) {}
 
-RouteFileWriter::~RouteFileWriter() {
-  if (file_) std::fclose(file_);
-}
+// Left by an exception: the lines written so far go out whole, as when a search is cancelled.
+RouteFileWriter::~RouteFileWriter() { close(); }
 
 bool RouteFileWriter::create(const std::string& path) {
   errno = 0;
@@ -50,8 +93,15 @@ void RouteFileWriter::writeRoute(bool twoWay, bool electrified, std::span<const 
   *out++ = electrified ? '1' : '0';
   *out++ = ',';
   for (const RouteCell& c : cells) {
-    out = std::to_chars(out, out + kLongestPoint, pointNumber(c.x, c.y)).ptr;
-    *out++ = ',';
+    // Read once: a store into the buffer could change a cell, for all the compiler knows.
+    const auto x = static_cast<unsigned>(c.x);
+    const auto y = static_cast<unsigned>(c.y);
+    if (x < 100 && y < kTableRows) [[likely]] {
+      out = put(out, kPieces.row[y]);
+      out = put(out, (y == 0 ? kPieces.rowZero : kPieces.column)[x]);
+    } else {
+      out = putAnyPoint(out, pointNumber(c.x, c.y));
+    }
   }
   *out++ = '0';
   *out++ = ',';

@@ -19,18 +19,17 @@ bool neighbours(const RouteCell& a, const RouteCell& b) {
 void RouteSearch::PiszTrase() {
   // Length and flags from the levels' running totals: most routes are dropped below as the
   // second direction of a two-way route, and are never copied.
-  RouteLength = 1;
   const CellRec& start = st_.cell(CurX, CurY);
-  RouteTwoWay = start.TwoWay != 0;
-  RouteElectrified = start.Electrified != 0;
+  int length = 1;
+  unsigned flags = 0;
   for (int level = 0; level <= StackTop; ++level) {
     const int count = SearchStack[level].segments;
-    if (count == 0) continue;
-    const Segment& last = RouteSegments[level][count - 1];
-    RouteLength += count;
-    if (last.oneWayUpTo > 0) RouteTwoWay = false;
-    if (last.plainUpTo > 0) RouteElectrified = false;
+    length += count;
+    flags |= RouteSegments[level][count].upTo();
   }
+  RouteLength = length;
+  RouteTwoWay = start.TwoWay != 0 && !(flags & kOneWayCell);
+  RouteElectrified = start.Electrified != 0 && !(flags & kPlainCell);
   if (RouteLength >= kMaxRouteCells) {
     reportTooLong();
     return;
@@ -39,7 +38,7 @@ void RouteSearch::PiszTrase() {
   host_.counters(result_.counters);
 
   // A two-way route is found from both ends; only the one from the lower point is kept.
-  const Segment& end = RouteSegments[StackTop][SearchStack[StackTop].segments - 1];
+  const RouteCell& end = cellOf_[RouteSegments[StackTop][SearchStack[StackTop].segments].cell()];
   if (RouteTwoWay && startPoint() > pointNumber(end.x, end.y) && !closesOwnObject(end.x, end.y))
     return;
   assemble();
@@ -86,70 +85,68 @@ void RouteSearch::PiszTrase() {
   if (ConfirmMode) host_.restoreRoute(route());
 }
 
-// Entry 0 is the start cell, then the cells of levels 0..StackTop. On the way it notes whether
-// the route meets a cell twice, or the far end of the three-cell object it started from, and
-// where two cells in a row are not neighbours: most routes have neither, and then the pairwise
-// test has nothing to find.
+// Entry 0 is the start cell, then the cells of levels 0..StackTop. Consecutive routes share
+// most of their cells: the entries that no level has changed since the previous assembly are
+// kept. On the way it notes where the route first meets a cell twice, or the far end of the
+// three-cell object it started from, and where two cells in a row are not neighbours: most
+// routes have neither, and then the pairwise test has nothing to find. Within a level every
+// cell is one step from the one before it, so only where levels join can two cells be apart.
 void RouteSearch::assemble() {
-  if (++seenStamp_ == 0) {
-    std::fill(seen_.begin(), seen_.end(), 0);
-    seenStamp_ = 1;
-  }
+  const int top = StackTop;
+  // What is copied from here on; the route's end was just recorded, so this is on level `top`
+  // at the latest.
+  const int from = std::min(dirtyFrom_, (assembledTop_ + 1) << 7);
+  int level = from >> 7;
+  int slot = from & 127;
+  int n = levelStart_[level] + slot;
+  if (firstRepeat_ >= n) firstRepeat_ = kNone;
+  if (firstGap_ + 1 >= n) firstGap_ = kNone;
+
   // Locals, not members: the stores into the tables below would make the compiler read every
   // member again for each cell.
-  const uint32_t stamp = seenStamp_;
-  uint32_t* seen = seen_.data();
-  const int cols = st_.ColCount();
-  const int x0 = CurX;
-  const int y0 = CurY;
-  const CellRec& start = st_.cell(x0, y0);
-  int farEnd = -1;
-  if (start.InObject == 1) {
-    const int position = st_.object(x0, y0).ValueB;
-    farEnd = position == 1 ? x0 + 2 : position == 3 ? x0 - 2 : -1;
-  }
   RouteCell* out = RouteCells.data();
-  out[0] = {start.Code, static_cast<int16_t>(x0), static_cast<int16_t>(y0)};
-  seen[static_cast<size_t>(y0) * cols + x0] = stamp;
-  // Bitwise, without branches: nearly every route has neither a repeat nor a gap.
-  bool repeats = false;
-  bool gap = false;
-  int n = 1;
-  int px = x0;
-  int py = y0;
-  for (int level = 0, top = StackTop; level <= top; ++level) {
-    const Segment* seg = RouteSegments[level].data();
-    for (int i = 0, count = SearchStack[level].segments; i < count; ++i, ++n) {
-      const int x = seg[i].x;
-      const int y = seg[i].y;
-      out[n] = {seg[i].code, static_cast<int16_t>(x), static_cast<int16_t>(y)};
-      uint32_t& mark = seen[static_cast<size_t>(y) * cols + x];
-      repeats |= (mark == stamp) | ((y == y0) & (x == farEnd));
-      mark = stamp;
-      gap |= (static_cast<unsigned>(x - px + 1) > 2u) | (static_cast<unsigned>(y - py + 1) > 2u);
-      px = x;
-      py = y;
+  uint32_t* index = routeIndex_.data();
+  uint8_t* firstAt = firstAt_.data();
+  const RouteCell* cellOf = cellOf_.data();
+  const uint32_t farEnd = farEnd_;
+  int firstRepeat = firstRepeat_;
+  int firstGap = firstGap_;
+  for (; level <= top; ++level, slot = 0) {
+    levelStart_[level] = n - slot;
+    const Segment* seg = RouteSegments[level].data() + 1;
+    const int count = SearchStack[level].segments;
+    if (slot == 0 && count > 0 && !neighbours(out[n - 1], cellOf[seg[0].cell()])) [[unlikely]]
+      firstGap = std::min(firstGap, n - 1);
+    for (; slot < count; ++slot, ++n) {
+      const uint32_t c = seg[slot].cell();
+      out[n] = cellOf[c];
+      index[n] = c;
+      // firstAt[c] is where the route first took c, if RouteCells still holds c there.
+      const unsigned first = firstAt[c];
+      const bool again = first < static_cast<unsigned>(n) && index[first] == c;
+      firstAt[c] = static_cast<uint8_t>(again ? first : static_cast<unsigned>(n));
+      if (again || c == farEnd) [[unlikely]]
+        firstRepeat = std::min(firstRepeat, n);
     }
   }
-  firstGap_ = -1;
-  for (int i = 0; gap && firstGap_ < 0 && i + 1 < n; ++i)
-    if (!neighbours(out[i], out[i + 1])) firstGap_ = i;
-  repeats_ = repeats;
+  levelStart_[top + 1] = n;
+  assembledTop_ = top;
+  dirtyFrom_ = kClean;
+  firstRepeat_ = firstRepeat;
+  firstGap_ = firstGap;
 }
 
 // A route that reaches 200 cells is never written and the walk does not go on; the author sees
 // its first 199 cells.
 void RouteSearch::reportTooLong() {
-  const CellRec& start = st_.cell(CurX, CurY);
-  RouteCells[0] = {start.Code, static_cast<int16_t>(CurX), static_cast<int16_t>(CurY)};
   RouteLength = 1;
   for (int level = 0; level <= StackTop && RouteLength < kMaxRouteCells - 1; ++level) {
     const int count = SearchStack[level].segments;
-    for (int i = 0; i < count && RouteLength < kMaxRouteCells - 1; ++i) {
-      const Segment& seg = RouteSegments[level][i];
-      RouteCells[RouteLength++] = {seg.code, seg.x, seg.y};
-    }
+    for (int i = 1; i <= count && RouteLength < kMaxRouteCells - 1; ++i)
+      RouteCells[RouteLength++] = cellOf_[RouteSegments[level][i].cell()];
   }
+  // Entries 1.. no longer match routeIndex_: the next assembly copies them all again.
+  assembledTop_ = -1;
   const Message m = routeTooLongMessage();
   if (limitToShow(m)) {
     host_.showRoute(route());
@@ -210,8 +207,8 @@ bool RouteSearch::repeatAt(int i, int j) const {
 
 // False when the route is rejected or the search has to stop.
 bool RouteSearch::repeatTest() {
-  if (!repeats_) {
-    if (firstGap_ < 0) return true;
+  if (firstRepeat_ == kNone) {
+    if (firstGap_ == kNone) return true;
     inconsistent();
     return false;
   }

@@ -16,13 +16,14 @@ constexpr bool isObjectCode(int c) {
 }
 
 // The element row of every code up to the highest non-electrified one; -1 for an object code,
-// -2 for a code no walk goes into.
+// kDeadCode for a code no walk goes into.
 constexpr int kHighestCode = 660;
+constexpr int kDeadCode = -2;
 constexpr auto kKindOfCode = [] {
   std::array<int8_t, kHighestCode + 1> t{};
   for (int c = 0; c <= kHighestCode; ++c) {
     const int row = elementRow(c);
-    t[c] = static_cast<int8_t>(isObjectCode(c) ? -1 : row >= 0 ? row : -2);
+    t[c] = static_cast<int8_t>(isObjectCode(c) ? -1 : row >= 0 ? row : kDeadCode);
   }
   return t;
 }();
@@ -63,14 +64,7 @@ SearchResult RouteSearch::Wyszukaj() {
     result_.end = SearchEnd::Refused;
     return result_;
   }
-
-  const size_t cells = st_.Cells.size();
-  cellKind_.resize(cells);
-  for (size_t i = 0; i < cells; ++i) {
-    const int code = st_.Cells[i].Code;
-    cellKind_[i] = code >= 0 && code <= kHighestCode ? kKindOfCode[code] : kDeadCell;
-  }
-  seen_.assign(cells, 0);
+  buildWalkTable();
 
   host_.counters(result_.counters);
   host_.routeFlags(false, false);
@@ -89,34 +83,61 @@ SearchResult RouteSearch::Wyszukaj() {
   return result_;
 }
 
-void RouteSearch::walkFrom(int x, int y, int port) {
-  CurX = x;
-  CurY = y;
-  shownLimits_.clear();
-  SearchStack[0] = {static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(port), 0,
-                    false};
-  StackTop = 1;
-  ++StartCount;
-  for (StackEntry& e : SearchStack) e.segments = 0;
-  host_.progress(StartCount, st_.LinkCount);
-  showDepth();
-  host_.startMarker(x, y, port, false);
+// Everything the walk asks of a cell, once per search: a step costs one load, and along a
+// track the next step's place in the table is in the entry itself.
+void RouteSearch::buildWalkTable() {
+  const int cols = st_.ColCount();
+  const int width = cols + 2;
+  const size_t cells = static_cast<size_t>(width) * (st_.RowCount() + 2);
+  walkTable_.assign(cells * 8, 0);
+  cellOf_.assign(cells, RouteCell{});
+  firstAt_.assign(cells, 0xFF);
+  for (int p = 1; p <= 8; ++p) stepIn_[8 - p] = PortStep[p - 1].dy * width + PortStep[p - 1].dx;
 
-  do {
-    walkPass();
-    showDepth();
-  } while (StackTop != 0 && !stopped_);
-
-  host_.startMarker(x, y, port, true);
-  if (!stopped_) host_.yieldToUser();
+  for (int y = 0; y < st_.RowCount(); ++y) {
+    for (int x = 0; x < cols; ++x) {
+      // Cell (0, 0) cannot be part of a route: a walk entering it ends there.
+      if (x == 0 && y == 0) continue;
+      const CellRec& c = st_.cell(x, y);
+      const uint32_t at = cellIndex(x, y);
+      cellOf_[at] = {c.Code, static_cast<int16_t>(x), static_cast<int16_t>(y)};
+      const int kind = c.Code >= 0 && c.Code <= kHighestCode ? kKindOfCode[c.Code] : kDeadCode;
+      if (kind == kDeadCode) continue;
+      const unsigned flags =
+          (c.TwoWay == 0 ? kOneWayCell : 0) | (c.Electrified == 0 ? kPlainCell : 0);
+      const int type = c.CrossType >= 0 && c.CrossType < kCrossTypes ? c.CrossType : 0;
+      for (int entry = 1; entry <= 8; ++entry) {
+        const int p = 9 - entry;  // the port the walk left the previous cell by
+        uint64_t w = kEnters | flags << kFlagShift;
+        if (kind >= 0) {
+          // A track cell is entered only through a linked port.
+          if (st_.link(x, y, entry) != kLink) continue;
+          const unsigned exits = kExits[kind][entry - 1][type];
+          w |= exits;
+          if (std::has_single_bit(exits)) {
+            const unsigned in = 8 - static_cast<unsigned>(std::bit_width(exits));
+            w |= kOnlyExit | uint64_t{(at + stepIn_[in]) * 8 + in} << kNextShift;
+          }
+        } else {
+          w |= kObject;
+          if (entryAccepts(c.Code, x, y, p)) w |= kAccepts;
+          if (c.Passable == 1)
+            for (int k = 0; k < 3; ++k) {
+              const int e = TurnPorts[entry - 1][k];
+              if (st_.link(x, y, e) != kNoLink) w |= 1 << (e - 1);
+            }
+        }
+        walkTable_[at * 8 + entry - 1] = w;
+      }
+    }
+  }
 }
 
 // The first exit pushed lands on the current level and continues its cells; every further one
 // gets a fresh level; the last pushed is walked first.
-inline void RouteSearch::push(int x, int y, int port) {
+inline void RouteSearch::push(uint32_t cell, int port) {
   StackEntry& e = SearchStack[StackTop];
-  e.x = static_cast<int16_t>(x);
-  e.y = static_cast<int16_t>(y);
+  e.cell = cell;
   e.port = static_cast<int16_t>(port);
   e.finished = false;
   if (StackTop == kStackSize - 1) [[unlikely]] {
@@ -127,71 +148,132 @@ inline void RouteSearch::push(int x, int y, int port) {
   SearchStack[StackTop].segments = 0;
 }
 
-inline bool RouteSearch::record(int x, int y, const CellRec& c) {
-  int level = StackTop;
-  if (SearchStack[level].segments == kLevelCapacity) [[unlikely]] {
-    if (!continueFullLevel()) return false;
-    level = StackTop;
+// Takes the top entry and walks from it; L = StackTop afterwards is the level that receives the
+// cells. A cell with one exit would push it and take it straight back: the walk just goes on,
+// which leaves the stack, the levels and the depth shown exactly as the push and the next pass
+// would.
+inline void RouteSearch::walkBranch() {
+  const int level = --StackTop;
+  const StackEntry& top = SearchStack[level];
+  if (top.finished) return;
+  // The state of the walk lives in locals until it leaves this loop: the stores into the level
+  // would otherwise make the compiler read the members again for every cell.
+  const unsigned in = 8 - top.port;  // entry port - 1 of the next cell
+  uint32_t place = (top.cell + stepIn_[in]) * 8 + in;
+  const int first = SearchStack[level].segments;
+  int count = first;
+  Segment* row = RouteSegments[level].data();
+  uint32_t upTo = row[count].upTo();
+  const uint64_t* table = walkTable_.data();
+  // With 49 entries pending the push of even one exit fails: no shortcut then.
+  const uint64_t goOn = level < kStackSize - 1 ? kOnlyExit : 0;
+  uint64_t w;
+  bool full = false;
+  for (;;) {
+    w = table[place];
+    if (!(w & kEnters)) break;
+    if (count == kLevelCapacity) [[unlikely]] {
+      full = true;
+      break;
+    }
+    upTo |= w >> kFlagShift & 3;
+    row[++count] = {place >> 3 << 2 | upTo};
+    if (!(w & goOn)) break;
+    place = static_cast<uint32_t>(w >> kNextShift);
   }
-  const int slot = SearchStack[level].segments++;
-  const Segment* before = slot > 0 ? &RouteSegments[level][slot - 1] : nullptr;
-  RouteSegments[level][slot] = {
-      c.Code,
-      static_cast<int16_t>(x),
-      static_cast<int16_t>(y),
-      c.TwoWay,
-      c.Electrified,
-      static_cast<int16_t>((before ? before->oneWayUpTo : 0) + (c.TwoWay == 0)),
-      static_cast<int16_t>((before ? before->plainUpTo : 0) + (c.Electrified == 0))};
-  return true;
-}
+  const uint32_t at = place >> 3;
 
-// Takes the top entry and walks one cell from it; L = StackTop afterwards is the level that
-// receives the cell.
-void RouteSearch::walkPass() {
-  const StackEntry& top = SearchStack[StackTop - 1];
-  if (top.finished) {
-    --StackTop;
+  SearchStack[level].segments = static_cast<int16_t>(count);
+  if (count != first) {
+    dirtyFrom_ = std::min(dirtyFrom_, (level << 7) + first);
+    cellsWalked(static_cast<uint32_t>(count - first));
+  }
+  if (!(w & kEnters)) return;
+  if (full) {
+    // The level is full: the cell opens the next one.
+    cellsWalked(1);
+    if (!recordOnNextLevel(at, w)) return;
+  }
+  if (w & kObject) {
+    objectReached(at, w);
     return;
   }
-  const int p = top.port;
-  const int nx = top.x + PortStep[p - 1].dx;
-  const int ny = top.y + PortStep[p - 1].dy;
-  --StackTop;
-  // Cell (0, 0) cannot be part of a route: a walk entering it ends there.
-  if (!st_.inside(nx, ny) || (nx == 0 && ny == 0)) return;
-  const size_t at = static_cast<size_t>(ny) * st_.ColCount() + nx;
-  const int kind = cellKind_[at];
-  const CellRec& cell = st_.Cells[at];
-  const int entry = 9 - p;
-
-  const uint8_t* links = st_.CellLinks.data() + at * 8;  // links[p - 1] for port p
-  if (kind >= 0) {
-    if (links[entry - 1] != kLink) return;
-    if (!record(nx, ny, cell)) return;
-    const int type = cell.CrossType >= 0 && cell.CrossType < kCrossTypes ? cell.CrossType : 0;
-    // Highest port first.
-    for (unsigned exits = kExits[kind][entry - 1][type]; exits != 0;) {
-      const int e = std::bit_width(exits);
-      exits &= ~(1u << (e - 1));
-      push(nx, ny, e);
-    }
-  } else if (kind == kObjectCell) {
-    if (!record(nx, ny, cell)) return;
-    NoContinue = false;
-    if (entryAccepts(cell.Code, nx, ny, p)) PiszTrase();
-    if (stopped_) return;
-    if (SearchAborted) {
-      stop(SearchEnd::Aborted);
-      return;
-    }
-    if (!NoContinue && cell.Passable == 1) {
-      for (int k = 0; k < 3; ++k) {
-        const int e = TurnPorts[entry - 1][k];
-        if (links[e - 1] != kNoLink) push(nx, ny, e);
-      }
-    }
+  // Highest port first.
+  for (unsigned exits = w & kExitMask; exits != 0;) {
+    const int e = std::bit_width(exits);
+    exits &= ~(1u << (e - 1));
+    push(at, e);
   }
+}
+
+void RouteSearch::walkFrom(int x, int y, int port) {
+  CurX = x;
+  CurY = y;
+  shownLimits_.clear();
+  const uint32_t start = cellIndex(x, y);
+  SearchStack[0] = {start, static_cast<int16_t>(port), 0, false};
+  StackTop = 1;
+  ++StartCount;
+  for (StackEntry& e : SearchStack) e.segments = 0;
+
+  // A new start: nothing of the previous route is kept but entry 0.
+  const CellRec& c = st_.cell(x, y);
+  RouteCells[0] = {c.Code, static_cast<int16_t>(x), static_cast<int16_t>(y)};
+  routeIndex_[0] = start;
+  firstAt_[start] = 0;
+  levelStart_[0] = 1;
+  assembledTop_ = -1;
+  dirtyFrom_ = kClean;
+  farEnd_ = 0;
+  if (c.InObject == 1) {
+    const int position = st_.object(x, y).ValueB;
+    if (position == 1 && x + 2 < st_.ColCount()) farEnd_ = cellIndex(x + 2, y);
+    if (position == 3 && x >= 2) farEnd_ = cellIndex(x - 2, y);
+  }
+
+  host_.progress(StartCount, st_.LinkCount);
+  showDepth();
+  host_.startMarker(x, y, port, false);
+
+  do {
+    walkBranch();
+    showDepth();
+  } while (StackTop != 0 && !stopped_);
+
+  host_.startMarker(x, y, port, true);
+  if (!stopped_) host_.yieldToUser();
+}
+
+// Once per kStillWorkingCells cells walked the host may let the window breathe.
+void RouteSearch::cellsWalked(uint32_t n) {
+  const uint32_t before = walked_;
+  walked_ += n;
+  if (walked_ / kStillWorkingCells != before / kStillWorkingCells) host_.stillWorking();
+}
+
+// The walk has just recorded object cell `cell`: the route is recorded when the object takes a
+// walk from this side, then the walk may go on through it (lowest port first).
+void RouteSearch::objectReached(uint32_t cell, uint64_t entering) {
+  NoContinue = false;
+  if (entering & kAccepts) PiszTrase();
+  if (stopped_) return;
+  if (SearchAborted) {
+    stop(SearchEnd::Aborted);
+    return;
+  }
+  if (NoContinue) return;
+  for (unsigned exits = entering & kExitMask; exits != 0; exits &= exits - 1)
+    push(cell, std::countr_zero(exits) + 1);
+}
+
+// The level is full: the cell goes on the next one.
+bool RouteSearch::recordOnNextLevel(uint32_t cell, uint64_t entering) {
+  if (!continueFullLevel()) return false;
+  const int level = StackTop;
+  RouteSegments[level][1] = {cell << 2 | static_cast<uint32_t>(entering >> kFlagShift & 3)};
+  SearchStack[level].segments = 1;
+  dirtyFrom_ = std::min(dirtyFrom_, level << 7);
+  return true;
 }
 
 // An entry or exit accepts a walk only in its own direction, an entry-exit from any side but

@@ -20,6 +20,7 @@ class RouteSearch {
   static constexpr int kLevelCapacity = 99;  // the last slot of a level is never filled
   static constexpr int kMaxRouteCells = 200;
   static constexpr int kLongRoute = 59;  // from this length on only with allowLong
+  static constexpr uint32_t kStillWorkingCells = 4096;  // host.stillWorking() once per so many
 
   RouteSearch(const Station& st, const SearchOptions& options, bool confirmMode, SearchHost& host);
   RouteSearch(const RouteSearch&) = delete;
@@ -28,31 +29,46 @@ class RouteSearch {
   SearchResult Wyszukaj();
 
  private:
+  // Cells are named by their index in the walk table: the grid with a border of dead cells
+  // around it, so that a step never needs a bounds check.
   struct StackEntry {
-    int16_t x = 0;
-    int16_t y = 0;
+    uint32_t cell = 0;
     int16_t port = 0;       // the walk leaves the cell through this port
     int16_t segments = 0;   // cells held by this level of RouteSegments
     bool finished = false;  // its level overflowed and was continued above it: not walked again
   };
+  // A walked cell and, or-ed over the slots of its level up to this one, kOneWayCell and
+  // kPlainCell, so that a route's flags are known without copying it.
   struct Segment {
-    int16_t code;
-    int16_t x;
-    int16_t y;
-    int16_t twoWay;
-    int16_t electrified;
-    // One-way and non-electrified cells in the slots of this level up to this one, so that a
-    // route's flags are known without copying it.
-    int16_t oneWayUpTo;
-    int16_t plainUpTo;
+    uint32_t bits;
+    uint32_t cell() const { return bits >> 2; }
+    unsigned upTo() const { return bits & 3; }
   };
+  static constexpr unsigned kOneWayCell = 1;
+  static constexpr unsigned kPlainCell = 2;
+
+  // The walk table: per cell and entry port, the exit ports (bit p-1 for port p) and what the
+  // walk does on entering. For an object the exits are its pass-through ports, when passable.
+  // A track cell with one exit holds the place in the table of the step beyond it.
+  static constexpr uint64_t kExitMask = 0xFF;
+  static constexpr uint64_t kEnters = 1 << 8;    // the cell is recorded
+  static constexpr uint64_t kObject = 1 << 9;    // an object cell
+  static constexpr uint64_t kAccepts = 1 << 10;  // the object takes a walk from this side
+  static constexpr uint64_t kOnlyExit = 1 << 11; // a track cell with one exit
+  static constexpr int kFlagShift = 12;          // kOneWayCell and kPlainCell
+  static constexpr int kNextShift = 32;          // with one exit: cell * 8 + entry port - 1
+  void buildWalkTable();
+  uint32_t cellIndex(int x, int y) const {
+    return static_cast<uint32_t>((y + 1) * (st_.ColCount() + 2) + x + 1);
+  }
 
   // Walking (route_search.cpp).
   void walkFrom(int x, int y, int port);
-  void walkPass();
-  // Once per cell walked: kept inline in the walk.
-  [[gnu::always_inline]] inline void push(int x, int y, int port);
-  [[gnu::always_inline]] inline bool record(int x, int y, const CellRec& c);
+  [[gnu::always_inline]] inline void walkBranch();
+  void objectReached(uint32_t cell, uint64_t entering);
+  [[gnu::always_inline]] inline void push(uint32_t cell, int port);
+  bool recordOnNextLevel(uint32_t cell, uint64_t entering);
+  void cellsWalked(uint32_t n);
   bool continueFullLevel();
   bool entryAccepts(int code, int x, int y, int port) const;
   void finish();
@@ -88,6 +104,8 @@ class RouteSearch {
 
   std::array<StackEntry, kStackSize> SearchStack{};
   int StackTop = 0;
+  // Slot 0 of every level stays empty (upTo() 0): level L's cells are slots 1..segments, and
+  // slot `segments` holds the level's flags even when it has no cell.
   std::array<std::array<Segment, kSegmentSlots>, kStackSize> RouteSegments{};
 
   std::array<RouteCell, kMaxRouteCells> RouteCells{};
@@ -103,15 +121,25 @@ class RouteSearch {
   bool stopped_ = false;  // the search ends now: cancelled, inconsistent or not written
   int shownDepth_ = 0;    // the stack depth the host was last told
 
-  // Per cell: its element row, or one of the two values below.
-  static constexpr int8_t kObjectCell = -1;
-  static constexpr int8_t kDeadCell = -2;
-  std::vector<int8_t> cellKind_;
-  // Cells met by the route under review, to find a repeated one without comparing all pairs.
-  std::vector<uint32_t> seen_;
-  uint32_t seenStamp_ = 0;
-  bool repeats_ = false;  // the route may repeat an element
-  int firstGap_ = -1;     // the first entry not followed by a neighbour, or -1
+  std::vector<uint64_t> walkTable_;  // [cell * 8 + entry port - 1]
+  std::vector<RouteCell> cellOf_;    // [cell]
+  // [entry port - 1]: the index step from the cell left to the cell entered through that port.
+  std::array<int, 8> stepIn_{};
+  uint32_t farEnd_ = 0;   // the far end of the three-cell object the walk started from, or 0
+  uint32_t walked_ = 0;   // cells walked in this search, for stillWorking
+
+  // The route under review is assembled incrementally: what the previous assembly copied is
+  // kept up to the first slot written since, (level << 7) + slot in dirtyFrom_.
+  static constexpr int kClean = kStackSize << 7;
+  static constexpr int kNone = 1 << 20;
+  int dirtyFrom_ = 0;
+  int assembledTop_ = -1;
+  std::array<int, kStackSize + 1> levelStart_{};  // the entry of RouteCells a level begins at
+  std::array<uint32_t, 256> routeIndex_{};         // the cell of each entry of RouteCells
+  // Per cell: the entry of RouteCells it first takes, when RouteCells[that] is still that cell.
+  std::vector<uint8_t> firstAt_;
+  int firstRepeat_ = kNone;  // the first entry that repeats a cell or meets the far end
+  int firstGap_ = kNone;     // the first entry not followed by a neighbour
   std::vector<std::string> shownLimits_;
 };
 

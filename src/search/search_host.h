@@ -46,6 +46,11 @@ class SearchHost {
   virtual void stackDepth(int /*depth*/) {}
   // Once per start port: the window processes its pending events here.
   virtual void yieldToUser() {}
+  // The walk is long: the window may process its events here (it may throw to stop the
+  // search). Called once per 4096 cells walked, whatever the start port; the station and the
+  // options must not change before the call returns. A throw from any method of the host ends
+  // Wyszukaj with that exception, the route file closed and holding whole lines only.
+  virtual void stillWorking() {}
 };
 
 }  // namespace szl
