@@ -1,6 +1,8 @@
 // The walk: the order of start ports and exits, which objects take a walk, and the stack limit.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "search/search_fixture.h"
 
 namespace szl {
@@ -94,6 +96,67 @@ TEST(Walk, AFullStackDropsTheBranchAndTheSearchGoesOnWithThePendingOnes) {
   EXPECT_EQ(run.host.maxDepth, 49);
   EXPECT_EQ(run.host.asked[0].kind, MessageKind::StackOverflow);
   EXPECT_NE(run.host.asked[0].text.find("przez punkt 6300 będą"), std::string::npos);
+}
+
+// A line with a stopping point at each end on row 1, and below it a ring of track with a
+// passing loop, entered by a stub from a stopping point. The walk from that stop goes round the
+// ring, parting in two at the passing loop on every lap: only the stack limit ends a branch, and
+// there are far more branches than any search could walk.
+Station ringStation() {
+  using test::straight;
+  test::Path ring = straight({4, 4}, 1, 0, 12);  // the top, west to east
+  for (const auto& [dx, dy, steps] : std::vector<std::array<int, 3>>{
+           {1, 1, 1}, {0, 1, 1}, {-1, 1, 1}, {-1, 0, 12}, {-1, -1, 1}, {0, -1, 1}, {1, -1, 1}}) {
+    const test::Path side = straight(ring.back(), dx, dy, steps);
+    ring.insert(ring.end(), side.begin() + 1, side.end());
+  }
+  test::Path loop = straight({6, 4}, 1, -1, 1);
+  for (const auto& cell : straight({8, 3}, 1, 0, 4)) loop.push_back(cell);
+  loop.push_back({13, 4});
+  const test::Path stub{{10, 7}, {11, 8}, {12, 8}};
+  return test::trackStation({straight({1, 1}, 1, 0, 3), ring, loop, stub},
+                            {{1, 1}, {4, 1}, {12, 8}}, 20, 10);
+}
+
+// Whether this process still holds `file` open.
+bool heldOpen(const std::filesystem::path& file) {
+  namespace fs = std::filesystem;
+  const fs::path target = fs::canonical(file);
+  for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
+    std::error_code ec;
+    if (fs::read_symlink(fd.path(), ec) == target) return true;
+  }
+  return false;
+}
+
+TEST(Walk, AHostThatThrowsWhileTheWalkGoesOnEndsTheSearchWithTheRouteFileClosed) {
+  test::TempDir dir;
+  Station st = ringStation();
+  st.StationDir = dir.path().string() + "/";
+  PrzygotujStacje(st, {});
+  test::ScriptedHost host;
+  host.interruptAt = 3;
+  EXPECT_THROW(Wyszukaj(st, {}, false, host), test::ScriptedHost::Interrupted);
+
+  // Told while walking from the ring's stop, and again after going on.
+  EXPECT_EQ(host.stillWorkingCalls, 3);
+  EXPECT_EQ(host.entries("progress").back(), "progress 3/3");
+  EXPECT_EQ(host.entries("yield").size(), 2u);
+  EXPECT_EQ(host.entries("marker").back(), "marker 12,8 4 blue");
+  // The limits did not end that walk; their messages were shown once each, and no summary.
+  ASSERT_EQ(host.asked.size(), 2u);
+  EXPECT_EQ(host.asked[0].kind, MessageKind::StackOverflow);
+  EXPECT_EQ(host.asked[1].kind, MessageKind::SegmentOverflow);
+
+  // The route found before is in the file as a whole line; the file is closed and can go.
+  const std::filesystem::path routes = dir / "trasy.txt";
+  EXPECT_EQ(test::readFile(routes), "1,1,101,102,103,104,0,\r\n");
+  if (std::filesystem::exists("/proc/self/fd")) {
+    EXPECT_FALSE(heldOpen(routes));
+  }
+  EXPECT_TRUE(std::filesystem::remove(routes));
+  test::writeFile(routes, "x");
+  EXPECT_EQ(test::readFile(routes), "x");
 }
 
 }  // namespace

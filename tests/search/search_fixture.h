@@ -2,6 +2,7 @@
 // search on a station drawn in the test.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <utility>
@@ -50,6 +51,12 @@ class ScriptedHost : public SearchHost {
   }
   void stackDepth(int depth) override { maxDepth = std::max(maxDepth, depth); }
   void yieldToUser() override { note("yield"); }
+  // The call numbered `interruptAt` throws Interrupted, as the window does when the author
+  // leaves the program in the middle of a search.
+  void stillWorking() override {
+    note("still");
+    if (++stillWorkingCalls == interruptAt) throw Interrupted{};
+  }
 
   std::vector<std::string> texts() const {
     std::vector<std::string> t;
@@ -63,10 +70,14 @@ class ScriptedHost : public SearchHost {
     return out;
   }
 
+  struct Interrupted {};
+
   std::deque<Answer> script;
   std::vector<Message> asked;
   std::vector<std::string> log;
   int maxDepth = 0;
+  int stillWorkingCalls = 0;
+  int interruptAt = 0;
 
  private:
   void note(std::string s) { log.push_back(std::move(s)); }
@@ -93,28 +104,42 @@ inline SearchRun runSearch(Station st, const SearchOptions& opt = {}, bool confi
 
 using Path = std::vector<std::pair<int, int>>;
 
-// A station of one path: a stopping point (21) at each end and between them the plain track
-// that joins each cell to the next.
-inline Station pathStation(const Path& path, int cols, int rows) {
-  std::vector<std::string> lines(rows);
-  std::vector<std::vector<int>> codes(rows, std::vector<int>(cols, 0));
+// Cells from `from` taking `steps` steps of (dx, dy), `from` included.
+inline Path straight(std::pair<int, int> from, int dx, int dy, int steps) {
+  Path p{from};
+  for (int i = 0; i < steps; ++i) p.push_back({p.back().first + dx, p.back().second + dy});
+  return p;
+}
+
+// A station drawn as paths of track: each cell gets the ports toward its neighbours on every
+// path through it (a cell where paths part or meet becomes a switch), and the cells in `stops`
+// are stopping points (21). A path that ends on its first cell is a closed loop.
+inline Station trackStation(const std::vector<Path>& paths, const Path& stops, int cols,
+                            int rows) {
+  std::vector<std::vector<int>> masks(rows, std::vector<int>(cols, 0));
   auto port = [](std::pair<int, int> a, std::pair<int, int> b) {
     return PortAtStep[b.first - a.first + 1][b.second - a.second + 1];
   };
-  for (size_t i = 0; i < path.size(); ++i) {
-    int& code = codes[path[i].second][path[i].first];
-    if (i == 0 || i + 1 == path.size()) {
-      code = 21;
-      continue;
+  for (const Path& path : paths)
+    for (size_t i = 0; i + 1 < path.size(); ++i) {
+      masks[path[i].second][path[i].first] |= 1 << (port(path[i], path[i + 1]) - 1);
+      masks[path[i + 1].second][path[i + 1].first] |= 1 << (port(path[i + 1], path[i]) - 1);
     }
-    const int mask =
-        (1 << (port(path[i], path[i - 1]) - 1)) | (1 << (port(path[i], path[i + 1]) - 1));
-    for (const ElementPair& e : kElementPairs)
-      if (e.mask == mask) code = e.code;
-  }
+  std::vector<std::string> lines(rows);
   for (int y = 0; y < rows; ++y)
-    for (int c : codes[y]) lines[y] += std::to_string(c) + " ";
+    for (int x = 0; x < cols; ++x) {
+      int code = 0;
+      for (const ElementPair& e : kElementPairs)
+        if (masks[y][x] != 0 && e.mask == masks[y][x]) code = e.code;
+      if (std::find(stops.begin(), stops.end(), std::pair{x, y}) != stops.end()) code = 21;
+      lines[y] += std::to_string(code) + " ";
+    }
   return stationFromRows(lines);
+}
+
+// A station of one path with a stopping point at each end.
+inline Station pathStation(const Path& path, int cols, int rows) {
+  return trackStation({path}, {path.front(), path.back()}, cols, rows);
 }
 
 // `cells` cells winding east and west between columns 1 and 60, lanes three rows apart; fits
