@@ -153,6 +153,23 @@ TEST(Recording, ACrossingPassedTwiceIsAWarningInConfirmMode) {
   EXPECT_EQ(cancel.host.asked.size(), 2u);             // the warning and the summary
 }
 
+TEST(Recording, ARepeatEarlyInTheRouteCountsForEveryRouteThatGoesOnFromIt) {
+  // The loop ends at a switch with a stopping point on each side: the two routes from 701
+  // share their first fifteen cells, the crossing met twice among them.
+  std::vector<std::string> rows = kCrossingLoop;
+  rows[7] = "0 21 0  0  0  44 21";
+  rows.push_back("0 0  0  0  0  21 0");
+  const auto told = runSearch(stationFromRows(rows));
+  EXPECT_EQ(told.routes, "");
+  EXPECT_EQ(told.result.limitCount(MessageKind::RepeatedElements), 2);  // the twins are dropped
+
+  SearchOptions o;
+  o.allowRepeats = true;
+  const std::string shared = "1,1,701,602,503,404,304,204,103,102,201,301,402,503,604,705,";
+  EXPECT_EQ(runSearch(stationFromRows(rows), o).routes,
+            shared + "706,0,\r\n" + shared + "805,0,\r\n");
+}
+
 TEST(Recording, ThePlatformRuleTellsWhichEndIsWrong) {
   const std::vector<std::string> rows{"0 0  0  0  0 0  0  0",  //
                                       "0 22 10 21 3 21 10 52", "0 0  0  0  0 0  0  0",
