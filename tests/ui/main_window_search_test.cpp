@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QTimer>
 #include <QToolButton>
 
 #include "support/test_support.h"
@@ -92,6 +94,35 @@ TEST(MainWindowSearch, CancelInTheQuestionEndsTheSearch) {
   EXPECT_NE(prompts.asked.back().text.find("• 1 właściwych tras"), std::string::npos);
   EXPECT_TRUE(enabled(w, "cmdStart"));
   EXPECT_TRUE(enabled(w, "cmdOpen"));
+}
+
+}  // namespace
+}  // namespace szl
+
+namespace szl {
+namespace {
+
+// A ring of track with a passing loop keeps one start port's walk going for ages; the window
+// still answers, and leaving the program ends the search and keeps the route file whole.
+TEST(MainWindowSearch, TheWindowAnswersDuringAnEndlessWalk) {
+  TempDir dir;
+  std::filesystem::copy_file(dataPath("ring_20x10.stc"), dir / "ring.stc");
+  ScriptedPrompts prompts;
+  frmMain w(&prompts);
+  ASSERT_TRUE(w.start(QString::fromStdString((dir / "ring.stc").string())));
+  w.cmdNoTrim->click();
+  w.cmdAnalyze->click();
+  bool counted = false;
+  QTimer::singleShot(300, [&] {
+    counted = w.searching();
+    prompts.answers = {Answer::Ok};  // "Opuścić program Szlakownik?"
+    w.mnuExit->trigger();
+  });
+  w.cmdStartNoCfm->click();
+  EXPECT_TRUE(counted);
+  EXPECT_FALSE(w.searching());
+  EXPECT_TRUE(prompts.wasAsked("Szkoda, bo to fajny program. ;-)"));
+  EXPECT_EQ(readFile(dir / "trasy.txt"), "1,1,101,102,103,104,0,\r\n");
 }
 
 }  // namespace

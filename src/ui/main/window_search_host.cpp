@@ -74,4 +74,12 @@ void WindowSearchHost::yieldToUser() {
   if (interrupted_) throw SearchInterrupted{};
 }
 
+// A long walk from one start port: the window answers the author now and then all the same.
+void WindowSearchHost::stillWorking() {
+  if (sinceRefresh_.elapsed() < kRefreshMs) return;
+  refresh();
+  QApplication::processEvents();
+  if (interrupted_) throw SearchInterrupted{};
+}
+
 }  // namespace szl::ui

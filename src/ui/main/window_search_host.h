@@ -32,6 +32,7 @@ class WindowSearchHost : public SearchHost {
   void progress(int started, int total) override;
   void stackDepth(int depth) override;
   void yieldToUser() override;
+  void stillWorking() override;
 
  private:
   void refresh();
