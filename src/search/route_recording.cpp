@@ -20,14 +20,9 @@ void RouteSearch::PiszTrase() {
   // Length and flags from the levels' running totals: most routes are dropped below as the
   // second direction of a two-way route, and are never copied.
   const CellRec& start = st_.cell(CurX, CurY);
-  int length = 1;
-  unsigned flags = 0;
-  for (int level = 0; level <= StackTop; ++level) {
-    const int count = SearchStack[level].segments;
-    length += count;
-    flags |= RouteSegments[level][count].upTo();
-  }
-  RouteLength = length;
+  const StackEntry& top = SearchStack[StackTop];
+  const unsigned flags = top.flagsBelow | RouteSegments[StackTop][top.segments].upTo();
+  RouteLength = 1 + top.cellsBelow + top.segments;
   RouteTwoWay = start.TwoWay != 0 && !(flags & kOneWayCell);
   RouteElectrified = start.Electrified != 0 && !(flags & kPlainCell);
   if (RouteLength >= kMaxRouteCells) {

@@ -144,8 +144,17 @@ inline void RouteSearch::push(uint32_t cell, int port) {
     tellLimit(stackOverflowMessage(startPoint()));
     return;
   }
-  ++StackTop;
-  SearchStack[StackTop].segments = 0;
+  openLevel(++StackTop);
+}
+
+// A level taken into use above the others starts empty.
+inline void RouteSearch::openLevel(int level) {
+  const StackEntry& below = SearchStack[level - 1];
+  StackEntry& e = SearchStack[level];
+  e.segments = 0;
+  e.cellsBelow = static_cast<int16_t>(below.cellsBelow + below.segments);
+  e.flagsBelow =
+      static_cast<uint8_t>(below.flagsBelow | RouteSegments[level - 1][below.segments].upTo());
 }
 
 // Takes the top entry and walks from it; L = StackTop afterwards is the level that receives the
@@ -211,7 +220,7 @@ void RouteSearch::walkFrom(int x, int y, int port) {
   CurY = y;
   shownLimits_.clear();
   const uint32_t start = cellIndex(x, y);
-  SearchStack[0] = {start, static_cast<int16_t>(port), 0, false};
+  SearchStack[0] = {start, static_cast<int16_t>(port), 0, false, 0, 0};
   StackTop = 1;
   ++StartCount;
   for (StackEntry& e : SearchStack) e.segments = 0;
@@ -302,8 +311,7 @@ bool RouteSearch::continueFullLevel() {
     return false;
   }
   SearchStack[StackTop].finished = true;
-  ++StackTop;
-  SearchStack[StackTop].segments = 0;
+  openLevel(++StackTop);
   tellLimit(segmentOverflowMessage(startPoint()));
   return true;
 }

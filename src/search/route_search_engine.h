@@ -36,6 +36,10 @@ class RouteSearch {
     int16_t port = 0;       // the walk leaves the cell through this port
     int16_t segments = 0;   // cells held by this level of RouteSegments
     bool finished = false;  // its level overflowed and was continued above it: not walked again
+    // The levels below, which do not change while this one is in use: their cells, and their
+    // kOneWayCell and kPlainCell or-ed together.
+    uint8_t flagsBelow = 0;
+    int16_t cellsBelow = 0;
   };
   // A walked cell and, or-ed over the slots of its level up to this one, kOneWayCell and
   // kPlainCell, so that a route's flags are known without copying it.
@@ -70,6 +74,7 @@ class RouteSearch {
   bool recordOnNextLevel(uint32_t cell, uint64_t entering);
   void cellsWalked(uint32_t n);
   bool continueFullLevel();
+  void openLevel(int level);
   bool entryAccepts(int code, int x, int y, int port) const;
   void finish();
   void showDepth();
