@@ -185,7 +185,7 @@ inline void RouteSearch::walkBranch() {
       full = true;
       break;
     }
-    upTo |= w >> kFlagShift & 3;
+    upTo |= static_cast<uint32_t>(w >> kFlagShift & 3);
     row[++count] = {place >> 3 << 2 | upTo};
     if (!(w & goOn)) break;
     place = static_cast<uint32_t>(w >> kNextShift);
