@@ -11,7 +11,14 @@ enum class Buttons { Ok, OkCancel, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 // The limits a search reports, so that a batch run can count them; Other for everything else.
-enum class MessageKind { Other, StackOverflow, SegmentOverflow, RouteTooLong, RepeatedElements };
+enum class MessageKind {
+  Other,
+  StackOverflow,
+  SegmentOverflow,
+  RouteTooLong,
+  RepeatedElements,
+  WalkAbandoned,  // a walk from one start port went on past any sensible size
+};
 
 struct Message {
   Icon icon = Icon::None;

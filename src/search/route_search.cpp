@@ -244,10 +244,17 @@ void RouteSearch::walkFrom(int x, int y, int port) {
   showDepth();
   host_.startMarker(x, y, port, false);
 
+  walkedFromPort_ = 0;
   do {
     walkBranch();
     showDepth();
-  } while (StackTop != 0 && !stopped_);
+  } while (StackTop != 0 && !stopped_ && walkedFromPort_ < kWalkCellLimit);
+  if (StackTop != 0 && !stopped_) {
+    // Given up: the pending branches are dropped and the author is told.
+    StackTop = 0;
+    showDepth();
+    tellLimit(walkAbandonedMessage(pointNumber(x, y)));
+  }
 
   host_.startMarker(x, y, port, true);
   if (!stopped_) host_.yieldToUser();
@@ -257,6 +264,7 @@ void RouteSearch::walkFrom(int x, int y, int port) {
 void RouteSearch::cellsWalked(uint32_t n) {
   const uint32_t before = walked_;
   walked_ += n;
+  walkedFromPort_ += n;
   if (walked_ / kStillWorkingCells != before / kStillWorkingCells) host_.stillWorking();
 }
 

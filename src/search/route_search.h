@@ -25,7 +25,7 @@ struct SearchResult {
   std::string routeFile;  // StationDir + routeFileBase + ".txt"
   // How often each limit message arose, indexed by MessageKind; this counts also the ones not
   // shown again during the same start port's walk.
-  std::array<int, 5> limitMessages{};
+  std::array<int, 6> limitMessages{};
 
   int limitCount(MessageKind k) const { return limitMessages[static_cast<size_t>(k)]; }
   bool aborted() const { return end == SearchEnd::Aborted; }

@@ -21,6 +21,10 @@ class RouteSearch {
   static constexpr int kMaxRouteCells = 200;
   static constexpr int kLongRoute = 59;  // from this length on only with allowLong
   static constexpr uint32_t kStillWorkingCells = 4096;  // host.stillWorking() once per so many
+  // A walk from one start port is given up past this many cells: a loop of track with a switch
+  // in it would otherwise keep it going for ages. Real stations stay far below it (the densest
+  // example walks about 140 thousand cells in the whole search).
+  static constexpr uint32_t kWalkCellLimit = 1u << 24;
 
   RouteSearch(const Station& st, const SearchOptions& options, bool confirmMode, SearchHost& host);
   RouteSearch(const RouteSearch&) = delete;
@@ -132,6 +136,7 @@ class RouteSearch {
   std::array<int, 8> stepIn_{};
   uint32_t farEnd_ = 0;   // the far end of the three-cell object the walk started from, or 0
   uint32_t walked_ = 0;   // cells walked in this search, for stillWorking
+  uint32_t walkedFromPort_ = 0;  // cells walked from the current start port
 
   // The route under review is assembled incrementally: what the previous assembly copied is
   // kept up to the first slot written since, (level << 7) + slot in dirtyFrom_.

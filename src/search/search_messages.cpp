@@ -39,6 +39,16 @@ Message segmentOverflowMessage(int point) {
              Buttons::Ok, MessageKind::SegmentOverflow);
 }
 
+Message walkAbandonedMessage(int point) {
+  return box(Icon::Exclamation, "Błąd",
+             "Przeszukiwanie tras z punktu " + std::to_string(point) + " zostało przerwane." +
+                 nl + nl + "Z tego punktu sprawdzono już ponad 16 milionów pól, a końca nie widać:" +
+                 nl + "tory tworzą zapewne pętlę, po której trasa może krążyć bez końca." + nl +
+                 nl + "Nie wszystkie trasy z tego punktu zostaną znalezione;" + nl +
+                 "przeszukiwanie idzie dalej od następnego punktu startowego.",
+             Buttons::Ok, MessageKind::WalkAbandoned);
+}
+
 Message routeTooLongMessage() {
   return box(Icon::Critical, "Błąd", "Zbyt długa trasa!" + nl + nl + "Nie zostanie ona zapisana.",
              Buttons::Ok, MessageKind::RouteTooLong);

@@ -13,6 +13,10 @@ namespace szl {
 Message stackOverflowMessage(int point);
 Message segmentOverflowMessage(int point);
 
+// A walk from one start port that went on past any sensible size, typically round a loop of
+// track with a switch in it; the search goes on from the next start port.
+Message walkAbandonedMessage(int point);
+
 Message routeTooLongMessage();  // 200 cells or more: never written
 Message longRouteMessage();     // 59 cells or more without long routes allowed
 

@@ -99,3 +99,19 @@ TEST(SearchCommand, RefusesWrongUsageAStationItCannotReadAndARouteFileItCannotMa
 
 }  // namespace
 }  // namespace szl
+
+namespace szl {
+namespace {
+
+// A loop of track with a switch: the batch tool gives the walk up and finishes.
+TEST(SearchCommand, AnEndlessWalkIsGivenUpAndTheToolFinishes) {
+  test::TempDir dir;
+  std::filesystem::copy_file(test::dataPath("ring_20x10.stc"), dir / "ring.stc");
+  const auto run = test::runCli({"search", (dir / "ring.stc").string()});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("connections=2 proper=1 improper=0\n", 0), 0u) << run.out;
+  EXPECT_NE(run.err.find("Przeszukiwanie tras z punktu 812 zostało przerwane."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace szl

@@ -161,3 +161,25 @@ TEST(Walk, AHostThatThrowsWhileTheWalkGoesOnEndsTheSearchWithTheRouteFileClosed)
 
 }  // namespace
 }  // namespace szl
+
+namespace szl {
+namespace {
+
+// The ring's walk is given up past the cell limit; the search goes on and ends with its summary.
+TEST(Walk, AWalkThatGoesOnForAgesIsGivenUpAndTheSearchGoesOn) {
+  test::TempDir dir;
+  Station st = ringStation();
+  st.StationDir = dir.path().string() + "/";
+  PrzygotujStacje(st, {});
+  test::ScriptedHost host;
+  const SearchResult r = Wyszukaj(st, {}, false, host);
+  EXPECT_EQ(r.end, SearchEnd::Completed);
+  EXPECT_EQ(r.limitCount(MessageKind::WalkAbandoned), 1);
+  ASSERT_FALSE(host.asked.empty());
+  EXPECT_EQ(host.asked.back().title, "Szlakownik - OK");
+  EXPECT_EQ(host.asked[host.asked.size() - 2].kind, MessageKind::WalkAbandoned);
+  EXPECT_EQ(test::readFile(dir / "trasy.txt"), "1,1,101,102,103,104,0,\r\n");
+}
+
+}  // namespace
+}  // namespace szl
