@@ -2,29 +2,29 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QDir>
-#include <filesystem>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "model/element_tables.h"
-#include "objects/pointer_class.h"
 #include "model/preparation.h"
+#include "objects/pointer_class.h"
 #include "search/route_search.h"
+#include "select/route_file_reader.h"
+#include "stationfile/station_reader.h"
+#include "stationfile/station_writer.h"
 #include "ui/dialogs/frm_board.h"
 #include "ui/dialogs/frm_cross.h"
 #include "ui/dialogs/frm_obiekty.h"
 #include "ui/dialogs/frm_options.h"
 #include "ui/dialogs/frm_trasy.h"
 #include "ui/main/window_save_host.h"
-#include "stationfile/station_writer.h"
-#include "select/route_file_reader.h"
-#include "stationfile/station_reader.h"
 #include "ui/main/window_search_host.h"
 
 namespace szl::ui {
@@ -157,11 +157,7 @@ void frmMain::buildControls() {
                          &frmMain::cmdPozostale_Click);
   mnuSave = command("mnuSave", "cmdSave", "Zapisz", "Zapisz stację", &frmMain::cmdSave_Click);
   actPomoc = command("actPomoc", "cmdPomoc", "Pomoc", "Pomoc", &frmMain::cmdPomoc_Click);
-  mnuExit = command("mnuExit", "cmdExit", "Wyjdź", "Wyjdź", nullptr);
-  disconnect(mnuExit, &QAction::triggered, this, nullptr);
-  connect(mnuExit, &QAction::triggered, this, [this] {
-    if (cmdExit_Click()) QApplication::quit();
-  });
+  mnuExit = command("mnuExit", "cmdExit", "Wyjdź", "Wyjdź", &frmMain::exitCommand);
   mnuPomoc = command("mnuPomoc", nullptr, "Pomoc", "Pomoc", &frmMain::mnuPomoc_Click);
   mnuAbout = command("mnuAbout", nullptr, "O programie", "O programie", &frmMain::mnuAbout_Click);
 
@@ -277,8 +273,7 @@ void frmMain::setCaption() {
 bool frmMain::start(const std::optional<QString>& path) {
   if (programDir_.isEmpty()) programDir_ = QCoreApplication::applicationDirPath();
   // Exact letter case: a file named otherwise is not our help page.
-  helpFilePresent_ = QDir(programDir_).entryList(QDir::Files).contains(kHelpFile);
-  actPomoc->setEnabled(helpFilePresent_);
+  actPomoc->setEnabled(QDir(programDir_).entryList(QDir::Files).contains(kHelpFile));
   return WczytajStacje(path);
 }
 
@@ -318,8 +313,6 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
     w->setEnabled(false);
   actTrim->setEnabled(true);
   actNoTrim->setEnabled(true);
-  emit stationReplaced();
-
   selector_ = RouteSelector();
   station_ = std::move(st);
   setCaption();
@@ -416,7 +409,6 @@ void frmMain::cmdTrim_Click() {
   txtWiersze->setText(QString::number(station_->RowCount()));
   layoutKeptStage();
   if (loadInfoOf(*station_).point0Warning) ask(point0Message());
-  emit stationReplaced();
   TrimNoTrim();
 }
 
@@ -593,7 +585,6 @@ void frmMain::Wyszukaj(bool confirmMode) {
   lblProgress->setEnabled(false);
   picStack->clearWhite();
   picProgress->clearWhite();
-  emit searchFinished();
 }
 
 void frmMain::cmdPomoc_Click() {
@@ -633,6 +624,10 @@ void frmMain::mnuAbout_Click() {
   t += CrLf;
   t += std::string("e-mail: ") + kTeamEmail;
   ask({Icon::Information, "About", t, Buttons::Ok});
+}
+
+void frmMain::exitCommand() {
+  if (cmdExit_Click()) QApplication::quit();
 }
 
 bool frmMain::cmdExit_Click() {

@@ -68,16 +68,14 @@ class frmMain : public QMainWindow {
   void mnuAbout_Click();
   // The exit question; true when the user chose to leave.
   bool cmdExit_Click();
+  // "Wyjdź": the question, then the program ends.
+  void exitCommand();
 
   // Redraws the whole station after a change of the track style.
   void redrawStation();
   // Takes new search options; a change of the object passages or the track style redraws the
   // station and asks for a new analysis.
   void applyOptions(const SearchOptions& changed);
-
- signals:
-  void stationReplaced();
-  void searchFinished();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -113,7 +111,6 @@ class frmMain : public QMainWindow {
   bool StationPrepared = false;  // once analysed, stays so for the rest of the run
   bool searching_ = false;
   bool quitRequested_ = false;
-  bool helpFilePresent_ = false;
   QString programDir_;
   std::unique_ptr<WindowSearchHost> searchHost_;
   std::vector<bool> lockedState_;
