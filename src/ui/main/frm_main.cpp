@@ -561,7 +561,7 @@ void frmMain::Wyszukaj(bool confirmMode) {
   lblProgress->setEnabled(true);
   picStack->clearWhite();
   picProgress->clearWhite();
-  searchHost_->begin(confirmMode);
+  searchHost_->begin();
   bool interrupted = false;
   try {
     szl::Wyszukaj(*station_, options_, confirmMode, *searchHost_);

@@ -10,13 +10,12 @@ namespace szl::ui {
 namespace {
 // How often the counters and bars are repainted while routes are found without questions.
 constexpr qint64 kRefreshMs = 40;
-
 }  // namespace
 
-void WindowSearchHost::begin(bool confirmMode) {
-  confirmMode_ = confirmMode;
+void WindowSearchHost::begin() {
   interrupted_ = false;
   counters_ = {};
+  twoWay_ = electrified_ = false;
   started_ = total_ = depth_ = 0;
   sinceRefresh_.start();
   refresh();

@@ -18,7 +18,7 @@ class WindowSearchHost : public SearchHost {
  public:
   explicit WindowSearchHost(frmMain& w) : w_(w) {}
 
-  void begin(bool confirmMode);
+  void begin();
   void end();
   void interrupt() { interrupted_ = true; }
 
@@ -38,7 +38,6 @@ class WindowSearchHost : public SearchHost {
   void refresh();
 
   frmMain& w_;
-  bool confirmMode_ = false;
   bool interrupted_ = false;
   SearchCounters counters_;
   bool twoWay_ = false;
