@@ -2,12 +2,22 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace szl {
 
 namespace {
 std::string systemText(int err) { return std::string("błąd systemu (") + std::strerror(err) + ")."; }
 }  // namespace
+
+int openToRead(const std::string& path, std::ifstream& in) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return EISDIR;
+  errno = 0;
+  in.open(path, std::ios::binary);
+  if (in) return 0;
+  return errno != 0 ? errno : EIO;
+}
 
 std::string readFailureReason(int err) {
   switch (err) {

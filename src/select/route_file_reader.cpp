@@ -171,13 +171,9 @@ RouteFileRead readRouteFile(const std::string& path, const Station& st,
     res.file.emplace();
     return res;
   }
-  if (status.type() == std::filesystem::file_type::directory) {
-    res.error = openFailure(path, EISDIR);
-    return res;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    res.error = openFailure(path, errno);
+  std::ifstream in;
+  if (const int err = openToRead(path, in)) {
+    res.error = openFailure(path, err);
     return res;
   }
   std::string bytes;

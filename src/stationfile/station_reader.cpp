@@ -124,14 +124,9 @@ LoadResult WczytajStacje(const std::string& chosen) {
   LoadResult res;
   const StationPath sp = splitStationPath(chosen);
   const std::string path = sp.dir + sp.file;
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    res.error = openFailure(path, EISDIR);
-    return res;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    res.error = openFailure(path, errno);
+  std::ifstream in;
+  if (const int err = openToRead(path, in)) {
+    res.error = openFailure(path, err);
     return res;
   }
   res = readStation(in, path);

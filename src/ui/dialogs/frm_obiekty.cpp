@@ -13,15 +13,11 @@
 #include "model/element_tables.h"
 #include "ui/dialogs/object_icons.h"
 
+#include "ui/dialogs/named.h"
+
 namespace szl::ui {
 
 namespace {
-
-template <class W>
-W* named(W* w, const QString& name) {
-  w->setObjectName(name);
-  return w;
-}
 
 QLineEdit* displayBox(const QString& name, QWidget* parent, int width = 56) {
   auto* box = named(new QLineEdit(parent), name);

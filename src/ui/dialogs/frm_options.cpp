@@ -4,14 +4,11 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/named.h"
+
 namespace szl::ui {
 
 namespace {
-template <class W>
-W* named(W* w, const char* name) {
-  w->setObjectName(name);
-  return w;
-}
 
 QGroupBox* frame(const char* name, const QString& caption, QWidget* parent) {
   return named(new QGroupBox(caption, parent), name);

@@ -15,15 +15,12 @@
 
 #include "ui/dialogs/object_icons.h"
 
+#include "ui/dialogs/named.h"
+
 namespace szl::ui {
 
 namespace {
 
-template <class W>
-W* named(W* w, const char* name) {
-  w->setObjectName(name);
-  return w;
-}
 
 // The delegate's own layout of a row decides where its check box is drawn and clicked.
 class CheckDelegate : public QStyledItemDelegate {
