@@ -50,7 +50,8 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
 }
 
 namespace {
-const char* kFilter = "Pliki stacji (*.stc *.STC);;Wszystkie pliki (*)";
+// The filter texts authors know from the simulator's world, unchanged.
+const char* kFilter = "Pliki stacji (*.stc);;Wszystkie pliki (*.*)";
 }
 
 std::optional<QString> Prompts::openStation(QWidget* parent) {
