@@ -76,7 +76,8 @@ frmMain::frmMain(Prompts* prompts, QWidget* parent) : QMainWindow(parent) {
     a->setEnabled(false);
   enableSearchPanel(false);
   for (QWidget* w : {static_cast<QWidget*>(lblWiersze), static_cast<QWidget*>(txtWiersze),
-                     static_cast<QWidget*>(lblKolumny), static_cast<QWidget*>(txtKolumny)})
+                     static_cast<QWidget*>(lblKolumny), static_cast<QWidget*>(txtKolumny),
+                     static_cast<QWidget*>(lblStack), static_cast<QWidget*>(lblProgress)})
     w->setEnabled(false);
 }
 
