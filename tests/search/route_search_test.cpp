@@ -9,13 +9,8 @@ namespace szl {
 namespace {
 
 using test::runSearch;
+using test::withoutPlatformRule;
 using test::stationFromRows;
-
-SearchOptions withoutPlatformRule() {
-  SearchOptions o;
-  o.platformRule = false;
-  return o;
-}
 
 TEST(Walk, TheLowerExitIsWalkedFirstAndBothRoutesCarryTheWholePath) {
   // A switch entered at its points: east (5) is walked before south-east (8).

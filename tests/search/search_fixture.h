@@ -84,6 +84,13 @@ class ScriptedHost : public SearchHost {
   static std::string xy(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
 };
 
+// The options with the platform rule off, so that any two objects make a route.
+inline SearchOptions withoutPlatformRule() {
+  SearchOptions o;
+  o.platformRule = false;
+  return o;
+}
+
 struct SearchRun {
   SearchResult result;
   std::string routes;  // the route file as written

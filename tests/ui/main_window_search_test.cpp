@@ -22,16 +22,22 @@ QString stationCopy(const TempDir& dir, const std::string& name) {
   return QString::fromStdString((dir / (name + ".stc")).string());
 }
 
+// Opened, kept whole and analysed, with nothing asked so far.
+bool openAnalysed(frmMain& w, ScriptedPrompts& prompts, const QString& station) {
+  if (!w.start(station)) return false;
+  w.cmdNoTrim->click();
+  w.cmdAnalyze->click();
+  prompts.asked.clear();
+  return true;
+}
+
 bool enabled(frmMain& w, const char* name) { return w.findChild<QToolButton*>(name)->isEnabled(); }
 
 TEST(MainWindowSearch, SearchAllWritesTheRouteFile) {
   TempDir dir;
   ScriptedPrompts prompts;
   frmMain w(&prompts);
-  ASSERT_TRUE(w.start(stationCopy(dir, "junction_20x10")));
-  w.cmdNoTrim->click();
-  w.cmdAnalyze->click();
-  prompts.asked.clear();
+  ASSERT_TRUE(openAnalysed(w, prompts, stationCopy(dir, "junction_20x10")));
   w.cmdStartNoCfm->click();
   EXPECT_EQ(readFile(dir / "trasy.txt"), readFile(dataPath("reference/junction_20x10.opt1.routes")));
   ASSERT_EQ(prompts.asked.size(), 1u);  // only the summary
@@ -51,10 +57,7 @@ TEST(MainWindowSearch, ConfirmModeAsksAboutEveryRoute) {
   TempDir dir;
   ScriptedPrompts prompts;
   frmMain w(&prompts);
-  ASSERT_TRUE(w.start(stationCopy(dir, "yard_14x7")));
-  w.cmdNoTrim->click();
-  w.cmdAnalyze->click();
-  prompts.asked.clear();
+  ASSERT_TRUE(openAnalysed(w, prompts, stationCopy(dir, "yard_14x7")));
   // Yes, No, then Yes for the rest; the route under review is red while asked about.
   prompts.answers = {Answer::Yes, Answer::No};
   std::vector<QColor> seen;
@@ -84,10 +87,7 @@ TEST(MainWindowSearch, CancelInTheQuestionEndsTheSearch) {
   TempDir dir;
   ScriptedPrompts prompts;
   frmMain w(&prompts);
-  ASSERT_TRUE(w.start(stationCopy(dir, "yard_14x7")));
-  w.cmdNoTrim->click();
-  w.cmdAnalyze->click();
-  prompts.asked.clear();
+  ASSERT_TRUE(openAnalysed(w, prompts, stationCopy(dir, "yard_14x7")));
   prompts.answers = {Answer::Yes, Answer::Cancel};
   w.cmdStart->click();
   EXPECT_EQ(prompts.asked.back().title, "Szlakownik - OK");
@@ -109,9 +109,7 @@ TEST(MainWindowSearch, TheWindowAnswersDuringAnEndlessWalk) {
   std::filesystem::copy_file(dataPath("ring_20x10.stc"), dir / "ring.stc");
   ScriptedPrompts prompts;
   frmMain w(&prompts);
-  ASSERT_TRUE(w.start(QString::fromStdString((dir / "ring.stc").string())));
-  w.cmdNoTrim->click();
-  w.cmdAnalyze->click();
+  ASSERT_TRUE(openAnalysed(w, prompts, QString::fromStdString((dir / "ring.stc").string())));
   // The author leaves while the ring is walked: the exit waits in the event queue until the
   // window next answers, which it does in the middle of that walk.
   bool counted = false;
