@@ -6,7 +6,7 @@
 
 namespace {
 int usage() {
-  std::cerr << "Użycie: szlakownik-cli info|search|groups STACJA.stc [opcje]\n";
+  std::cerr << "Użycie: szlakownik-cli info|search|groups|save STACJA.stc [opcje]\n";
   return 2;
 }
 }  // namespace
@@ -18,5 +18,6 @@ int main(int argc, char** argv) {
   if (cmd == "info") return szl::cli::info(args);
   if (cmd == "search") return szl::cli::search(args);
   if (cmd == "groups") return szl::cli::groups(args);
+  if (cmd == "save") return szl::cli::save(args);
   return usage();
 }

@@ -40,8 +40,9 @@ bool onOff(const std::string& v, bool& out) {
   return true;
 }
 
-// Fills `opt` from the options; an empty string when they are right, else what is wrong.
-std::string parseOptions(const Args& args, std::string& station, SearchOptions& opt) {
+}  // namespace
+
+std::string parseSearchOptions(const Args& args, std::string& station, SearchOptions& opt) {
   const std::map<std::string, bool*> switches{
       {"--platform-rule", &opt.platformRule},
       {"--allow-repeats", &opt.allowRepeats},
@@ -93,12 +94,10 @@ std::string parseOptions(const Args& args, std::string& station, SearchOptions& 
   return {};
 }
 
-}  // namespace
-
 int search(const Args& args) {
   std::string path;
   SearchOptions opt;
-  if (const std::string why = parseOptions(args, path, opt); !why.empty()) return usage(why);
+  if (const std::string why = parseSearchOptions(args, path, opt); !why.empty()) return usage(why);
 
   const LoadResult res = WczytajStacje(path);
   if (!res.station) {

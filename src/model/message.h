@@ -3,11 +3,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace szl {
 
 enum class Icon { None, Critical, Exclamation, Information, Question };
-enum class Buttons { Ok, OkCancel, YesNoCancel };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 // The limits a search reports, so that a batch run can count them; Other for everything else.
@@ -30,5 +31,21 @@ struct Message {
 
 inline constexpr const char* CrLf = "\r\n";
 inline constexpr const char* kProgramTitle = "Szlakownik";
+
+// "1 trasa", "3 trasy", "5 tras": a count with the Polish plural form it takes.
+inline std::string countOf(long long n, const char* one, const char* few, const char* many) {
+  const long long tens = n % 100 / 10;
+  const long long units = n % 10;
+  const char* word = n == 1 ? one : (tens != 1 && units >= 2 && units <= 4) ? few : many;
+  return std::to_string(n) + " " + word;
+}
+
+// One message that lists many items under an introduction, instead of one box per item.
+inline Message listMessage(const std::string& title, const std::string& intro,
+                           const std::vector<std::string>& items) {
+  std::string text = intro;
+  for (const std::string& item : items) text += std::string(CrLf) + "- " + item;
+  return {Icon::Exclamation, title, text, Buttons::Ok};
+}
 
 }  // namespace szl

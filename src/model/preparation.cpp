@@ -30,7 +30,7 @@ void recogniseGroups(Station& st, const PassageSwitches& sw) {
         cr.Linked = 1;
         cr.Passable = passable ? 1 : 0;
         ObjectRec& o = st.object(x + k, y);
-        o.ValueC = static_cast<int16_t>(isDigit(m) ? m : 0);
+        if (!o.AuthorData) o.ValueC = static_cast<int16_t>(isDigit(m) ? m : 0);
         o.ValueB = static_cast<int16_t>(k + 1);
       }
       const uint8_t v = passable ? kInternalLink : kNoLink;
@@ -60,11 +60,14 @@ void linkSide(Station& st, int x, int y, int c, int side) {
     const bool linksHere = west ? (c == 50 || c == 500 || c == 52 || c == 520)
                                 : (c == 51 || c == 510 || c == 52 || c == 520);
     const bool facesAway = west ? (c == 51 || c == 510) : (c == 50 || c == 500);
+    // The author's direction and side stand; the grid only suggests them.
     if (linksHere) {
       makeLink(st, x, y, p);
+      if (o.AuthorData) continue;
       if (west ? (c == 50 || c == 500) : (c == 51 || c == 510)) o.Direction = 1;
       o.Side = west ? 2 : 1;
     } else if (facesAway) {
+      if (o.AuthorData) continue;
       o.Direction = 2;
       o.Side = west ? 2 : 1;
     } else if (isGroupCode(c)) {
@@ -103,11 +106,11 @@ void linkObjects(Station& st, const PassageSwitches& sw) {
           ObjectRec& o = st.object(x, y);
           const int around[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
           for (const auto& n : around)
-            if (st.inside(n[0], n[1]) && isDigit(st.cell(n[0], n[1]).Code))
+            if (!o.AuthorData && st.inside(n[0], n[1]) && isDigit(st.cell(n[0], n[1]).Code))
               o.ValueC = st.cell(n[0], n[1]).Code;
         }
       }
-      if (c == 22 || c == 220) st.object(x, y).ValueE = 10;
+      if ((c == 22 || c == 220) && !st.object(x, y).AuthorData) st.object(x, y).ValueE = 10;
     }
   }
 }

@@ -29,6 +29,20 @@ struct ObjectRec {
   int16_t ValueC = 0;
   int16_t ValueD = 0;
   int16_t ValueE = 0;
+  // Typed by the author or taken from a saved station file: the analysis fills its defaults
+  // only where this is false, so it never overwrites the author's work.
+  bool AuthorData = false;
+};
+
+// A route the author kept in a saved station file, carried over to the selector of the next
+// search, which ticks it again when the search finds it.
+struct KeptRoute {
+  std::vector<int16_t> points;  // in this grid's point numbers; empty once trimmed away
+  bool bidirectional = false;
+  bool electrified = false;
+  int line = 0;           // its line in the saved file
+  int16_t fileStart = 0;  // start and end as the saved file numbered them
+  int16_t fileEnd = 0;
 };
 
 // Link values in CellLinks.
@@ -89,6 +103,10 @@ class Station {
   std::string StationComment = kDefaultComment;
   int TickIndex = kDefaultTickIndex;
   int LinkCount = 0;
+  // The kept routes of a saved station file, when the author took them over. RoutesTaken tells
+  // a file without kept routes from a station opened without its saved data.
+  std::vector<KeptRoute> KeptRoutes;
+  bool RoutesTaken = false;
 
  private:
   size_t index(int x, int y) const { return static_cast<size_t>(y) * cols_ + x; }

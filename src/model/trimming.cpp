@@ -74,25 +74,46 @@ void moveYHi(TrimRect& r, int value) {
 }
 
 namespace {
-SliderSpan spanLo(int lo, int hi, int count) {
-  return {lo, hi - lo - (hi == count ? 1 : 0)};
-}
+SliderSpan spanLo(int lo, int hi, int count) { return {lo, hi - lo - (hi == count ? 1 : 0)}; }
 SliderSpan spanHi(int lo, int hi) {
   if (lo == 0) return {1, hi - lo - 1};
   return {lo, hi - lo};
 }
 }  // namespace
 
-SliderSpan spanXLo(const TrimRect& r, int colCount) { return spanLo(r.TrimXLo, r.TrimXHi, colCount); }
+SliderSpan spanXLo(const TrimRect& r, int colCount) {
+  return spanLo(r.TrimXLo, r.TrimXHi, colCount);
+}
 SliderSpan spanXHi(const TrimRect& r) { return spanHi(r.TrimXLo, r.TrimXHi); }
-SliderSpan spanYLo(const TrimRect& r, int rowCount) { return spanLo(r.TrimYLo, r.TrimYHi, rowCount); }
+SliderSpan spanYLo(const TrimRect& r, int rowCount) {
+  return spanLo(r.TrimYLo, r.TrimYHi, rowCount);
+}
 SliderSpan spanYHi(const TrimRect& r) { return spanHi(r.TrimYLo, r.TrimYHi); }
 
 Station cutStation(const Station& st, const TrimRect& r) {
   Station out(r.TrimXHi - r.TrimXLo, r.TrimYHi - r.TrimYLo);
-  for (int y = 0; y < out.RowCount(); ++y)
-    for (int x = 0; x < out.ColCount(); ++x)
+  for (int y = 0; y < out.RowCount(); ++y) {
+    for (int x = 0; x < out.ColCount(); ++x) {
       out.setCode(x, y, st.cell(x + r.TrimXLo, y + r.TrimYLo).Code);
+      // Data the author typed or took from a saved file moves with its cell.
+      const ObjectRec& o = st.object(x + r.TrimXLo, y + r.TrimYLo);
+      if (o.AuthorData) out.object(x, y) = o;
+    }
+  }
+  // Kept routes follow the cells; one that leaves the kept rectangle can no longer be found.
+  out.RoutesTaken = st.RoutesTaken;
+  out.KeptRoutes = st.KeptRoutes;
+  for (KeptRoute& k : out.KeptRoutes) {
+    for (int16_t& p : k.points) {
+      const int x = pointColumn(p) - r.TrimXLo;
+      const int y = pointRow(p) - r.TrimYLo;
+      if (!out.inside(x, y)) {
+        k.points.clear();
+        break;
+      }
+      p = static_cast<int16_t>(pointNumber(x, y));
+    }
+  }
   out.StationDir = st.StationDir;
   out.StationFile = st.StationFile;
   out.StationComment = st.StationComment;

@@ -39,8 +39,9 @@ SliderSpan spanXHi(const TrimRect& r);
 SliderSpan spanYLo(const TrimRect& r, int rowCount);
 SliderSpan spanYHi(const TrimRect& r);
 
-// A new station of the kept rectangle: codes copied, track links rebuilt, object data cleared.
-// The file name, folder, comment and tick unit stay.
+// A new station of the kept rectangle: codes copied, track links rebuilt, object data cleared
+// but for the author's, which moves with its cells like the kept routes. The file name,
+// folder, comment and tick unit stay.
 Station cutStation(const Station& st, const TrimRect& r);
 
 // The message shown when trimming is advised.

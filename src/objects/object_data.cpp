@@ -109,6 +109,7 @@ void storeEditor(Station& st, const EditorSubject& s, const EditorData& d) {
     return;
   }
   ObjectRec& r = st.object(s.SelX, s.SelY);
+  // What the author stores is kept by a later analysis.
   if (page == EditorPage::EntryOrExit) r.Direction = static_cast<uint8_t>(optionOf(d.direction));
   if (page == EditorPage::EntryOrExit || page == EditorPage::EntryExit)
     r.Side = static_cast<uint8_t>(optionOf(d.side));
@@ -117,11 +118,14 @@ void storeEditor(Station& st, const EditorSubject& s, const EditorData& d) {
     const auto v = static_cast<int16_t>(d.value(f.id));
     if (!f.wholeGroup) {
       fieldOf(r, f.target) = v;
+      r.AuthorData = true;
       continue;
     }
     for (int k = 0; k < 3; ++k) {
       const int x = s.SelX + d.GroupOffset + k;
-      if (st.inside(x, s.SelY)) fieldOf(st.object(x, s.SelY), f.target) = v;
+      if (!st.inside(x, s.SelY)) continue;
+      fieldOf(st.object(x, s.SelY), f.target) = v;
+      st.object(x, s.SelY).AuthorData = true;
     }
   }
 }

@@ -1,5 +1,6 @@
 #include "select/route_selector.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "model/element_tables.h"
@@ -194,6 +195,8 @@ bool RouteSelector::Prepare(const Station& st, const std::string& routeFilePath,
     groupTicked_[g] = table_.groups[g].routeCount < 3;
     progressOf(host, g + 1, groups);
   }
+  carry_ = {};
+  if (st.RoutesTaken) carryKeptRoutes(st);
   currentGroup_ = -1;
   groupRoutes_.clear();
   routeTicked_.clear();
@@ -201,7 +204,100 @@ bool RouteSelector::Prepare(const Station& st, const std::string& routeFilePath,
   shown_ = -1;
   prepared_ = true;
   if (!table_.empty() && !needsManual()) host.ask(allUniqueMessage());
+  if (!carry_.items.empty())
+    host.ask(listMessage(
+        kTitle, "Nie każdy wybór tras zapisany w pliku stacji dało się przenieść:", carry_.items));
   host.progress(0);
+  return true;
+}
+
+void RouteSelector::carryKeptRoutes(const Station& st) {
+  const int groups = groupCount();
+  std::unordered_map<uint32_t, int32_t> groupOf;
+  for (int g = 0; g < groups; ++g)
+    groupOf.emplace(groupKey(table_.groups[g].start, table_.groups[g].end), g);
+  std::vector<std::vector<const KeptRoute*>> kept(groups);
+  auto drop = [&](const KeptRoute& k, const char* why) {
+    ++carry_.dropped;
+    carry_.items.push_back("trasa od punktu " + std::to_string(k.fileStart) + " do punktu " +
+                           std::to_string(k.fileEnd) + " (wiersz " + std::to_string(k.line) +
+                           " pliku stacji): " + why);
+  };
+  for (const KeptRoute& k : st.KeptRoutes) {
+    if (k.points.empty()) {
+      drop(k, "leży poza przyciętą stacją");
+      continue;
+    }
+    const auto g = groupOf.find(groupKey(k.points.front(), k.points.back()));
+    if (g == groupOf.end())
+      drop(k, "wyszukiwanie jej nie znalazło");
+    else
+      kept[g->second].push_back(&k);
+  }
+
+  std::vector<std::string> fresh;
+  for (int g = 0; g < groups; ++g) {
+    if (kept[g].empty()) {
+      fresh.push_back("grupa od punktu " + std::to_string(table_.groups[g].start) + " do punktu " +
+                      std::to_string(table_.groups[g].end) +
+                      ": plik stacji nie zachował z niej żadnej trasy, zaczyna jak zwykle");
+      continue;
+    }
+    // The file's routes ticked in its order, as if the author ticked them again.
+    groupRoutes_.assign(groupMembers_.begin() + groupFirst_[g],
+                        groupMembers_.begin() + groupFirst_[g + 1]);
+    const int n = static_cast<int>(groupRoutes_.size());
+    routeTicked_.assign(n, 0);
+    for (const KeptRoute* k : kept[g]) {
+      int found = -1;
+      for (int pos = 0; pos < n && found < 0; ++pos) {
+        const auto pts = positionPoints(pos);
+        if (!routeTicked(pos) &&
+            std::equal(pts.begin(), pts.end(), k->points.begin(), k->points.end()))
+          found = pos;
+      }
+      if (found < 0) {
+        drop(*k, "wyszukiwanie jej nie znalazło");
+        continue;
+      }
+      routeTicked_[found] = 1;
+      bool stands = othersKeepUnique(found, nullptr);
+      if (stands) {
+        // The new route needs a point of its own too.
+        counts_.clear();
+        for (int i = 0; i < n; ++i)
+          if (routeTicked(i) && i != found) counts_.add(positionPoints(i), i);
+        stands = false;
+        for (const int16_t p : positionPoints(found))
+          if (counts_.routesThrough(p) == 0) stands = true;
+      }
+      if (!stands) {
+        routeTicked_[found] = 0;
+        drop(*k, "po zaznaczeniu tras przed nią nie ma już unikalnego punktu");
+        continue;
+      }
+      ++carry_.carried;
+    }
+    for (int pos = 0; pos < n; ++pos) table_.routes[groupRoutes_[pos]].selected = routeTicked(pos);
+    groupTicked_[g] = 1;
+  }
+  carry_.items.insert(carry_.items.end(), fresh.begin(), fresh.end());
+}
+
+bool RouteSelector::othersKeepUnique(int position, SelectorHost* host) {
+  const int n = static_cast<int>(groupRoutes_.size());
+  // Counting the routes through each point answers the question for every route at once.
+  counts_.clear();
+  for (int i = 0; i < n; ++i)
+    if (routeTicked(i)) counts_.add(positionPoints(i), i);
+  for (int m = 0; m < n; ++m) {
+    if (!routeTicked(m) || m == position) continue;
+    int unique = 0;
+    for (const int16_t p : positionPoints(m))
+      if (counts_.routesThrough(p) == 1) ++unique;
+    if (host && n > 1) progressOf(*host, m, n - 1);
+    if (unique == 0) return false;
+  }
   return true;
 }
 
@@ -286,25 +382,13 @@ bool RouteSelector::changeRouteTick(int position, bool ticked, int highlighted, 
 bool RouteSelector::tickRoute(int position, const Station& st, SelectorHost& host) {
   checked_ = position;
   routeTicked_[position] = 1;
-  const int n = static_cast<int>(groupRoutes_.size());
-
   // Every other ticked route must keep a point that no other ticked route passes through, the
-  // new one included. Counting the routes through each point answers that for all of them.
-  counts_.clear();
-  for (int i = 0; i < n; ++i)
-    if (routeTicked(i)) counts_.add(positionPoints(i), i);
-  for (int m = 0; m < n; ++m) {
-    if (!routeTicked(m) || m == position) continue;
-    int unique = 0;
-    for (const int16_t p : positionPoints(m))
-      if (counts_.routesThrough(p) == 1) ++unique;
-    if (n > 1) progressOf(host, m, n - 1);
-    if (unique == 0) {
-      routeTicked_[position] = 0;
-      host.progress(0);
-      host.ask(othersLoseMessage());
-      return false;
-    }
+  // new one included.
+  if (!othersKeepUnique(position, &host)) {
+    routeTicked_[position] = 0;
+    host.progress(0);
+    host.ask(othersLoseMessage());
+    return false;
   }
 
   const int count = CheckTrasa(position, st, host);

@@ -20,6 +20,14 @@ namespace szl {
 inline constexpr int kMaxGroups = 16381;   // route groups in one route file
 inline constexpr int kMaxPointSet = 4096;  // distinct points of the routes of one group
 
+// How the kept routes of a saved station file fared when the selector prepared.
+struct RouteCarry {
+  int carried = 0;  // ticked again
+  int dropped = 0;  // not found by the search, cut off by trimming, or refused by the tick rule
+  std::vector<std::string> items;  // for the author: each dropped route, then the groups the
+                                   // file kept no route of
+};
+
 class RouteSelector {
  public:
   RouteSelector();
@@ -28,6 +36,10 @@ class RouteSelector {
   // three routes and selects its routes, and says when no group needs the author's choice.
   // A file that cannot be used is refused with a message and changes nothing.
   bool Prepare(const Station& st, const std::string& routeFilePath, SelectorHost& host);
+  // When the station carries kept routes from a saved file, each group that has some starts
+  // with exactly those ticked (each tick passing the unique-point rule) and its row ticked; the
+  // author hears once what could not be carried.
+  const RouteCarry& carry() const { return carry_; }
   // Set by Prepare, cleared by Confirm: the window prepares again on its next first paint.
   bool prepared() const { return prepared_; }
 
@@ -96,6 +108,9 @@ class RouteSelector {
     uint32_t gen_now_ = 0;
   };
 
+  void carryKeptRoutes(const Station& st);
+  // Whether every ticked route but `position` keeps a point no other ticked route passes.
+  bool othersKeepUnique(int position, SelectorHost* host);
   std::span<const int16_t> positionPoints(int position) const {
     return file_.pointsOf(groupRoutes_[position]);
   }
@@ -114,6 +129,7 @@ class RouteSelector {
   int checked_ = -1;
   int shown_ = -1;
   PointCounts counts_;
+  RouteCarry carry_;
 };
 
 }  // namespace szl

@@ -64,6 +64,7 @@ class GridReader {
     return 0;
   }
   bool skip() { return fields_.skip(); }
+  int line() const { return fields_.line(); }
   std::string truncated(const char* what) const {
     return "Plik stacji " + path_ + " jest niekompletny:" + CrLf + "kończy się w wierszu " +
            std::to_string(fields_.line()) + ", zanim " + what + ".";
@@ -85,7 +86,8 @@ int16_t firstNonZero(GridReader& r, const char* what) {
   }
 }
 
-Station readGrid(std::istream& in, const std::string& path) {
+// The grid, and the line that follows it in `nextLine`.
+Station readGrid(std::istream& in, const std::string& path, int& nextLine) {
   GridReader r(in, path);
   if (!r.skip()) throw Refusal{"Plik stacji " + path + " jest pusty."};
   const char* sizes = "podano w nim liczbę wierszy i kolumn stacji";
@@ -101,12 +103,13 @@ Station readGrid(std::istream& in, const std::string& path) {
                   "punktów tras są jednoznaczne."};
   if (!r.skip()) throw Refusal{r.truncated("zaczyna się siatka stacji")};
   Station st(cols, rows);
-  const std::string gridWhat = "kończy się siatka stacji (" + std::to_string(rows) + " wierszy po " +
-                               std::to_string(cols) + " pól)";
+  const std::string gridWhat = "kończy się siatka stacji (" + std::to_string(rows) +
+                               " wierszy po " + std::to_string(cols) + " pól)";
   for (int y = 0; y < rows; ++y) {
     for (int x = 0; x < cols; ++x) st.setCode(x, y, r.number(gridWhat.c_str()));
     r.skip();  // the empty field at the end of the line; the last one may be missing
   }
+  nextLine = r.line();
   return st;
 }
 
@@ -140,8 +143,12 @@ LoadResult WczytajStacje(const std::string& chosen) {
 LoadResult readStation(std::istream& in, const std::string& displayPath) {
   LoadResult res;
   try {
-    Station st = readGrid(in, displayPath);
+    int nextLine = 0;
+    Station st = readGrid(in, displayPath, nextLine);
     res.info = loadInfoOf(st);
+    SavedTail tail = readSavedTail(in, st.ColCount(), st.RowCount(), nextLine, displayPath);
+    res.saved = std::move(tail.saved);
+    res.tailError = std::move(tail.error);
     res.station = std::move(st);
   } catch (const Refusal& r) {
     res.error = r.text;
@@ -170,6 +177,14 @@ Message point0Message() {
 
 Message loadErrorMessage(const std::string& error) {
   return {Icon::Critical, "Otwieranie stacji", error, Buttons::Ok};
+}
+
+Message tailErrorMessage(const std::string& error) {
+  return {Icon::Exclamation, "Otwieranie stacji",
+          error + CrLf + CrLf +
+              "Otwarto samą siatkę stacji: dane obiektów, jednostka taktowania zegara, " +
+              "komentarz i wybrane trasy z tego pliku nie zostały przejęte.",
+          Buttons::Ok};
 }
 
 }  // namespace szl

@@ -1,5 +1,6 @@
-// Reading a station file: the header line, the size line and the grid of cell codes. Whatever
-// follows the grid (routes, object records, comment) is left unread: the writer makes it anew.
+// Reading a station file: the header line, the size line and the grid of cell codes, and what a
+// saved file holds after the grid (kept routes, object records, comment), which the caller may
+// take over into the station.
 #pragma once
 
 #include <istream>
@@ -8,6 +9,7 @@
 
 #include "model/message.h"
 #include "model/station.h"
+#include "stationfile/saved_station.h"
 
 namespace szl {
 
@@ -30,6 +32,10 @@ struct LoadResult {
   std::optional<Station> station;  // nothing when the file was refused
   LoadInfo info;
   std::string error;  // why the file was refused, in the author's words
+  // What the file holds after the grid: a whole saved tail, or why it cannot be used (the grid
+  // opens all the same), or neither for a grid-only file.
+  std::optional<SavedStation> saved;
+  std::string tailError;
 };
 
 // Reads the station at `chosen` (after the name rule above). A refused file leaves nothing
@@ -45,5 +51,7 @@ Message sizeLimitMessage();
 Message screenSizeMessage();
 Message point0Message();
 Message loadErrorMessage(const std::string& error);
+// The grid opened, but the saved data after it cannot be taken.
+Message tailErrorMessage(const std::string& error);
 
 }  // namespace szl

@@ -127,7 +127,9 @@ std::string withoutSignature(const std::string& file) {
   return end == std::string::npos ? file : file.substr(0, end + 2);
 }
 
-std::string signatureOf(const std::string& file) { return file.substr(withoutSignature(file).size()); }
+std::string signatureOf(const std::string& file) {
+  return file.substr(withoutSignature(file).size());
+}
 
 std::vector<std::string> filesIn(const TempDir& dir) {
   std::vector<std::string> names;
@@ -216,8 +218,12 @@ TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
   const std::string expected = readFile(test::dataPath("e2e/Lipowiec-gotowa.stc"));
   EXPECT_EQ(withoutSignature(saved), withoutSignature(expected));
   // The signature line, in the simulator's code page: "została" with 0xB3 for "ł".
-  EXPECT_EQ(signatureOf(saved).rfind("Stacja zosta\xB3" "a stworzona ", 0), 0u);
-  EXPECT_NE(signatureOf(saved).find(" przy pomocy programu Szlakownik 2.0.\r\n"), std::string::npos);
+  EXPECT_EQ(signatureOf(saved).rfind("Stacja zosta\xB3"
+                                     "a stworzona ",
+                                     0),
+            0u);
+  EXPECT_NE(signatureOf(saved).find(" przy pomocy programu Szlakownik 2.0.\r\n"),
+            std::string::npos);
 }
 
 TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
@@ -252,7 +258,8 @@ TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
     prompts.answers = {Answer::Ok};
     w.cmdSave->click();
     EXPECT_EQ(editors.opened(), 1);
-    EXPECT_EQ(prompts.asked.back().text, "Naprawdę chcesz przerwać wpisywanie danych do pliku stacji?");
+    EXPECT_EQ(prompts.asked.back().text,
+              "Naprawdę chcesz przerwać wpisywanie danych do pliku stacji?");
   }
   // Data entered for the first objects, then Anuluj; "Cancel" in the abort question brings the
   // editor back, Anuluj again and OK ends the save.
@@ -278,6 +285,54 @@ TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
   }
   EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"Lipowiec.stc", "trasy.txt"}));
   EXPECT_EQ(readFile(dir / "Lipowiec.stc"), readFile(fs::path(SZL_EXAMPLES) / "Lipowiec.stc"));
+}
+
+// A saved station opened with its data (Tak), kept, analysed, searched, accepted with OK in the
+// selector and saved gives the file that was opened, but for the signature; with Nie only the
+// grid is taken, as before.
+TEST(Reopening, ASavedStationTakenOverSavesTheSameFile) {
+  TempDir dir;
+  fs::copy_file(test::dataPath("e2e/Lipowiec-gotowa.stc"), dir / "zrodlo.stc");
+  ASSERT_EQ(test::runCli({"search", (dir / "zrodlo.stc").string()}).status, 0);
+  const auto made = test::runCli(
+      {"save", (dir / "zrodlo.stc").string(), "--output", (dir / "Lipowiec.stc").string()});
+  ASSERT_EQ(made.status, 0) << made.err;
+  const std::string opened = readFile(dir / "Lipowiec.stc");
+
+  ScriptedPrompts prompts;
+  frmMain w(&prompts);
+  ASSERT_TRUE(w.start(QString::fromStdString((dir / "Lipowiec.stc").string())));
+  EXPECT_TRUE(prompts.wasAsked("zawiera oprócz siatki zapisane dane stacji"));  // Tak
+  EXPECT_EQ(w.station()->StationComment, kComment);
+  w.cmdNoTrim->click();
+  w.cmdAnalyze->click();
+  w.cmdStartNoCfm->click();
+  whenModal([&](QWidget* d) {
+    auto* t = qobject_cast<frmTrasy*>(d);
+    ASSERT_NE(t, nullptr);
+    if (!t->windowPrepared()) t->prepareNow();
+    prompts.answers = {Answer::Ok};
+    t->cmdOK->click();
+  });
+  w.cmdSelektor->click();
+  // Only the station-wide data is asked for, and left as it came.
+  int editors = 0;
+  whenModal([&](QWidget* d) {
+    auto* e = qobject_cast<frmObiekty*>(d);
+    ASSERT_NE(e, nullptr);
+    ++editors;
+    e->cmdOK_Click();
+  });
+  prompts.savePaths = {QString::fromStdString((dir / "nowa.stc").string())};
+  w.cmdSave->click();
+  EXPECT_EQ(editors, 1);
+  EXPECT_EQ(withoutSignature(readFile(dir / "nowa.stc")), withoutSignature(opened));
+
+  prompts.openPaths = {QString::fromStdString((dir / "nowa.stc").string())};
+  prompts.answers = {Answer::No};
+  w.cmdOpen_Click();
+  EXPECT_EQ(w.station()->StationComment, kDefaultComment);
+  EXPECT_TRUE(w.station()->KeptRoutes.empty());
 }
 
 }  // namespace

@@ -30,7 +30,9 @@ class ScriptedPrompts : public ui::Prompts {
     asked.push_back(m);
     if (onAsk) onAsk(m);
     if (m.buttons == Buttons::Ok) return Answer::Ok;  // a box with one button has one answer
-    if (answers.empty()) return m.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    if (answers.empty())
+      return m.buttons == Buttons::YesNoCancel || m.buttons == Buttons::YesNo ? Answer::Yes
+                                                                              : Answer::Ok;
     const Answer a = answers.front();
     answers.pop_front();
     return a;

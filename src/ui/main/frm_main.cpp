@@ -17,6 +17,7 @@
 #include "objects/pointer_class.h"
 #include "search/route_search.h"
 #include "select/route_file_reader.h"
+#include "stationfile/carry_over.h"
 #include "stationfile/station_reader.h"
 #include "stationfile/station_writer.h"
 #include "ui/dialogs/frm_board.h"
@@ -146,10 +147,12 @@ void frmMain::buildControls() {
   mnuOpen = command("mnuOpen", "cmdOpen", "Otwórz", "Otwórz", &frmMain::cmdOpen_Click);
   actTrim = command("actTrim", "cmdTrim", "Przytnij", "Przytnij", &frmMain::cmdTrim_Click);
   actNoTrim = command("actNoTrim", "cmdNoTrim", "Zostaw", "Zostaw", &frmMain::cmdNoTrim_Click);
-  mnuPunkty = command("mnuPunkty", "cmdAnalyze", "Analizuj", "Analizuj", &frmMain::cmdAnalyze_Click);
+  mnuPunkty =
+      command("mnuPunkty", "cmdAnalyze", "Analizuj", "Analizuj", &frmMain::cmdAnalyze_Click);
   mnuOptions = command("mnuOptions", "cmdOptions", "Opcje", "Opcje", &frmMain::cmdOptions_Click);
   mnuZoom = command("mnuZoom", "cmdBoard", "Zoom", "Zoom", &frmMain::cmdBoard_Click);
-  mnuWyszukaj = command("mnuWyszukaj", "cmdStart", "Wyszukaj", "Wyszukaj", &frmMain::cmdStart_Click);
+  mnuWyszukaj =
+      command("mnuWyszukaj", "cmdStart", "Wyszukaj", "Wyszukaj", &frmMain::cmdStart_Click);
   mnuWyszukajAll = command("mnuWyszukajAll", "cmdStartNoCfm", "Wyszukaj wszystkie",
                            "Wyszukaj wszystkie", &frmMain::cmdStartNoCfm_Click);
   mnuSelektor = command("mnuSelektor", "cmdSelektor", "Selekcja tras", "Selekcja tras",
@@ -297,9 +300,26 @@ bool frmMain::WczytajStacje(std::optional<QString> chosen) {
       if (station_) return true;
       continue;
     }
-    installStation(std::move(*res.station), res.info);
+    Station st = std::move(*res.station);
+    takeOverSavedData(st, res);
+    installStation(std::move(st), res.info);
     return true;
   }
+}
+
+void frmMain::takeOverSavedData(Station& st, const LoadResult& res) {
+  // A damaged tail is said once; the grid opens as it always did.
+  if (!res.tailError.empty()) {
+    ask(tailErrorMessage(res.tailError));
+    return;
+  }
+  if (!res.saved || ask(takeOverQuestion(st.StationFile)) != Answer::Yes) return;
+  const CarryReport report = takeSavedData(st, *res.saved);
+  if (!report.droppedRecords.empty())
+    ask(listMessage("Otwieranie stacji",
+                    "Tych zapisów obiektów z pliku " + st.StationFile +
+                        " nie przejęto, bo siatka stacji się zmieniła:",
+                    report.droppedRecords));
 }
 
 void frmMain::installStation(Station st, const LoadInfo& info) {
@@ -532,9 +552,9 @@ void frmMain::enableSearchPanel(bool on) {
 
 void frmMain::setSearchLock(bool locked) {
   // While a search runs nothing may change the station, the options or the route file.
-  static const char* kLocked[] = {"mnuOpen", "actTrim", "actNoTrim", "mnuPunkty", "mnuOptions",
-                                  "mnuZoom", "mnuWyszukaj", "mnuWyszukajAll", "mnuSelektor",
-                                  "mnuPozostale", "mnuSave"};
+  static const char* kLocked[] = {"mnuOpen",     "actTrim",      "actNoTrim",   "mnuPunkty",
+                                  "mnuOptions",  "mnuZoom",      "mnuWyszukaj", "mnuWyszukajAll",
+                                  "mnuSelektor", "mnuPozostale", "mnuSave"};
   if (locked) {
     lockedState_.clear();
     for (const char* n : kLocked) {
@@ -591,8 +611,8 @@ void frmMain::Wyszukaj(bool confirmMode) {
 void frmMain::cmdPomoc_Click() {
   const QString path = QDir(programDir_).filePath(kHelpFile);
   if (!QFileInfo::exists(path)) {
-    ask({Icon::Exclamation, "Pomoc",
-         "Nie znaleziono pliku pomocy " + path.toStdString() + ".", Buttons::Ok});
+    ask({Icon::Exclamation, "Pomoc", "Nie znaleziono pliku pomocy " + path.toStdString() + ".",
+         Buttons::Ok});
     return;
   }
   if (!prompts_->openInBrowser(path))

@@ -90,6 +90,8 @@ class frmMain : public QMainWindow {
   QToolButton* button(QAction* a, const char* name);
 
   bool WczytajStacje(std::optional<QString> chosen);
+  // Asks whether to take a saved file's data over and takes it into `st`.
+  void takeOverSavedData(Station& st, const LoadResult& res);
   void installStation(Station st, const LoadInfo& info);
   void layoutTrimStage();
   void layoutKeptStage();
@@ -128,8 +130,8 @@ class frmMain : public QMainWindow {
   BarView* picStack = nullptr;
   QLabel* picTorowik = nullptr;
   QLabel *lblProgress = nullptr, *lblStack = nullptr;
-  QLabel *lblKolumny = nullptr, *lblWiersze = nullptr, *lblTrasy = nullptr,
-         *lblConnects = nullptr, *lblElectr = nullptr, *lblBidir = nullptr;
+  QLabel *lblKolumny = nullptr, *lblWiersze = nullptr, *lblTrasy = nullptr, *lblConnects = nullptr,
+         *lblElectr = nullptr, *lblBidir = nullptr;
   QLineEdit *txtKolumny = nullptr, *txtWiersze = nullptr, *txtTrasy = nullptr,
             *txtConnects = nullptr;
   QCheckBox *chkElectr = nullptr, *chkBidir = nullptr;

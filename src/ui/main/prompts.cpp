@@ -18,13 +18,33 @@ QString displayText(const std::string& text) {
 Answer Prompts::message(QWidget* parent, const Message& m) {
   QMessageBox box(parent);
   box.setWindowTitle(QString::fromStdString(m.title));
-  box.setText(displayText(m.text));
+  // A long list (what could not be carried over) would outgrow the screen: its beginning shows,
+  // the whole of it scrolls under "Show Details...".
+  const QString text = displayText(m.text);
+  const QStringList lines = text.split('\n');
+  constexpr int kShownLines = 20;
+  if (lines.size() > kShownLines + 5) {
+    box.setText(lines.mid(0, kShownLines).join('\n') + "\n...");
+    box.setDetailedText(text);
+  } else {
+    box.setText(text);
+  }
   switch (m.icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case Icon::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case Icon::Exclamation:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case Icon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case Icon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
   }
   switch (m.buttons) {
     case Buttons::Ok:
@@ -34,6 +54,12 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
       box.button(QMessageBox::Cancel)->setText("Anuluj");
       break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.button(QMessageBox::Yes)->setText("Tak");
+      box.button(QMessageBox::No)->setText("Nie");
+      box.setDefaultButton(QMessageBox::Yes);
+      break;
     case Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       box.button(QMessageBox::Yes)->setText("Tak");
@@ -42,20 +68,25 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
       break;
   }
   switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return Answer::Ok;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    default:
+      return Answer::Ok;
   }
 }
 
 namespace {
 // The filter texts authors know from the simulator's world, unchanged.
 const char* kFilter = "Pliki stacji (*.stc);;Wszystkie pliki (*.*)";
-}
+}  // namespace
 
 std::optional<QString> Prompts::openStation(QWidget* parent) {
-  const QString path = QFileDialog::getOpenFileName(parent, "Otwórz plik stacji", QString(), kFilter);
+  const QString path =
+      QFileDialog::getOpenFileName(parent, "Otwórz plik stacji", QString(), kFilter);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }
@@ -63,7 +94,8 @@ std::optional<QString> Prompts::openStation(QWidget* parent) {
 std::optional<QString> Prompts::saveStation(QWidget* parent) {
   // The overwrite question is the author's safety net; the save itself keeps the old file
   // until the new one is complete.
-  const QString path = QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", QString(), kFilter);
+  const QString path =
+      QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", QString(), kFilter);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }

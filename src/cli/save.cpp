@@ -1,0 +1,188 @@
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "model/file_errors.h"
+#include "model/preparation.h"
+#include "objects/object_data.h"
+#include "select/route_selector.h"
+#include "stationfile/carry_over.h"
+#include "stationfile/save_file.h"
+#include "stationfile/station_reader.h"
+#include "stationfile/station_writer.h"
+
+namespace szl::cli {
+
+namespace {
+
+class PrintingHost : public SelectorHost {
+ public:
+  Answer ask(const Message& m) override {
+    printMessage(m.title, m.text);
+    return Answer::Ok;
+  }
+};
+
+void print(const Message& m) { printMessage(m.title, m.text); }
+
+std::string twoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+
+// The signature's moment: SOURCE_DATE_EPOCH in UTC when set, so that a build can be repeated
+// byte for byte, else the system's local time. Polish short forms, as the simulator's authors
+// see them on their systems.
+bool signatureTime(std::string& date, std::string& time) {
+  std::tm tm{};
+  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+    char* end = nullptr;
+    errno = 0;
+    const long long secs = std::strtoll(epoch, &end, 10);
+    if (end == epoch || *end != '\0' || errno != 0 || secs < 0) return false;
+    const auto t = static_cast<std::time_t>(secs);
+    if (!gmtime_r(&t, &tm)) return false;
+  } else {
+    const std::time_t t = std::time(nullptr);
+    if (!localtime_r(&t, &tm)) return false;
+  }
+  date = twoDigits(tm.tm_mday) + "." + twoDigits(tm.tm_mon + 1) + "." +
+         std::to_string(tm.tm_year + 1900);
+  time = twoDigits(tm.tm_hour) + ":" + twoDigits(tm.tm_min);
+  return true;
+}
+
+std::string objectName(ObjectClass c) {
+  const std::string n = objectClassName(c);
+  return n.empty() ? n : n.substr(1);
+}
+
+}  // namespace
+
+int save(const Args& args) {
+  SaveRequest req;
+  Args rest;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if ((args[i] == "--output" || args[i] == "--data-from") && i + 1 < args.size()) {
+      (args[i] == "--output" ? req.output : req.dataFrom.emplace()) = args[i + 1];
+      ++i;
+    } else {
+      rest.push_back(args[i]);
+    }
+  }
+  const std::string why = parseSearchOptions(rest, req.station, req.options);
+  if (!why.empty() || req.output.empty()) {
+    std::cerr << "szlakownik-cli save: " << (why.empty() ? "brak opcji --output" : why) << "\n"
+              << "Użycie: szlakownik-cli save STACJA.stc --output WYNIK.stc [--route-file NAZWA]\n"
+                 "  [--data-from ZAPISANA.stc] [opcje wyszukiwania]\n";
+    return 2;
+  }
+  return save(req);
+}
+
+int save(const SaveRequest& req) {
+  std::string date;
+  std::string time;
+  if (!signatureTime(date, time)) {
+    std::cerr << "szlakownik-cli save: SOURCE_DATE_EPOCH nie jest liczbą sekund od 1970 roku.\n";
+    return 2;
+  }
+
+  LoadResult res = WczytajStacje(req.station);
+  if (!res.station) {
+    print(loadErrorMessage(res.error));
+    return 1;
+  }
+  Station& st = *res.station;
+
+  // The author's data: from the file named, or from the station itself when it is a saved one.
+  std::optional<SavedStation> saved;
+  if (req.dataFrom) {
+    LoadResult from = WczytajStacje(*req.dataFrom);
+    if (!from.station) {
+      print(loadErrorMessage(from.error));
+      return 1;
+    }
+    if (!from.tailError.empty()) {
+      printMessage("Otwieranie stacji", from.tailError);
+      return 1;
+    }
+    if (!from.saved) {
+      printMessage("Otwieranie stacji", "Plik " + *req.dataFrom +
+                                            " nie zawiera zapisanych danych stacji, tylko siatkę.");
+      return 1;
+    }
+    saved = std::move(from.saved);
+  } else {
+    if (!res.tailError.empty()) {
+      printMessage("Otwieranie stacji", res.tailError);
+      return 1;
+    }
+    saved = std::move(res.saved);
+  }
+  CarryReport carried;
+  if (saved) {
+    carried = takeSavedData(st, *saved);
+    if (!carried.droppedRecords.empty())
+      print(listMessage("Otwieranie stacji",
+                        "Tych zapisów obiektów nie przejęto, bo siatka stacji się zmieniła:",
+                        carried.droppedRecords));
+  }
+
+  PrzygotujStacje(st, req.options.passages);
+  PrintingHost host;
+  RouteSelector sel;
+  const std::string routes = routeFilePath(st, req.options);
+  if (!sel.Prepare(st, routes, host)) return 1;
+  std::vector<std::string> unchosen;
+  for (int g = 0; g < sel.groupCount(); ++g) {
+    const RouteGroup& gr = sel.table().groups[g];
+    if (!sel.groupTicked(g))
+      unchosen.push_back("od punktu " + std::to_string(gr.start) + " do punktu " +
+                         std::to_string(gr.end) + " (" +
+                         countOf(gr.routeCount, "trasa", "trasy", "tras") + ")");
+  }
+  if (!unchosen.empty())
+    print(listMessage(
+        "Selekcja tras",
+        "Z tych grup nie wybrano żadnej trasy, więc plik stacji ich nie zawiera:", unchosen));
+  sel.Confirm();
+
+  std::vector<std::string> missing;
+  for (int y = 0; y < st.RowCount(); ++y)
+    for (int x = 0; x < st.ColCount(); ++x)
+      if (objectDataMissing(st, x, y))
+        missing.push_back("punkt " + std::to_string(pointNumber(x, y)) + ", " +
+                          objectName(objectClassAt(st, x, y)));
+  if (!missing.empty()) {
+    print(listMessage("Zapisywanie stacji",
+                      "Tym obiektom brakuje danych; stacji nie zapisano:", missing));
+    return 1;
+  }
+
+  RouteFileRead read = readRouteFile(routes, st);
+  if (!read.file) {
+    printMessage("Zapisywanie stacji", read.error);
+    return 1;
+  }
+  const StationFileBytes file =
+      stationFileBytes(st, sel.table(), *read.file, signatureLine(date, time));
+  if (file.replaced > 0)
+    printMessage("Zapisywanie stacji",
+                 "Komentarz zawiera znaki, których nie ma w stronie kodowej Windows-1250; "
+                 "zastąpiono je znakiem \"?\".");
+  if (const int err = saveFileAtomically(req.output, file.bytes)) {
+    printMessage("Zapisywanie stacji", "Nie można zapisać stacji do pliku " + req.output + ":" +
+                                           CrLf + writeFailureReason(err));
+    return 1;
+  }
+  long long kept = 0;
+  for (const RouteRec& r : sel.table().routes) kept += r.selected ? 1 : 0;
+  std::cout << "routes=" << kept << " objects=" << file.totals.ObjectCount
+            << " carried_records=" << carried.carriedRecords
+            << " dropped_records=" << carried.droppedRecords.size()
+            << " carried_routes=" << sel.carry().carried
+            << " dropped_routes=" << sel.carry().dropped << "\n";
+  return 0;
+}
+
+}  // namespace szl::cli

@@ -1,0 +1,28 @@
+// Taking a saved station's data over into the station opened from its grid: every object record
+// back to the object it describes, the clock tick unit, the comment and the kept routes. What
+// no longer fits the grid is not taken and is listed for the author.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/message.h"
+#include "model/station.h"
+#include "stationfile/saved_station.h"
+
+namespace szl {
+
+struct CarryReport {
+  int carriedRecords = 0;
+  std::vector<std::string> droppedRecords;  // one line each, for the author
+};
+
+// Fills the object records of `st` from `saved` and marks them as the author's, sets the tick
+// unit and the comment and keeps the routes for the route selector. `st` is a station as read,
+// not yet analysed; records are matched to the objects the analysis will recognise.
+CarryReport takeSavedData(Station& st, const SavedStation& saved);
+
+// The question asked before taking a saved file's data.
+Message takeOverQuestion(const std::string& file);
+
+}  // namespace szl

@@ -1,0 +1,49 @@
+// What a saved station file holds after its grid: the kept routes, the object records, the
+// clock tick unit, the shed's data, the comment and the signature. Read back exactly as the
+// writer writes them, so that an author's work survives reopening the file.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/station.h"
+
+namespace szl {
+
+// One object record as written: its class in the first field (1 entry, 2 exit, 3 entry-exit,
+// 4 platform group, 5 sidings, 6 stopping point, 7 locomotive stopping point, 8 shed, 9 goods
+// tracks) and its point in the third.
+struct SavedRecord {
+  int line = 0;
+  std::array<int16_t, 6> fields{};
+
+  int kind() const { return fields[0]; }
+  int16_t point() const { return fields[2]; }
+};
+
+struct SavedStation {
+  std::vector<KeptRoute> routes;  // points as the file numbers them
+  std::vector<SavedRecord> records;
+  int TickIndex = kDefaultTickIndex;
+  // Capacity, locomotives repaired at once, minutes from order to leaving, repair minutes.
+  std::array<int16_t, 4> shedData{};
+  std::string comment;  // line breaks as CR LF
+  std::string signature;
+};
+
+struct SavedTail {
+  std::optional<SavedStation> saved;  // the file holds a whole saved tail
+  std::string error;  // the tail is damaged: why, naming the line; nothing of it is used
+};
+
+// Reads what follows the grid of a station of `cols` x `rows` cells. `firstLine` is the file's
+// line number of the first line after the grid. Only blanks and line breaks after the grid
+// mean a grid-only file: neither `saved` nor `error` is set.
+SavedTail readSavedTail(std::istream& in, int cols, int rows, int firstLine,
+                        const std::string& displayPath);
+
+}  // namespace szl

@@ -1,0 +1,173 @@
+// `save`: a station saved with the author's data comes back byte for byte when its data is
+// taken over again, on every station we have.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "model/preparation.h"
+#include "select/route_selector.h"
+#include "stationfile/station_reader.h"
+#include "stationfile/station_writer.h"
+#include "support/test_support.h"
+
+namespace szl {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::runCli;
+using test::TempDir;
+
+class Quiet : public SelectorHost {
+ public:
+  Answer ask(const Message&) override { return Answer::Ok; }
+};
+
+// What an author would type for every object, different from the analysis' defaults.
+void fillObjectData(Station& st) {
+  for (int y = 0; y < st.RowCount(); ++y) {
+    for (int x = 0; x < st.ColCount(); ++x) {
+      ObjectRec& o = st.object(x, y);
+      const auto v = [&](int mod) { return static_cast<int16_t>(1 + (7 * x + 3 * y) % mod); };
+      switch (objectClassAt(st, x, y)) {
+        case ObjectClass::EntryOrExit:
+          if (o.Direction == 0) o.Direction = 1;
+          if (o.Side == 0) o.Side = 2;
+          o.ValueA = v(99);
+          o.ValueB = o.Direction == 1 ? v(60) : 0;
+          o.ValueC = v(9);
+          break;
+        case ObjectClass::EntryExit:
+          o.Side = static_cast<uint8_t>(1 + x % 2);
+          o.ValueA = v(99);
+          o.ValueB = v(50);
+          o.ValueC = v(9);
+          o.ValueD = v(90);
+          break;
+        case ObjectClass::Platform:
+        case ObjectClass::GoodsTracks:
+          if (o.ValueB == 1)
+            for (int k = 0; k < 3; ++k) st.object(x + k, y).ValueC = v(9);
+          break;
+        case ObjectClass::Sidings:
+          o.ValueE = v(10);
+          break;
+        case ObjectClass::Shed:
+          o.ValueA = v(200), o.ValueC = v(5), o.ValueD = v(120), o.ValueE = v(30);
+          break;
+        default:
+          break;
+      }
+    }
+  }
+  st.TickIndex = 3;
+  st.StationComment = "Autor: Zażółć Gęślą\r\nDruga linia, jaźń.";
+}
+
+// The station saved as the window would: routes of every group of three or more ticked in
+// file order as far as the unique-point rule lets them, the data filled in.
+std::string savedWithData(const fs::path& station, const fs::path& routes) {
+  LoadResult res = WczytajStacje(station.string());
+  EXPECT_TRUE(res.station) << res.error;
+  Station st = std::move(*res.station);
+  PrzygotujStacje(st, {});
+  Quiet q;
+  RouteSelector sel;
+  EXPECT_TRUE(sel.Prepare(st, routes.string(), q));
+  for (int g = 0; g < sel.groupCount(); ++g) {
+    if (sel.groupTicked(g)) continue;
+    sel.Edit(g, st, q);
+    for (int pos = 0; pos < static_cast<int>(sel.groupRoutes().size()); ++pos)
+      sel.tickRoute(pos, st, q);
+    sel.Accept(st, q);
+  }
+  sel.Confirm();
+  fillObjectData(st);
+  const RouteFileRead file = readRouteFile(routes.string(), st);
+  return stationFileBytes(st, sel.table(), *file.file, signatureLine("01.01.1970", "00:00")).bytes;
+}
+
+class SaveRoundTrip : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(SaveRoundTrip, DataFromTheSavedFileGivesItsBytesBack) {
+  const fs::path source = fs::path(SZL_TEST_DATA) / ".." / ".." / GetParam();
+  TempDir dir;
+  const fs::path station = dir / source.filename().string();
+  fs::copy_file(source, station);
+  runCli({"search", station.string()});
+  ASSERT_TRUE(fs::exists(dir / "trasy.txt"));
+  const std::string saved = savedWithData(station, dir / "trasy.txt");
+  test::writeFile(dir / "zapisana.stc", saved);
+
+  ::setenv("SOURCE_DATE_EPOCH", "0", 1);
+  const auto run = runCli({"save", station.string(), "--data-from", (dir / "zapisana.stc").string(),
+                           "--output", (dir / "wynik.stc").string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(readFile(dir / "wynik.stc") == saved);
+  EXPECT_NE(run.out.find(" dropped_records=0 "), std::string::npos) << run.out;
+  EXPECT_TRUE(run.out.ends_with(" dropped_routes=0\n")) << run.out;
+
+  // Without --data-from a saved station takes its own data.
+  const auto again =
+      runCli({"save", (dir / "zapisana.stc").string(), "--output", (dir / "znowu.stc").string()});
+  ASSERT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(again.out, run.out);
+  EXPECT_TRUE(readFile(dir / "znowu.stc") == saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stations, SaveRoundTrip,
+    ::testing::Values("tests/data/reference/yard_14x7.stc",
+                      "tests/data/reference/junction_20x10.stc",
+                      "tests/data/reference/loop_28x13.stc", "tests/data/reference/town_36x17.stc",
+                      "tests/data/reference/hub_44x22.stc",
+                      "tests/data/reference/terminal_57x32.stc", "tests/data/ring_20x10.stc",
+                      "tests/data/e2e/Lipowiec-gotowa.stc", "examples/Lipowiec.stc",
+                      "examples/Jesionowo.stc", "examples/Wierzbnica.stc"),
+    [](const auto& info) { return fs::path(info.param).stem().string(); });
+
+TEST(SaveCommand, SignatureTimeMissingDataAndRefusals) {
+  TempDir dir;
+  const fs::path station = dir / "yard.stc";
+  fs::copy_file(fs::path(SZL_TEST_DATA) / "reference/yard_14x7.stc", station);
+  ASSERT_EQ(runCli({"search", station.string()}).status, 0);
+
+  // A grid-only station has no data for its entries: they are listed and nothing is written.
+  const auto missing = runCli({"save", station.string(), "--output", (dir / "a.stc").string()});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("Tym obiektom brakuje danych; stacji nie zapisano:\r\n- punkt "),
+            std::string::npos)
+      << missing.err;
+  EXPECT_FALSE(fs::exists(dir / "a.stc"));
+
+  test::writeFile(dir / "zapisana.stc", savedWithData(station, dir / "trasy.txt"));
+  ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  ASSERT_EQ(runCli({"save", station.string(), "--data-from", (dir / "zapisana.stc").string(),
+                    "--output", (dir / "b.stc").string()})
+                .status,
+            0);
+  EXPECT_TRUE(readFile(dir / "b.stc")
+                  .ends_with("stworzona 14.11.2023 o 22:13 przy pomocy "
+                             "programu Szlakownik 2.0.\r\n"));
+
+  ::setenv("SOURCE_DATE_EPOCH", "wczoraj", 1);
+  EXPECT_EQ(runCli({"save", station.string(), "--output", (dir / "c.stc").string()}).status, 2);
+  ::unsetenv("SOURCE_DATE_EPOCH");
+
+  // A damaged or grid-only data file is refused naming it.
+  std::string damaged = readFile(dir / "zapisana.stc");
+  damaged.replace(damaged.find("\r\n4,\r\n"), 6, "\r\n7,\r\n");  // no such tick unit
+  test::writeFile(dir / "uszkodzona.stc", damaged);
+  test::writeFile(dir / "siatka.stc", readFile(station));
+  for (const char* from : {"uszkodzona.stc", "siatka.stc", "brak.stc"}) {
+    const auto r = runCli({"save", station.string(), "--data-from", (dir / from).string(),
+                           "--output", (dir / "d.stc").string()});
+    EXPECT_EQ(r.status, 1) << from;
+    EXPECT_NE(r.err.find(from), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(fs::exists(dir / "d.stc"));
+}
+
+}  // namespace
+}  // namespace szl
