@@ -2,6 +2,7 @@
 // taken over again, on every station we have.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -125,7 +126,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "tests/data/reference/terminal_57x32.stc", "tests/data/ring_20x10.stc",
                       "tests/data/e2e/Lipowiec-gotowa.stc", "examples/Lipowiec.stc",
                       "examples/Jesionowo.stc", "examples/Wierzbnica.stc"),
-    [](const auto& info) { return fs::path(info.param).stem().string(); });
+    [](const auto& p) {
+      std::string name = fs::path(p.param).stem().string();
+      std::replace(name.begin(), name.end(), '-', '_');
+      return name;
+    });
 
 TEST(SaveCommand, SignatureTimeMissingDataAndRefusals) {
   TempDir dir;
@@ -136,7 +141,7 @@ TEST(SaveCommand, SignatureTimeMissingDataAndRefusals) {
   // A grid-only station has no data for its entries: they are listed and nothing is written.
   const auto missing = runCli({"save", station.string(), "--output", (dir / "a.stc").string()});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_NE(missing.err.find("Tym obiektom brakuje danych; stacji nie zapisano:\r\n- punkt "),
+  EXPECT_NE(missing.err.find("Tym obiektom brakuje danych; stacji nie zapisano:\n- punkt "),
             std::string::npos)
       << missing.err;
   EXPECT_FALSE(fs::exists(dir / "a.stc"));
