@@ -1,5 +1,6 @@
 // Any bytes as a station file: the reader either refuses them with a message or gives a whole
-// station, and what it gives survives being written out and read again, prepared and trimmed.
+// station, and what it gives survives being written out and read again, prepared and trimmed;
+// a saved tail is taken whole or not at all, and what it brings moves with trimming.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 
 #include "model/preparation.h"
 #include "model/trimming.h"
+#include "stationfile/carry_over.h"
 #include "stationfile/station_reader.h"
 
 namespace {
@@ -36,6 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const szl::LoadResult res = szl::readStation(in, "fuzz.stc");
   require(res.station.has_value() != !res.error.empty(), "neither a station nor an error");
   if (!res.station) return 0;
+
+  require(!(res.saved && !res.tailError.empty()), "a tail both taken and refused");
+  if (res.saved) {
+    szl::Station taken = *res.station;
+    szl::takeSavedData(taken, *res.saved);
+    szl::PrzygotujStacje(taken, szl::PassageSwitches{});
+    const szl::Station cut = szl::cutStation(taken, szl::boundingBox(taken));
+    for (const szl::KeptRoute& k : cut.KeptRoutes)
+      for (const int16_t p : k.points)
+        require(p > 0 && cut.inside(szl::pointColumn(p), szl::pointRow(p)),
+                "a kept route off the grid");
+  }
 
   szl::Station st = *res.station;
   require(st.ColCount() >= 1 && st.ColCount() <= szl::kMaxColumns, "column count out of range");

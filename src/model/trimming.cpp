@@ -100,14 +100,15 @@ Station cutStation(const Station& st, const TrimRect& r) {
       if (o.AuthorData) out.object(x, y) = o;
     }
   }
-  // Kept routes follow the cells; one that leaves the kept rectangle can no longer be found.
+  // Kept routes follow the cells; one that leaves the kept rectangle, or lands on point 0,
+  // can no longer be found.
   out.RoutesTaken = st.RoutesTaken;
   out.KeptRoutes = st.KeptRoutes;
   for (KeptRoute& k : out.KeptRoutes) {
     for (int16_t& p : k.points) {
       const int x = pointColumn(p) - r.TrimXLo;
       const int y = pointRow(p) - r.TrimYLo;
-      if (!out.inside(x, y)) {
+      if (!out.inside(x, y) || (x == 0 && y == 0)) {
         k.points.clear();
         break;
       }
