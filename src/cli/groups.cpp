@@ -20,29 +20,9 @@ class PrintingHost : public SelectorHost {
   }
 };
 
-int usage() {
-  std::cerr << "Użycie: szlakownik-cli groups STACJA.stc [--route-file NAZWA]\n";
-  return 2;
-}
-
 }  // namespace
 
-int groups(const Args& args) {
-  std::string station;
-  SearchOptions opt;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--route-file") {
-      // A name, not a path: the route file lives in the station's folder.
-      if (++i == args.size() || !isRouteFileBase(args[i])) return usage();
-      opt.routeFileBase = args[i];
-    } else if (station.empty() && !args[i].empty() && args[i][0] != '-') {
-      station = args[i];
-    } else {
-      return usage();
-    }
-  }
-  if (station.empty()) return usage();
-
+int groups(const std::string& station, const SearchOptions& opt) {
   LoadResult res = WczytajStacje(station);
   if (!res.station) {
     printMessage(loadErrorMessage(res.error).title, res.error);
