@@ -74,18 +74,20 @@ void moveYHi(TrimRect& r, int value) {
 }
 
 namespace {
-SliderSpan spanLo(int lo, int hi, int count) {
-  return {lo, hi - lo - (hi == count ? 1 : 0)};
-}
+SliderSpan spanLo(int lo, int hi, int count) { return {lo, hi - lo - (hi == count ? 1 : 0)}; }
 SliderSpan spanHi(int lo, int hi) {
   if (lo == 0) return {1, hi - lo - 1};
   return {lo, hi - lo};
 }
 }  // namespace
 
-SliderSpan spanXLo(const TrimRect& r, int colCount) { return spanLo(r.TrimXLo, r.TrimXHi, colCount); }
+SliderSpan spanXLo(const TrimRect& r, int colCount) {
+  return spanLo(r.TrimXLo, r.TrimXHi, colCount);
+}
 SliderSpan spanXHi(const TrimRect& r) { return spanHi(r.TrimXLo, r.TrimXHi); }
-SliderSpan spanYLo(const TrimRect& r, int rowCount) { return spanLo(r.TrimYLo, r.TrimYHi, rowCount); }
+SliderSpan spanYLo(const TrimRect& r, int rowCount) {
+  return spanLo(r.TrimYLo, r.TrimYHi, rowCount);
+}
 SliderSpan spanYHi(const TrimRect& r) { return spanHi(r.TrimYLo, r.TrimYHi); }
 
 Station cutStation(const Station& st, const TrimRect& r) {

@@ -47,6 +47,9 @@ Message searchSummary(const SearchCounters& c);
 // be created, a write that did not go through.
 Message routeFileNameMessage(const std::string& base);
 Message routeFileCreateMessage(const std::string& path, int err);
-Message routeFileWriteMessage(const std::string& path, int err);
+// `routes`: the whole lines the file holds.
+Message routeFileWriteMessage(const std::string& path, int err, long long routes);
+// The route file reached its limit; the search stops there.
+Message routeFileFullMessage(const std::string& path, long long routes);
 
 }  // namespace szl

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/test_support.h"
@@ -123,6 +124,64 @@ TEST(SearchCommand, AnEndlessWalkIsGivenUpAndTheToolFinishes) {
             "connections=2 proper=1 improper=0\n"
             "messages: stack=506520 segment=168175 too_long_199=0 repeated=0 given_up=1\n");
   EXPECT_NE(run.err.find("Przeszukiwanie tras z punktu 812 zostało przerwane."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace szl
+
+namespace szl {
+namespace {
+
+size_t lines(const std::string& text) {
+  return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// A ladder of 25 crossovers between two tracks, in 459 bytes: without the platform rule its
+// routes multiply past any real station's, and the route file stops at its limit.
+TEST(SearchCommand, ARouteFileThatWouldGrowWithoutEndStopsAtItsLimitWithWholeLines) {
+  test::TempDir dir;
+  std::string a = ",21,10,", b = ",21,10,";
+  for (int i = 0; i < 12; ++i) {
+    a += "19,10,10,20,";
+    b += "10,18,12,10,";
+  }
+  const std::string empty(56, ',');
+  test::writeFile(dir / "ladder.stc", "0,\r\n4,56,\r\n" + empty + "\r\n" + a + "19,10,10,21,,\r\n" +
+                                          b + "10,18,10,21,,\r\n" + empty + "\r\n");
+  const std::string station = (dir / "ladder.stc").string();
+  auto run = runCli({"search", station, "--platform-rule", "off"});
+  EXPECT_EQ(run.status, 1);
+  const std::string routes = readFile(dir / "trasy.txt");
+  EXPECT_LE(routes.size(), 64u << 20);
+  EXPECT_GT(routes.size(), 63u << 20);
+  EXPECT_TRUE(routes.ends_with(",0,\r\n"));
+  const std::string proper = "proper=" + std::to_string(lines(routes)) + " ";
+  EXPECT_NE(run.out.find(proper), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("Wyszukiwanie zostało zatrzymane: plik z trasami"), std::string::npos);
+  EXPECT_EQ(run.err.find("Szlakownik - OK"), std::string::npos);
+
+  // The selector takes the largest file a search writes.
+  run = runCli({"groups", station});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find(" routes=" + std::to_string(lines(routes)) + "\n"), std::string::npos);
+}
+
+// The file may not grow beyond what the system allows, as on a full disk: the route file keeps
+// only whole lines and the counters say how many.
+TEST(SearchCommand, AWriteCutShortLeavesWholeLinesAndCountsOnlyThem) {
+  test::TempDir dir;
+  std::filesystem::copy_file(dataPath("reference/terminal_57x32.stc"), dir / "t.stc");
+  const auto run = runCli({"search", (dir / "t.stc").string()}, "ulimit -f 100; trap '' XFSZ");
+  EXPECT_EQ(run.status, 1);
+  const std::string routes = readFile(dir / "trasy.txt");
+  ASSERT_FALSE(routes.empty());
+  EXPECT_TRUE(routes.ends_with(",0,\r\n"));
+  EXPECT_TRUE(readFile(dataPath("reference/terminal_57x32.opt1.routes")).starts_with(routes));
+  EXPECT_NE(run.out.find(" proper=" + std::to_string(lines(routes)) + " "), std::string::npos)
+      << run.out;
+  EXPECT_NE(run.err.find("plik przekroczył największy rozmiar dozwolony w systemie"),
+            std::string::npos)
+      << run.err;
 }
 
 }  // namespace

@@ -76,9 +76,9 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
-CliRun runCli(const std::vector<std::string>& args) {
+CliRun runCli(const std::vector<std::string>& args, const std::string& shell) {
   TempDir tmp;
-  std::string cmd = std::string("'") + SZL_CLI + "'";
+  std::string cmd = (shell.empty() ? "" : shell + "; ") + "'" + SZL_CLI + "'";
   for (const auto& a : args) cmd += " '" + a + "'";
   cmd += " >'" + (tmp / "out").string() + "' 2>'" + (tmp / "err").string() + "' </dev/null";
   CliRun r;

@@ -42,6 +42,7 @@ struct CliRun {
   std::string out;
   std::string err;
 };
-CliRun runCli(const std::vector<std::string>& args);
+// `shell` runs first in the same shell, e.g. "ulimit -f 100".
+CliRun runCli(const std::vector<std::string>& args, const std::string& shell = "");
 
 }  // namespace szl::test
