@@ -44,9 +44,13 @@ Message segmentOverflowMessage(int point) {
 Message walkAbandonedMessage(int point) {
   return box(Icon::Exclamation, "Błąd",
              "Przeszukiwanie tras z punktu " + std::to_string(point) + " zostało przerwane." + nl +
-                 nl + "Z tego punktu sprawdzono już ponad 16 milionów pól, a końca nie widać:" +
-                 nl + "tory tworzą zapewne pętlę, po której trasa może krążyć bez końca." + nl +
-                 nl + "Nie wszystkie trasy z tego punktu zostaną znalezione;" + nl +
+                 nl + "Z tego punktu sprawdzono już ponad 16 milionów pól, a końca nie widać." +
+                 nl + "Możliwe przyczyny:" + nl +
+                 "• tory tworzą pętlę, po której trasa może krążyć bez końca -" + nl +
+                 "   postaw na pętli obiekt (np. punkt postojowy) albo ją rozetnij;" + nl +
+                 "• wiele zwrotnic i krzyżownic jedna za drugą daje zbyt wiele dróg -" + nl +
+                 "   usuń zbędne połączenia albo odznacz w opcjach \"Przejazd przez obiekty\"." +
+                 nl + nl + "Nie wszystkie trasy z tego punktu zostaną znalezione;" + nl +
                  "przeszukiwanie idzie dalej od następnego punktu startowego.",
              Buttons::Ok, MessageKind::WalkAbandoned);
 }
