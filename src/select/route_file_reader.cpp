@@ -1,13 +1,12 @@
 #include "select/route_file_reader.h"
 
-#include "model/file_errors.h"
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
 
+#include "model/file_errors.h"
 #include "model/message.h"
 #include "search/route_file.h"
 #include "stationfile/field_reader.h"
@@ -152,11 +151,11 @@ class RouteParser {
   const Station& st_;
 };
 
-std::string openFailure(const std::string& path, int err) {
+}  // namespace
+
+std::string routeFileOpenFailure(const std::string& path, int err) {
   return "Nie można otworzyć pliku z trasami " + path + ":" + CrLf + readFailureReason(err);
 }
-
-}  // namespace
 
 std::string routeFilePath(const Station& st, const SearchOptions& opt) {
   return routeFilePath(st.StationDir, opt.routeFileBase);
@@ -173,7 +172,7 @@ RouteFileRead readRouteFile(const std::string& path, const Station& st,
   }
   std::ifstream in;
   if (const int err = openToRead(path, in)) {
-    res.error = openFailure(path, err);
+    res.error = routeFileOpenFailure(path, err);
     return res;
   }
   std::string bytes;

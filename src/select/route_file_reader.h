@@ -43,6 +43,9 @@ struct RouteFileRead {
 // The station's route file: its folder, the base name of the search options and ".txt".
 std::string routeFilePath(const Station& st, const SearchOptions& opt);
 
+// Why the route file at `path` cannot be opened (an errno or kNotRegularFile), naming it.
+std::string routeFileOpenFailure(const std::string& path, int err);
+
 // Reads the route file at `path`. A missing file counts as an empty one. Every point must lie
 // on the station's grid. `progress` hears the fraction of the file read.
 RouteFileRead readRouteFile(const std::string& path, const Station& st,

@@ -20,6 +20,9 @@ namespace szl {
 inline constexpr int kMaxGroups = 16381;   // route groups in one route file
 inline constexpr int kMaxPointSet = 4096;  // distinct points of the routes of one group
 
+// The route file holds no route: there is nothing to choose from.
+Message noRoutesMessage();
+
 class RouteSelector {
  public:
   RouteSelector();
