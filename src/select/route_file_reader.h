@@ -23,7 +23,7 @@ struct RouteLine {
   bool electrified = false;
   uint8_t pointCount = 0;
   uint32_t firstPoint = 0;  // index into RouteFile::points
-  int line = 0;             // 1-based line of the file
+  int64_t line = 0;         // 1-based line of the file
 };
 
 struct RouteFile {
