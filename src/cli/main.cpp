@@ -1,10 +1,10 @@
 // szlakownik-cli: the window's work without the window, for scripts and tests.
 #include <CLI/CLI.hpp>
 #include <iostream>
-#include <new>
 
 #include "cli/commands.h"
 #include "cli/search_options_cli.h"
+#include "model/fatal_error.h"
 
 namespace {
 
