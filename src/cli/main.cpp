@@ -98,13 +98,8 @@ int main(int argc, char** argv) {
   // Whatever goes wrong beyond the files' own messages still ends with a word to the user.
   try {
     return run(argc, argv);
-  } catch (const std::bad_alloc&) {
-    szl::cli::printMessage("Błąd krytyczny", "Zabrakło pamięci; szlakownik-cli kończy pracę.");
-  } catch (const std::exception& e) {
-    szl::cli::printMessage("Błąd krytyczny", std::string("Nieoczekiwany błąd: ") + e.what() +
-                                                 "; szlakownik-cli kończy pracę.");
   } catch (...) {
-    szl::cli::printMessage("Błąd krytyczny", "Nieoczekiwany błąd; szlakownik-cli kończy pracę.");
+    szl::cli::printMessage("Błąd krytyczny", szl::fatalErrorText("szlakownik-cli"));
   }
   return 1;
 }

@@ -17,7 +17,7 @@ inline std::string fatalErrorText(const std::string& program) {
     why += std::string(" (") + e.what() + ")";
   } catch (...) {
   }
-  return why + "; " + program + " kończy pracę. Pliki zapisane do tej pory pozostają bez zmian.";
+  return why + "; " + program + " kończy pracę.";
 }
 
 }  // namespace szl
