@@ -42,12 +42,10 @@ class RouteFileWriter {
   // Writes what is buffered and closes the file; false when a write failed.
   bool close();
 
-  bool failed() const { return error_ != 0; }
   int error() const { return error_; }
   bool full() const { return full_; }
   // Lines written, and after close() lines in the file.
   long long routes() const { return routes_; }
-  long long bytes() const { return committed_ + static_cast<long long>(used_); }
 
  private:
   void flush();

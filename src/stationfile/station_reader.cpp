@@ -65,11 +65,7 @@ class GridReader {
     return 0;
   }
   // The next field, which may be missing only at the end of the file.
-  bool skip() {
-    const std::optional<Field> f = fields_.next();
-    if (f && f->tooLong) throw Refusal{tooLong(*f)};
-    return f.has_value();
-  }
+  bool skip() { return next().has_value(); }
   std::string truncated(const char* what) const {
     return "Plik stacji " + path_ + " jest niekompletny:" + CrLf + "kończy się w wierszu " +
            std::to_string(fields_.lastLine()) + ", zanim " + what + ".";
@@ -78,10 +74,14 @@ class GridReader {
   const std::string& path() const { return path_; }
 
  private:
-  Field field(const char* what) {
+  std::optional<Field> next() {
     std::optional<Field> f = fields_.next();
+    if (f && f->tooLong) throw Refusal{tooLong(*f)};
+    return f;
+  }
+  Field field(const char* what) {
+    std::optional<Field> f = next();
     if (!f) throw Refusal{truncated(what)};
-    if (f->tooLong) throw Refusal{tooLong(*f)};
     return std::move(*f);
   }
   std::string damaged(int64_t line, const std::string& what) const {
@@ -101,8 +101,8 @@ int16_t firstNonZero(GridReader& r, const char* what) {
     const int16_t v = r.number(what);
     if (v != 0) return v;
     if (r.consumed() > kLongestHead)
-      throw Refusal{"Plik stacji " + r.path() + " nie jest plikiem stacji:" + CrLf +
-                    "w pierwszych " + std::to_string(kLongestHead) +
+      throw Refusal{"Plik " + r.path() + " nie jest plikiem stacji:" + CrLf + "w pierwszych " +
+                    std::to_string(kLongestHead) +
                     " bajtach nie podaje liczby wierszy i kolumn stacji."};
   }
 }
