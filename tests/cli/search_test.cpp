@@ -139,18 +139,11 @@ size_t lines(const std::string& text) {
   return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-// A ladder of 25 crossovers between two tracks, in 459 bytes: without the platform rule its
-// routes multiply past any real station's, and the route file stops at its limit.
+// A few hundred bytes of station whose routes would fill the disk: the route file stops at its
+// limit.
 TEST(SearchCommand, ARouteFileThatWouldGrowWithoutEndStopsAtItsLimitWithWholeLines) {
   test::TempDir dir;
-  std::string a = ",21,10,", b = ",21,10,";
-  for (int i = 0; i < 12; ++i) {
-    a += "19,10,10,20,";
-    b += "10,18,12,10,";
-  }
-  const std::string empty(56, ',');
-  test::writeFile(dir / "ladder.stc", "0,\r\n4,56,\r\n" + empty + "\r\n" + a + "19,10,10,21,,\r\n" +
-                                          b + "10,18,10,21,,\r\n" + empty + "\r\n");
+  test::writeFile(dir / "ladder.stc", test::ladderStationText());
   const std::string station = (dir / "ladder.stc").string();
   auto run = runCli({"search", station, "--platform-rule", "off"});
   EXPECT_EQ(run.status, 1);

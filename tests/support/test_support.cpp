@@ -46,6 +46,17 @@ std::string stationFileText(const std::vector<std::string>& rows) {
   return s;
 }
 
+std::string ladderStationText() {
+  std::string a = ",21,10,", b = ",21,10,";
+  for (int i = 0; i < 12; ++i) {
+    a += "19,10,10,20,";
+    b += "10,18,12,10,";
+  }
+  const std::string empty(56, ',');
+  return "0,\r\n4,56,\r\n" + empty + "\r\n" + a + "19,10,10,21,,\r\n" + b + "10,18,10,21,,\r\n" +
+         empty + "\r\n";
+}
+
 std::string readFile(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
   std::ostringstream ss;
