@@ -1,9 +1,38 @@
 // Szlakownik: the window program. The one optional argument is a station file to open.
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QTranslator>
+#include <cstdio>
 
+#include "model/fatal_error.h"
 #include "ui/main/frm_main.h"
+
+namespace {
+
+int run() {
+  const QStringList args = QApplication::arguments();
+  std::optional<QString> station;
+  if (args.size() > 1) station = args.at(1);
+  szl::ui::frmMain w;
+  w.show();
+  if (!w.start(station)) return 0;
+  return QApplication::exec();
+}
+
+// Called inside a catch block: ends the program with a word to the user, in a message box when
+// one can still be shown.
+int fatal() {
+  const QString text = QString::fromStdString(szl::fatalErrorText("Szlakownik"));
+  std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+  try {
+    QMessageBox::critical(nullptr, QStringLiteral("Błąd krytyczny"), text);
+  } catch (...) {
+  }
+  return 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -12,11 +41,10 @@ int main(int argc, char** argv) {
   QTranslator qtPolish;
   if (qtPolish.load("qtbase_pl", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtPolish);
-  const QStringList args = QApplication::arguments();
-  std::optional<QString> station;
-  if (args.size() > 1) station = args.at(1);
-  szl::ui::frmMain w;
-  w.show();
-  if (!w.start(station)) return 0;
-  return QApplication::exec();
+  // An exception from a command (memory, most likely) leaves the event loop and ends up here.
+  try {
+    return run();
+  } catch (...) {
+    return fatal();
+  }
 }

@@ -1,20 +1,17 @@
-// The batch tool's commands. Each returns the process exit status: 0 done, 1 refused input,
-// 2 wrong usage.
+// The batch tool's commands. Each returns the process exit status: 0 done, 1 refused input or
+// a search that did not end as it should; wrong usage (2) is the command line's business.
 #pragma once
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "search/search_options.h"
 
 namespace szl::cli {
 
-using Args = std::vector<std::string>;
-
-int info(const Args& args);
-int search(const Args& args);
-int groups(const Args& args);
+int info(const std::string& station);
+int search(const std::string& station, const SearchOptions& opt);
+int groups(const std::string& station, const SearchOptions& opt);
 
 // save: the station's grid with the author's data from a saved file, the routes of the route
 // file chosen as the selector would with the kept routes carried over, written to `output`.
@@ -25,10 +22,6 @@ struct SaveRequest {
   SearchOptions options;
 };
 int save(const SaveRequest& req);
-int save(const Args& args);
-
-// The search options of `args`; an empty string when they are right, else what is wrong.
-std::string parseSearchOptions(const Args& args, std::string& station, SearchOptions& opt);
 
 // Prints a message the window would show, on standard error.
 void printMessage(const std::string& title, const std::string& text);

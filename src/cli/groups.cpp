@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <filesystem>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -20,29 +22,9 @@ class PrintingHost : public SelectorHost {
   }
 };
 
-int usage() {
-  std::cerr << "Użycie: szlakownik-cli groups STACJA.stc [--route-file NAZWA]\n";
-  return 2;
-}
-
 }  // namespace
 
-int groups(const Args& args) {
-  std::string station;
-  SearchOptions opt;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--route-file") {
-      // A name, not a path: the route file lives in the station's folder.
-      if (++i == args.size() || !isRouteFileBase(args[i])) return usage();
-      opt.routeFileBase = args[i];
-    } else if (station.empty() && !args[i].empty() && args[i][0] != '-') {
-      station = args[i];
-    } else {
-      return usage();
-    }
-  }
-  if (station.empty()) return usage();
-
+int groups(const std::string& station, const SearchOptions& opt) {
   LoadResult res = WczytajStacje(station);
   if (!res.station) {
     printMessage(loadErrorMessage(res.error).title, res.error);
@@ -51,11 +33,20 @@ int groups(const Args& args) {
   Station& st = *res.station;
   PrzygotujStacje(st, opt.passages);
 
+  // The window says the same of a missing route file as of an empty one; here a missing file is
+  // a refused input, so that a script with a wrong name or folder does not see an empty result.
+  const std::string path = routeFilePath(st, opt);
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) {
+    printMessage(noRoutesMessage().title, routeFileOpenFailure(path, ENOENT));
+    return 1;
+  }
   PrintingHost host;
   RouteSelector sel;
-  if (!sel.Prepare(st, routeFilePath(st, opt), host)) return 1;
+  if (!sel.Prepare(st, path, host)) return 1;
 
   const RouteTable& t = sel.table();
+  if (t.empty()) host.ask(noRoutesMessage());
   std::string out = "groups=" + std::to_string(t.groups.size()) +
                     " routes=" + std::to_string(t.routes.size()) + "\n";
   for (size_t g = 0; g < t.groups.size(); ++g) {

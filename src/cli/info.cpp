@@ -13,12 +13,8 @@ void printMessage(const std::string& title, const std::string& text) {
   std::cerr << "[" << title << "] " << plain << "\n";
 }
 
-int info(const Args& args) {
-  if (args.size() != 1) {
-    std::cerr << "Użycie: szlakownik-cli info STACJA.stc\n";
-    return 2;
-  }
-  const LoadResult res = WczytajStacje(args[0]);
+int info(const std::string& station) {
+  const LoadResult res = WczytajStacje(station);
   if (!res.station) {
     printMessage("Otwieranie stacji", res.error);
     return 1;

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "model/file_errors.h"
+#include "model/plural.h"
 #include "model/preparation.h"
 #include "objects/object_data.h"
 #include "select/route_selector.h"
@@ -57,27 +58,6 @@ std::string objectName(ObjectClass c) {
 }
 
 }  // namespace
-
-int save(const Args& args) {
-  SaveRequest req;
-  Args rest;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if ((args[i] == "--output" || args[i] == "--data-from") && i + 1 < args.size()) {
-      (args[i] == "--output" ? req.output : req.dataFrom.emplace()) = args[i + 1];
-      ++i;
-    } else {
-      rest.push_back(args[i]);
-    }
-  }
-  const std::string why = parseSearchOptions(rest, req.station, req.options);
-  if (!why.empty() || req.output.empty()) {
-    std::cerr << "szlakownik-cli save: " << (why.empty() ? "brak opcji --output" : why) << "\n"
-              << "Użycie: szlakownik-cli save STACJA.stc --output WYNIK.stc [--route-file NAZWA]\n"
-                 "  [--data-from ZAPISANA.stc] [opcje wyszukiwania]\n";
-    return 2;
-  }
-  return save(req);
-}
 
 int save(const SaveRequest& req) {
   std::string date;
@@ -139,7 +119,7 @@ int save(const SaveRequest& req) {
     if (!sel.groupTicked(g))
       unchosen.push_back("od punktu " + std::to_string(gr.start) + " do punktu " +
                          std::to_string(gr.end) + " (" +
-                         countOf(gr.routeCount, "trasa", "trasy", "tras") + ")");
+                         counted(gr.routeCount, "trasa", "trasy", "tras") + ")");
   }
   if (!unchosen.empty())
     print(listMessage(

@@ -7,9 +7,9 @@
 
 namespace szl {
 
-inline constexpr int kElementRows = 50;   // rows 0..49 hold elements
-inline constexpr int kScratchRow = 50;    // row 50: ports of a marker drawn on the view
-inline constexpr int kCrossTypes = 7;     // crossing types 0..6 of a slip crossing
+inline constexpr int kElementRows = 50;  // rows 0..49 hold elements
+inline constexpr int kScratchRow = 50;   // row 50: ports of a marker drawn on the view
+inline constexpr int kCrossTypes = 7;    // crossing types 0..6 of a slip crossing
 
 // The element rows as (code, port mask); bit p-1 stands for port p.
 struct ElementPair {
@@ -32,8 +32,8 @@ struct Step {
   int8_t dx;
   int8_t dy;
 };
-inline constexpr std::array<Step, 8> PortStep{{
-    {-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
+inline constexpr std::array<Step, 8> PortStep{
+    {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
 
 // PortAtStep[dx + 1][dy + 1]: the port whose step is (dx, dy); 0 for the centre.
 inline constexpr uint8_t PortAtStep[3][3] = {{1, 4, 6}, {2, 0, 7}, {3, 5, 8}};
@@ -51,14 +51,18 @@ inline constexpr int kDefaultTickIndex = 6;  // 10 seconds
 // reachable from that entry port in that type. Type 0 equals the geometric passages.
 inline constexpr int kFirstSlipRow = 12;
 inline constexpr uint8_t kCrossTypeBlocks[4][kCrossTypes * 8] = {
-    {144, 0, 0, 144, 9, 0, 0, 9, 128, 0, 0, 144, 8, 0, 0, 9, 144, 0, 0, 16, 9,  0, 0, 1, 128, 0, 0, 16,
-     8,   0, 0, 1,   16, 0, 0, 144, 9, 0, 0, 8, 144, 0, 0, 128, 1, 0, 0, 9, 16, 0, 0, 128, 1, 0, 0, 8},
-    {0, 0, 40, 20, 40, 20, 0, 0, 0, 0, 40, 20, 8, 4, 0, 0, 0, 0, 32, 16, 40, 20, 0, 0, 0, 0, 32, 16,
-     8, 4, 0,  0,  0,  0,  40, 4, 32, 20, 0, 0, 0, 0, 8, 20, 40, 16, 0, 0, 0, 0, 8, 4, 32, 16, 0, 0},
-    {192, 192, 0, 0, 0, 0, 3, 3, 192, 64, 0, 0, 0, 0, 3, 1, 128, 192, 0, 0, 0, 0, 2, 3, 128, 64, 0, 0,
-     0,   0,   2, 1, 192, 128, 0, 0, 0, 0, 1, 3, 64, 192, 0, 0, 0, 0, 3, 2, 64, 128, 0, 0, 0, 0, 1, 2},
-    {0, 96, 96, 0, 0, 6, 6, 0, 0, 96, 32, 0, 0, 6, 2, 0, 0, 64, 96, 0, 0, 4, 6, 0, 0, 64, 32, 0,
-     0, 4,  2,  0, 0, 96, 64, 0, 0, 2, 6, 0, 0, 32, 96, 0, 0, 6, 4, 0, 0, 32, 64, 0, 0, 2, 4, 0},
+    {144, 0, 0,   144, 9, 0,   0, 9, 128, 0, 0,  144, 8, 0,   0, 9, 144, 0, 0,
+     16,  9, 0,   0,   1, 128, 0, 0, 16,  8, 0,  0,   1, 16,  0, 0, 144, 9, 0,
+     0,   8, 144, 0,   0, 128, 1, 0, 0,   9, 16, 0,   0, 128, 1, 0, 0,   8},
+    {0,  0,  40, 20, 40, 20, 0,  0,  0,  0, 40, 20, 8, 4, 0,  0,  0, 0,  32,
+     16, 40, 20, 0,  0,  0,  0,  32, 16, 8, 4,  0,  0, 0, 0,  40, 4, 32, 20,
+     0,  0,  0,  0,  8,  20, 40, 16, 0,  0, 0,  0,  8, 4, 32, 16, 0, 0},
+    {192, 192, 0,  0,   0, 0,   3,  3, 192, 64, 0,  0,   0, 0,   3,   1, 128, 192, 0,
+     0,   0,   0,  2,   3, 128, 64, 0, 0,   0,  0,  2,   1, 192, 128, 0, 0,   0,   0,
+     1,   3,   64, 192, 0, 0,   0,  0, 3,   2,  64, 128, 0, 0,   0,   0, 1,   2},
+    {0, 96, 96, 0,  0,  6, 6,  0,  0, 96, 32, 0,  0,  6, 2,  0,  0, 64, 96,
+     0, 0,  4,  6,  0,  0, 64, 32, 0, 0,  4,  2,  0,  0, 96, 64, 0, 0,  2,
+     6, 0,  0,  32, 96, 0, 0,  6,  4, 0,  0,  32, 64, 0, 0,  2,  4, 0},
 };
 
 // ElementPorts[r][p] for p = 1..8: 1 when element row r uses port p. Column 0 holds the code.
@@ -75,8 +79,8 @@ inline constexpr std::array<PortRow, kElementRows + 1> ElementPorts = [] {
 
 // PortPass[r][f-1][t-1][k]: element row r lets a train pass from port f to port t in crossing
 // type k.
-using PortPassTable = std::array<std::array<std::array<std::array<uint8_t, kCrossTypes>, 8>, 8>,
-                                 kElementRows + 1>;
+using PortPassTable =
+    std::array<std::array<std::array<std::array<uint8_t, kCrossTypes>, 8>, 8>, kElementRows + 1>;
 inline constexpr PortPassTable PortPass = [] {
   PortPassTable t{};
   for (int r = 0; r < kElementRows; ++r) {

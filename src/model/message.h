@@ -32,14 +32,6 @@ struct Message {
 inline constexpr const char* CrLf = "\r\n";
 inline constexpr const char* kProgramTitle = "Szlakownik";
 
-// "1 trasa", "3 trasy", "5 tras": a count with the Polish plural form it takes.
-inline std::string countOf(long long n, const char* one, const char* few, const char* many) {
-  const long long tens = n % 100 / 10;
-  const long long units = n % 10;
-  const char* word = n == 1 ? one : (tens != 1 && units >= 2 && units <= 4) ? few : many;
-  return std::to_string(n) + " " + word;
-}
-
 // One message that lists many items under an introduction, instead of one box per item.
 inline Message listMessage(const std::string& title, const std::string& intro,
                            const std::vector<std::string>& items) {

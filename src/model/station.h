@@ -40,7 +40,7 @@ struct KeptRoute {
   std::vector<int16_t> points;  // in this grid's point numbers; empty once trimmed away
   bool bidirectional = false;
   bool electrified = false;
-  int line = 0;           // its line in the saved file
+  int64_t line = 0;       // its line in the saved file
   int16_t fileStart = 0;  // start and end as the saved file numbered them
   int16_t fileEnd = 0;
 };

@@ -1,11 +1,14 @@
 #include "search/route_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 
+#include "model/file_errors.h"
 #include "model/station.h"
 
 namespace szl {
@@ -23,8 +26,8 @@ struct Piece {
 constexpr unsigned kTableRows = 1000;
 struct PointPieces {
   std::array<Piece, kTableRows> row{};
-  std::array<Piece, 100> column{};     // two digits and the comma
-  std::array<Piece, 100> rowZero{};    // no leading zero
+  std::array<Piece, 100> column{};   // two digits and the comma
+  std::array<Piece, 100> rowZero{};  // no leading zero
 };
 constexpr PointPieces kPieces = [] {
   PointPieces t{};
@@ -71,6 +74,14 @@ RouteFileWriter::RouteFileWriter() : buffer_(kBufferSize) {}
 RouteFileWriter::~RouteFileWriter() { close(); }
 
 bool RouteFileWriter::create(const std::string& path) {
+  path_ = path;
+  // Opening a pipe would wait for a reader that never comes.
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (std::filesystem::is_fifo(status) || std::filesystem::is_socket(status)) {
+    error_ = kNotRegularFile;
+    return false;
+  }
   errno = 0;
   file_ = std::fopen(path.c_str(), "wb");
   if (!file_) {
@@ -82,11 +93,13 @@ bool RouteFileWriter::create(const std::string& path) {
   return true;
 }
 
-void RouteFileWriter::writeRoute(bool twoWay, bool electrified, std::span<const RouteCell> cells) {
-  if (!file_ || error_) return;
+bool RouteFileWriter::writeRoute(bool twoWay, bool electrified, std::span<const RouteCell> cells) {
+  if (!file_ || error_ || full_) return false;
   const size_t longest = 8 + cells.size() * kLongestPoint;
   if (buffer_.size() - used_ < longest) flush();
+  if (error_) return false;
   if (buffer_.size() < longest) buffer_.resize(longest);
+  const size_t lineStart = used_;
   char* out = buffer_.data() + used_;
   *out++ = twoWay ? '1' : '0';
   *out++ = ',';
@@ -107,13 +120,33 @@ void RouteFileWriter::writeRoute(bool twoWay, bool electrified, std::span<const 
   *out++ = ',';
   *out++ = '\r';
   *out++ = '\n';
-  used_ = static_cast<size_t>(out - buffer_.data());
+  const size_t end = static_cast<size_t>(out - buffer_.data());
+  if (committed_ + static_cast<long long>(end) > kRouteFileLimit) {
+    used_ = lineStart;  // the line is dropped whole
+    full_ = true;
+    return false;
+  }
+  used_ = end;
+  ++routes_;
+  return true;
 }
 
 void RouteFileWriter::flush() {
   if (!file_ || error_ || used_ == 0) return;
   errno = 0;
-  if (std::fwrite(buffer_.data(), 1, used_, file_) != used_) error_ = errno ? errno : EIO;
+  const size_t done = std::fwrite(buffer_.data(), 1, used_, file_);
+  if (done != used_) {
+    error_ = errno ? errno : EIO;
+    // Only the whole lines of what reached the file count; close() cuts off the rest.
+    const auto first = buffer_.begin();
+    const auto lost =
+        std::find(std::make_reverse_iterator(first + done), std::make_reverse_iterator(first), '\n')
+            .base();
+    routes_ -= std::count(lost, first + used_, '\n');
+    committed_ += lost - first;
+  } else {
+    committed_ += static_cast<long long>(used_);
+  }
   used_ = 0;
 }
 
@@ -123,6 +156,13 @@ bool RouteFileWriter::close() {
   errno = 0;
   if (std::fclose(file_) != 0 && !error_) error_ = errno ? errno : EIO;
   file_ = nullptr;
+  if (error_) {
+    // A part of a line may have reached the file before the disk filled up.
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path_, ec) &&
+        std::filesystem::file_size(path_, ec) > static_cast<uintmax_t>(committed_))
+      std::filesystem::resize_file(path_, static_cast<uintmax_t>(committed_), ec);
+  }
   return !error_;
 }
 

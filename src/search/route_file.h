@@ -18,8 +18,16 @@ bool isRouteFileBase(const std::string& base);
 // StationDir + base + ".txt".
 std::string routeFilePath(const std::string& stationDir, const std::string& base);
 
-// Writes route lines through one buffer. The first failure is kept (errno) and every later
-// write is skipped, so that the caller can report it once.
+// The largest route file a search writes. The densest station we know, searched with every
+// option at its most permissive, writes 1.5 MB; a file 40 times that is a grid of crossovers
+// whose routes multiply without end, which the selector could take but nobody could choose
+// from. The selector reads a file of this size in about a second.
+inline constexpr long long kRouteFileLimit = 64LL << 20;
+
+// Writes route lines through one buffer. The file only ever holds whole lines: a line that
+// would take it past kRouteFileLimit is not written (full()), and after a failed write (kept
+// as errno, reported once by the caller, every later write skipped) the file is cut back to
+// the last line that reached it. routes() counts the lines in the file.
 class RouteFileWriter {
  public:
   RouteFileWriter();
@@ -29,19 +37,26 @@ class RouteFileWriter {
 
   // Creates the file, replacing an old one; false (with error()) when it cannot.
   bool create(const std::string& path);
-  void writeRoute(bool twoWay, bool electrified, std::span<const RouteCell> cells);
-  // Writes what is buffered and closes the file; false when anything was lost.
+  // False when the line was not written: the file is full or a write failed.
+  bool writeRoute(bool twoWay, bool electrified, std::span<const RouteCell> cells);
+  // Writes what is buffered and closes the file; false when a write failed.
   bool close();
 
-  bool failed() const { return error_ != 0; }
   int error() const { return error_; }
+  bool full() const { return full_; }
+  // Lines written, and after close() lines in the file.
+  long long routes() const { return routes_; }
 
  private:
   void flush();
 
   std::FILE* file_ = nullptr;
+  std::string path_;
   std::vector<char> buffer_;
   size_t used_ = 0;
+  long long committed_ = 0;  // bytes of whole lines known to be in the file
+  long long routes_ = 0;
+  bool full_ = false;
   int error_ = 0;
 };
 

@@ -249,11 +249,10 @@ void RouteSearch::inconsistent() {
   stop(SearchEnd::Inconsistent);
 }
 
+// A route that does not go into the file ends the search; finish() says why.
 void RouteSearch::writeRoute() {
-  file_.writeRoute(RouteTwoWay, RouteElectrified, route());
-  if (file_.failed()) {
-    host_.ask(routeFileWriteMessage(result_.routeFile, file_.error()));
-    stop(SearchEnd::WriteFailed);
+  if (!file_.writeRoute(RouteTwoWay, RouteElectrified, route())) {
+    stop(file_.full() ? SearchEnd::FileFull : SearchEnd::WriteFailed);
     return;
   }
   ++result_.counters.proper;

@@ -346,14 +346,20 @@ void RouteSearch::stop(SearchEnd why) {
   result_.end = why;
 }
 
+// The counters end as the route file does: routes that never reached it are not counted.
 void RouteSearch::finish() {
   const bool written = file_.close();
-  if (result_.end == SearchEnd::WriteFailed) return;  // reported when it happened
+  if (result_.counters.proper != file_.routes()) {
+    result_.counters.proper = static_cast<int>(file_.routes());
+    host_.counters(result_.counters);
+  }
   if (!written) {
-    host_.ask(routeFileWriteMessage(result_.routeFile, file_.error()));
+    host_.ask(routeFileWriteMessage(result_.routeFile, file_.error(), file_.routes()));
     result_.end = SearchEnd::WriteFailed;
     return;
   }
+  if (result_.end == SearchEnd::FileFull)
+    host_.ask(routeFileFullMessage(result_.routeFile, file_.routes()));
   if (result_.end == SearchEnd::Completed || result_.end == SearchEnd::Aborted)
     host_.ask(searchSummary(result_.counters));
 }

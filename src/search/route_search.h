@@ -16,13 +16,14 @@ enum class SearchEnd {
   Aborted,       // Cancel in the route question (SearchAborted)
   Inconsistent,  // two consecutive route cells that are not neighbours
   WriteFailed,   // the route file could not be written to its end
+  FileFull,      // the route file reached kRouteFileLimit: the search stopped there
   Refused,       // the route file name or the file itself was refused; nothing was walked
 };
 
 struct SearchResult {
   SearchEnd end = SearchEnd::Completed;
-  SearchCounters counters;
-  std::string routeFile;  // StationDir + routeFileBase + ".txt"
+  SearchCounters counters;  // `proper` is the number of routes in the route file
+  std::string routeFile;    // StationDir + routeFileBase + ".txt"
   // How often each limit message arose, indexed by MessageKind; this counts also the ones not
   // shown again during the same start port's walk.
   std::array<int, 6> limitMessages{};

@@ -1,9 +1,11 @@
 #include "search/search_messages.h"
 
-#include "model/file_errors.h"
-
 #include <cerrno>
 #include <cstring>
+
+#include "model/file_errors.h"
+#include "model/plural.h"
+#include "search/route_file.h"
 
 namespace szl {
 
@@ -41,10 +43,14 @@ Message segmentOverflowMessage(int point) {
 
 Message walkAbandonedMessage(int point) {
   return box(Icon::Exclamation, "Błąd",
-             "Przeszukiwanie tras z punktu " + std::to_string(point) + " zostało przerwane." +
-                 nl + nl + "Z tego punktu sprawdzono już ponad 16 milionów pól, a końca nie widać:" +
-                 nl + "tory tworzą zapewne pętlę, po której trasa może krążyć bez końca." + nl +
-                 nl + "Nie wszystkie trasy z tego punktu zostaną znalezione;" + nl +
+             "Przeszukiwanie tras z punktu " + std::to_string(point) + " zostało przerwane." + nl +
+                 nl + "Z tego punktu sprawdzono już ponad 16 milionów pól, a końca nie widać." +
+                 nl + "Możliwe przyczyny:" + nl +
+                 "• tory tworzą pętlę, po której trasa może krążyć bez końca -" + nl +
+                 "   postaw na pętli obiekt (np. punkt postojowy) albo ją rozetnij;" + nl +
+                 "• wiele zwrotnic i krzyżownic jedna za drugą daje zbyt wiele dróg -" + nl +
+                 "   usuń zbędne połączenia albo odznacz w opcjach \"Przejazd przez obiekty\"." +
+                 nl + nl + "Nie wszystkie trasy z tego punktu zostaną znalezione;" + nl +
                  "przeszukiwanie idzie dalej od następnego punktu startowego.",
              Buttons::Ok, MessageKind::WalkAbandoned);
 }
@@ -110,14 +116,29 @@ Message routeFileNameMessage(const std::string& base) {
 
 Message routeFileCreateMessage(const std::string& path, int err) {
   return box(Icon::Critical, "Błąd",
-             "Nie można utworzyć pliku z trasami " + path + ":" + nl + writeFailureReason(err) + nl +
-                 "Wyszukiwanie nie zostało rozpoczęte.");
+             "Nie można utworzyć pliku z trasami " + path + ":" + nl + writeFailureReason(err) +
+                 nl + "Wyszukiwanie nie zostało rozpoczęte.");
 }
 
-Message routeFileWriteMessage(const std::string& path, int err) {
+Message routeFileWriteMessage(const std::string& path, int err, long long routes) {
   return box(Icon::Critical, "Błąd",
              "Błąd zapisu pliku z trasami " + path + ":" + nl + writeFailureReason(err) + nl +
-                 "Wyszukiwanie zostało przerwane, a plik z trasami jest niekompletny.");
+                 "Wyszukiwanie zostało przerwane, a plik z trasami jest niekompletny:" + nl +
+                 "zawiera tylko " +
+                 counted(routes, "pierwszą trasę", "pierwsze trasy", "pierwszych tras") + ".");
+}
+
+Message routeFileFullMessage(const std::string& path, long long routes) {
+  return box(Icon::Critical, "Błąd",
+             "Wyszukiwanie zostało zatrzymane: plik z trasami " + path + nl +
+                 "osiągnął największy dopuszczalny rozmiar, " +
+                 std::to_string(kRouteFileLimit >> 20) + " MB, i zawiera " +
+                 counted(routes, "trasę", "trasy", "tras") + "." + nl +
+                 "Dalszych tras nie szukano." + nl + nl +
+                 "Tylu tras nie ma żadna prawdziwa stacja: zapewne wiele zwrotnic i krzyżownic" +
+                 nl + "jedna za drugą daje trasy we wszystkich kombinacjach przejazdu." + nl +
+                 "Ogranicz je w opcjach: zaznacz \"Przejazd z wjazdu tylko na peron...\"," + nl +
+                 "odznacz \"Zezwalaj na długie trasy\" i \"Przejazd przez obiekty\".");
 }
 
 }  // namespace szl

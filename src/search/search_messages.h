@@ -13,8 +13,9 @@ namespace szl {
 Message stackOverflowMessage(int point);
 Message segmentOverflowMessage(int point);
 
-// A walk from one start port that went on past any sensible size, typically round a loop of
-// track with a switch in it; the search goes on from the next start port.
+// A walk from one start port that went on past any sensible size: round a loop of track with a
+// switch in it, or through so many switches and crossings that the ways through them have no
+// end in sight; the search goes on from the next start port.
 Message walkAbandonedMessage(int point);
 
 Message routeTooLongMessage();  // 200 cells or more: never written
@@ -47,6 +48,9 @@ Message searchSummary(const SearchCounters& c);
 // be created, a write that did not go through.
 Message routeFileNameMessage(const std::string& base);
 Message routeFileCreateMessage(const std::string& path, int err);
-Message routeFileWriteMessage(const std::string& path, int err);
+// `routes`: the whole lines the file holds.
+Message routeFileWriteMessage(const std::string& path, int err, long long routes);
+// The route file reached its limit; the search stops there.
+Message routeFileFullMessage(const std::string& path, long long routes);
 
 }  // namespace szl

@@ -1,13 +1,12 @@
 #include "select/route_file_reader.h"
 
-#include "model/file_errors.h"
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
 
+#include "model/file_errors.h"
 #include "model/message.h"
 #include "search/route_file.h"
 #include "stationfile/field_reader.h"
@@ -22,12 +21,12 @@ struct Refusal {
 
 struct Field {
   std::string_view text;  // without surrounding blanks
-  int line = 0;           // 1-based line where the field starts
+  int64_t line = 0;       // 1-based line where the field starts
   bool endsLine = false;  // ended by a line break rather than a comma
 };
 
-// The station file's field rules (a comma or a line break ends a field, CR LF, LF and CR are
-// one break, blanks around a field do not count) over the file held in memory: a route file
+// The station file's field rules (a comma or a line break ends a field, any run of CR and LF
+// is one break, blanks around a field do not count) over the file held in memory: a route file
 // can hold millions of fields, too many to take a character at a time from a stream.
 class FieldScanner {
  public:
@@ -48,9 +47,9 @@ class FieldScanner {
     if (*p_ == ',') {
       ++p_;
     } else {
-      if (*p_ == '\r' && p_ + 1 < end_ && p_[1] == '\n') ++p_;
-      ++p_;
-      ++line_;
+      LineBreaks run;
+      for (; p_ < end_ && (*p_ == '\r' || *p_ == '\n'); ++p_) ++(*p_ == '\n' ? run.lf : run.cr);
+      line_ += run.lines();
       f.endsLine = true;
     }
     return true;
@@ -61,7 +60,7 @@ class FieldScanner {
  private:
   const char* p_;
   const char* end_;
-  int line_ = 1;
+  int64_t line_ = 1;
 };
 
 class RouteParser {
@@ -127,24 +126,20 @@ class RouteParser {
       case IntParse::Ok:
         return v;
       case IntParse::NotInteger:
-        fail(f.line, "pole \"" + shortText(text) + "\" nie jest liczbą całkowitą");
+        fail(f.line, "pole \"" + shownField(text) + "\" nie jest liczbą całkowitą");
       case IntParse::OutOfRange:
-        fail(f.line, "liczba " + shortText(text) + " jest za duża na numer punktu");
+        fail(f.line, "liczba " + shownField(text) + " jest za duża na numer punktu");
     }
     return v;
   }
 
-  [[noreturn]] void unterminated(int line) const {
+  [[noreturn]] void unterminated(int64_t line) const {
     fail(line, "trasa kończy się przed polem 0, które powinno ją zamykać");
   }
 
-  [[noreturn]] void fail(int line, const std::string& what) const {
+  [[noreturn]] void fail(int64_t line, const std::string& what) const {
     throw Refusal{"Plik z trasami " + path_ + " jest uszkodzony:" + CrLf + "w wierszu " +
                   std::to_string(line) + " " + what + "."};
-  }
-
-  static std::string shortText(const std::string& s) {
-    return s.size() > 20 ? s.substr(0, 20) + "..." : s;
   }
 
   FieldScanner fields_;
@@ -152,11 +147,11 @@ class RouteParser {
   const Station& st_;
 };
 
-std::string openFailure(const std::string& path, int err) {
+}  // namespace
+
+std::string routeFileOpenFailure(const std::string& path, int err) {
   return "Nie można otworzyć pliku z trasami " + path + ":" + CrLf + readFailureReason(err);
 }
-
-}  // namespace
 
 std::string routeFilePath(const Station& st, const SearchOptions& opt) {
   return routeFilePath(st.StationDir, opt.routeFileBase);
@@ -173,12 +168,27 @@ RouteFileRead readRouteFile(const std::string& path, const Station& st,
   }
   std::ifstream in;
   if (const int err = openToRead(path, in)) {
-    res.error = openFailure(path, err);
+    res.error = routeFileOpenFailure(path, err);
+    return res;
+  }
+  // No search writes more; a larger file is not ours, and is not read into memory.
+  const std::string tooLarge = "Plik z trasami " + path + " jest za duży: ma ponad " +
+                               std::to_string(kRouteFileLimit >> 20) + " MB," + CrLf +
+                               "a wyszukiwanie nigdy nie zapisuje większego.";
+  const uintmax_t size = std::filesystem::file_size(path, ec);
+  if (!ec && size > static_cast<uintmax_t>(kRouteFileLimit)) {
+    res.error = tooLarge;
     return res;
   }
   std::string bytes;
-  for (char chunk[1 << 16]; in.read(chunk, sizeof chunk) || in.gcount() > 0;)
+  if (!ec) bytes.reserve(static_cast<size_t>(size));
+  for (char chunk[1 << 16]; in.read(chunk, sizeof chunk) || in.gcount() > 0;) {
     bytes.append(chunk, static_cast<size_t>(in.gcount()));
+    if (bytes.size() > static_cast<size_t>(kRouteFileLimit)) {  // it grew while being read
+      res.error = tooLarge;
+      return res;
+    }
+  }
   if (in.bad()) {
     res.error = "Błąd odczytu pliku z trasami " + path + ".";
     return res;

@@ -23,7 +23,7 @@ struct RouteLine {
   bool electrified = false;
   uint8_t pointCount = 0;
   uint32_t firstPoint = 0;  // index into RouteFile::points
-  int line = 0;             // 1-based line of the file
+  int64_t line = 0;         // 1-based line of the file
 };
 
 struct RouteFile {
@@ -42,6 +42,9 @@ struct RouteFileRead {
 
 // The station's route file: its folder, the base name of the search options and ".txt".
 std::string routeFilePath(const Station& st, const SearchOptions& opt);
+
+// Why the route file at `path` cannot be opened (an errno or kNotRegularFile), naming it.
+std::string routeFileOpenFailure(const std::string& path, int err);
 
 // Reads the route file at `path`. A missing file counts as an empty one. Every point must lie
 // on the station's grid. `progress` hears the fraction of the file read.

@@ -59,6 +59,10 @@ uint32_t groupKey(int16_t start, int16_t end) {
 
 }  // namespace
 
+Message noRoutesMessage() {
+  return {Icon::Critical, kTitle, "W pliku z trasami nie ma ani jednej trasy.", Buttons::Ok};
+}
+
 RouteSelector::PointCounts::PointCounts()
     : gen_(kPointSpace, 0), last_(kPointSpace, -1), count_(kPointSpace, 0) {}
 

@@ -28,6 +28,9 @@ struct RouteCarry {
                                    // file kept no route of
 };
 
+// The route file holds no route: there is nothing to choose from.
+Message noRoutesMessage();
+
 class RouteSelector {
  public:
   RouteSelector();

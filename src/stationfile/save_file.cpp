@@ -1,6 +1,5 @@
 #include "stationfile/save_file.h"
 
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +64,5 @@ int saveFileAtomically(const std::string& path, std::string_view bytes) {
   if (err) ::unlink(temp.c_str());
   return err;
 }
-
 
 }  // namespace szl

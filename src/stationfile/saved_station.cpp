@@ -4,6 +4,7 @@
 
 #include "model/element_tables.h"
 #include "model/message.h"
+#include "model/plural.h"
 #include "stationfile/codepage.h"
 #include "stationfile/field_reader.h"
 
@@ -40,8 +41,6 @@ std::vector<std::string> splitLines(const std::string& text) {
 
 bool blank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
 
-std::string shortText(const std::string& s) { return s.size() > 20 ? s.substr(0, 20) + "..." : s; }
-
 // The fields of one line: every field is followed by a comma, so the text after the last
 // comma is not a field unless it holds something.
 std::vector<int16_t> numbers(const std::string& line, int index) {
@@ -58,7 +57,7 @@ std::vector<int16_t> numbers(const std::string& line, int index) {
     int16_t v = 0;
     if (parseInt16(field, v) != IntParse::Ok)
       throw Damage{
-          index, "pole \"" + shortText(field) + "\" nie jest liczbą całkowitą od -32768 do 32767"};
+          index, "pole \"" + shownField(field) + "\" nie jest liczbą całkowitą od -32768 do 32767"};
     out.push_back(v);
     if (comma == std::string::npos) break;
     start = comma + 1;
@@ -67,12 +66,12 @@ std::vector<int16_t> numbers(const std::string& line, int index) {
 }
 
 std::string fieldCount(size_t n) {
-  return countOf(static_cast<long long>(n), "pole", "pola", "pól");
+  return counted(static_cast<long long>(n), "pole", "pola", "pól");
 }
 
 class TailParser {
  public:
-  TailParser(std::vector<std::string> lines, int cols, int rows, int firstLine)
+  TailParser(std::vector<std::string> lines, int cols, int rows, int64_t firstLine)
       : lines_(std::move(lines)), cols_(cols), rows_(rows), firstLine_(firstLine) {}
 
   SavedStation parse() {
@@ -143,7 +142,7 @@ class TailParser {
     const std::vector<int16_t> f = next("trasy");
     if (f.size() == 2)
       throw Damage{at_ - 1, "jest podsumowanie obiektów, a nie trasa: zapisano tylko " +
-                                countOf(i, "trasę", "trasy", "tras") + ", a wiersz " +
+                                counted(i, "trasę", "trasy", "tras") + ", a wiersz " +
                                 std::to_string(firstLine_ + countLine) + " zapowiada ich " +
                                 std::to_string(count)};
     if (f.size() < 4 || f.back() != 0)
@@ -211,14 +210,14 @@ class TailParser {
   std::vector<std::string> lines_;
   int cols_;
   int rows_;
-  int firstLine_;
+  int64_t firstLine_;
   int at_ = 0;
   int end_ = 0;
 };
 
 }  // namespace
 
-SavedTail readSavedTail(std::istream& in, int cols, int rows, int firstLine,
+SavedTail readSavedTail(std::istream& in, int cols, int rows, int64_t firstLine,
                         const std::string& displayPath) {
   SavedTail res;
   std::string text;

@@ -18,7 +18,7 @@ namespace szl {
 // 4 platform group, 5 sidings, 6 stopping point, 7 locomotive stopping point, 8 shed, 9 goods
 // tracks) and its point in the third.
 struct SavedRecord {
-  int line = 0;
+  int64_t line = 0;
   std::array<int16_t, 6> fields{};
 
   int kind() const { return fields[0]; }
@@ -43,7 +43,7 @@ struct SavedTail {
 // Reads what follows the grid of a station of `cols` x `rows` cells. `firstLine` is the file's
 // line number of the first line after the grid. Only blanks and line breaks after the grid
 // mean a grid-only file: neither `saved` nor `error` is set.
-SavedTail readSavedTail(std::istream& in, int cols, int rows, int firstLine,
+SavedTail readSavedTail(std::istream& in, int cols, int rows, int64_t firstLine,
                         const std::string& displayPath);
 
 }  // namespace szl

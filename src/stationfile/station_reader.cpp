@@ -1,12 +1,10 @@
 #include "stationfile/station_reader.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <fstream>
 
 #include "model/file_errors.h"
+#include "model/plural.h"
 #include "stationfile/field_reader.h"
 
 namespace szl {
@@ -36,44 +34,64 @@ std::string openFailure(const std::string& path, int err) {
   return "Nie można otworzyć pliku stacji " + path + ":" + CrLf + readFailureReason(err);
 }
 
+// No number in a station file is longer, blanks included; anything longer is not a station.
+constexpr size_t kLongestField = 64;
+// The header and the size line take a dozen bytes; whatever takes more than this before the
+// sizes is not a station file, and a device or a huge file is not read to its end.
+constexpr uint64_t kLongestHead = 4096;
+
 struct Refusal {
   std::string text;
 };
 
 class GridReader {
  public:
-  GridReader(std::istream& in, const std::string& path) : fields_(in), path_(path) {}
+  GridReader(std::istream& in, const std::string& path) : fields_(in, kLongestField), path_(path) {}
 
   // A field that must be there, as a 16-bit integer.
   int16_t number(const char* what) {
-    auto f = fields_.next();
-    if (!f) throw Refusal{truncated(what)};
+    const Field f = field(what);
     int16_t v = 0;
-    switch (parseInt16(f->text, v)) {
+    switch (parseInt16(f.text, v)) {
       case IntParse::Ok:
         return v;
       case IntParse::NotInteger:
-        throw Refusal{"Plik stacji " + path_ + " jest uszkodzony:" + CrLf + "w wierszu " +
-                      std::to_string(f->line) + " pole \"" + shortText(f->text) +
-                      "\" nie jest liczbą całkowitą."};
+        throw Refusal{
+            damaged(f.line, "pole \"" + shownField(f.text) + "\" nie jest liczbą całkowitą.")};
       case IntParse::OutOfRange:
-        throw Refusal{"Plik stacji " + path_ + " jest uszkodzony:" + CrLf + "w wierszu " +
-                      std::to_string(f->line) + " liczba " + shortText(f->text) +
-                      " nie mieści się w zakresie od -32768 do 32767."};
+        throw Refusal{damaged(f.line, "liczba " + shownField(f.text) +
+                                          " nie mieści się w zakresie od -32768 do 32767.")};
     }
     return 0;
   }
-  bool skip() { return fields_.skip(); }
-  int line() const { return fields_.line(); }
+  // The next field, which may be missing only at the end of the file.
+  bool skip() { return next().has_value(); }
+  int64_t line() const { return fields_.line(); }
   std::string truncated(const char* what) const {
     return "Plik stacji " + path_ + " jest niekompletny:" + CrLf + "kończy się w wierszu " +
-           std::to_string(fields_.line()) + ", zanim " + what + ".";
+           std::to_string(fields_.lastLine()) + ", zanim " + what + ".";
   }
+  uint64_t consumed() const { return fields_.consumed(); }
   const std::string& path() const { return path_; }
 
  private:
-  static std::string shortText(const std::string& s) {
-    return s.size() > 20 ? s.substr(0, 20) + "..." : s;
+  std::optional<Field> next() {
+    std::optional<Field> f = fields_.next();
+    if (f && f->tooLong) throw Refusal{tooLong(*f)};
+    return f;
+  }
+  Field field(const char* what) {
+    std::optional<Field> f = next();
+    if (!f) throw Refusal{truncated(what)};
+    return std::move(*f);
+  }
+  std::string damaged(int64_t line, const std::string& what) const {
+    return "Plik stacji " + path_ + " jest uszkodzony:" + CrLf + "w wierszu " +
+           std::to_string(line) + " " + what;
+  }
+  std::string tooLong(const Field& f) const {
+    return damaged(f.line, "pole \"" + shownField(f.text) + "\" jest dłuższe niż " +
+                               counted(kLongestField, "znak", "znaki", "znaków") + ".");
   }
   FieldReader fields_;
   std::string path_;
@@ -83,28 +101,37 @@ int16_t firstNonZero(GridReader& r, const char* what) {
   for (;;) {
     const int16_t v = r.number(what);
     if (v != 0) return v;
+    if (r.consumed() > kLongestHead)
+      throw Refusal{"Plik " + r.path() + " nie jest plikiem stacji:" + CrLf + "w pierwszych " +
+                    std::to_string(kLongestHead) +
+                    " bajtach nie podaje liczby wierszy i kolumn stacji."};
   }
 }
 
+std::string rowsAndColumns(int rows, int cols) {
+  return counted(rows, "wiersz", "wiersze", "wierszy") + " i " +
+         counted(cols, "kolumnę", "kolumny", "kolumn");
+}
+
 // The grid, and the line that follows it in `nextLine`.
-Station readGrid(std::istream& in, const std::string& path, int& nextLine) {
+Station readGrid(std::istream& in, const std::string& path, int64_t& nextLine) {
   GridReader r(in, path);
   if (!r.skip()) throw Refusal{"Plik stacji " + path + " jest pusty."};
   const char* sizes = "podano w nim liczbę wierszy i kolumn stacji";
   const int rows = firstNonZero(r, sizes);
   const int cols = firstNonZero(r, sizes);
   if (rows < 0 || cols < 0)
-    throw Refusal{"Plik stacji " + path + " podaje ujemny rozmiar stacji (" + std::to_string(rows) +
-                  " wierszy, " + std::to_string(cols) + " kolumn)."};
+    throw Refusal{"Plik stacji " + path +
+                  " podaje ujemny rozmiar stacji: " + rowsAndColumns(rows, cols) + "."};
   if (cols > kMaxColumns || rows > kMaxRows)
-    throw Refusal{"Stacja w pliku " + path + " ma " + std::to_string(rows) + " wierszy i " +
-                  std::to_string(cols) + " kolumn." + CrLf +
+    throw Refusal{"Stacja w pliku " + path + " ma " + rowsAndColumns(rows, cols) + "." + CrLf +
                   "Szlakownik przyjmuje najwyżej 100 kolumn i 327 wierszy: tylko wtedy numery " +
                   "punktów tras są jednoznaczne."};
   if (!r.skip()) throw Refusal{r.truncated("zaczyna się siatka stacji")};
   Station st(cols, rows);
-  const std::string gridWhat = "kończy się siatka stacji (" + std::to_string(rows) +
-                               " wierszy po " + std::to_string(cols) + " pól)";
+  const std::string gridWhat = "kończy się siatka stacji (" +
+                               counted(rows, "wiersz", "wiersze", "wierszy") + " po " +
+                               counted(cols, "polu", "pola", "pól") + ")";
   for (int y = 0; y < rows; ++y) {
     for (int x = 0; x < cols; ++x) st.setCode(x, y, r.number(gridWhat.c_str()));
     r.skip();  // the empty field at the end of the line; the last one may be missing
@@ -143,7 +170,7 @@ LoadResult WczytajStacje(const std::string& chosen) {
 LoadResult readStation(std::istream& in, const std::string& displayPath) {
   LoadResult res;
   try {
-    int nextLine = 0;
+    int64_t nextLine = 0;
     Station st = readGrid(in, displayPath, nextLine);
     res.info = loadInfoOf(st);
     SavedTail tail = readSavedTail(in, st.ColCount(), st.RowCount(), nextLine, displayPath);

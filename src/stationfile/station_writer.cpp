@@ -1,8 +1,7 @@
 #include "stationfile/station_writer.h"
 
-#include "model/file_errors.h"
-
 #include "model/element_tables.h"
+#include "model/file_errors.h"
 #include "stationfile/codepage.h"
 #include "stationfile/save_file.h"
 #include "stationfile/station_reader.h"

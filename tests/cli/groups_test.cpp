@@ -38,10 +38,20 @@ TEST(GroupsCommand, RouteFileNameUsageAndRefusals) {
   std::filesystem::copy_file(dataPath("reference/yard_14x7.opt4.routes"), dir / "inne.txt");
   const std::string station = (dir / "yard.stc").string();
 
-  // No trasy.txt: an empty route file.
+  // No trasy.txt: refused, naming the file. An empty one: nothing to choose from, as the window
+  // says.
   auto run = runCli({"groups", station});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out.empty());
+  EXPECT_NE(run.err.find("Nie można otworzyć pliku z trasami " + (dir / "trasy.txt").string() +
+                         ":\ntaki plik nie istnieje."),
+            std::string::npos)
+      << run.err;
+  test::writeFile(dir / "trasy.txt", "");
+  run = runCli({"groups", station});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "groups=0 routes=0\nneeds_manual=0\n");
+  EXPECT_EQ(run.err, "[Selekcja tras] W pliku z trasami nie ma ani jednej trasy.\n");
 
   run = runCli({"groups", station, "--route-file", "inne"});
   EXPECT_EQ(run.status, 0) << run.err;

@@ -1,6 +1,9 @@
 #include "select/route_selector.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "model/preparation.h"
 #include "support/test_support.h"
@@ -373,6 +376,30 @@ TEST(Prepare, CapacitiesAreRefusedNamingTheLine) {
       << says;
   EXPECT_NE(says.find("w wierszu 17."), std::string::npos) << says;
   EXPECT_EQ(sel.groupCount(), kMaxGroups);  // still the last good preparation
+}
+
+// A route file converted twice between text modes reads as the original; a pipe, a device or a
+// file larger than any search writes is refused before it is read.
+TEST(Prepare, LineBreakRunsPipesAndOversizedFiles) {
+  TempDir dir;
+  const Station st = trackStation(20, 5);
+  writeFile(dir / "twice.txt", "1,1,101,102,0,\r\r\n1,1,101,202,102,0,\n\r1,1,101,x,0,\r\r\n");
+  RouteSelector sel;
+  EXPECT_NE(refusal(sel, st, (dir / "twice.txt").string()).find("w wierszu 3 pole \"x\""),
+            std::string::npos);
+
+  ASSERT_EQ(::mkfifo((dir / "pipe.txt").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.txt");
+  for (const char* name : {"pipe.txt", "zero.txt"})
+    EXPECT_NE(refusal(sel, st, (dir / name).string()).find("to nie jest zwykły plik"),
+              std::string::npos)
+        << name;
+
+  writeFile(dir / "huge.txt", "");
+  std::filesystem::resize_file(dir / "huge.txt", (64 << 20) + 1);
+  EXPECT_NE(refusal(sel, st, (dir / "huge.txt").string()).find("jest za duży: ma ponad 64 MB"),
+            std::string::npos);
+  EXPECT_FALSE(sel.prepared());
 }
 
 }  // namespace

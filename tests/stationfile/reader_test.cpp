@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,8 +18,7 @@ LoadResult load(const TempDir& dir, const std::string& name, const std::string& 
 
 TEST(Reader, SmallStation) {
   TempDir dir;
-  const auto res = load(dir, "small.stc",
-                        "0,\r\n3,4,\r\n0,0,0,0,\r\n0,10,10,0,\r\n0,0,0,0,\r\n");
+  const auto res = load(dir, "small.stc", "0,\r\n3,4,\r\n0,0,0,0,\r\n0,10,10,0,\r\n0,0,0,0,\r\n");
   ASSERT_TRUE(res.station) << res.error;
   const Station& st = *res.station;
   EXPECT_EQ(st.RowCount(), 3);
@@ -111,7 +109,10 @@ TEST(Reader, BadInputIsRefusedWithAMessage) {
   };
   const Case cases[] = {
       {"empty.stc", "", "jest pusty"},
-      {"header.stc", "0,\r\n", "niekompletny"},
+      {"header.stc", "0,\r\n", "niekompletny:\r\nkończy się w wierszu 1,"},
+      {"nogrid.stc", "0,\r\n3,3,\r\n",
+       "kończy się w wierszu 2, zanim kończy się siatka stacji "
+       "(3 wiersze po 3 pola)"},
       {"nosize.stc", "0,\r\n0,0,\r\n0,0,\r\n", "liczbę wierszy i kolumn"},
       {"truncated.stc", "0,\r\n3,3,\r\n0,0,0,\r\n10,10,", "wierszu 4"},
       {"letters.stc", "0,\r\n2,2,\r\n0,1O,\r\n0,0,\r\n", "\"1O\" nie jest liczbą całkowitą"},
@@ -119,9 +120,18 @@ TEST(Reader, BadInputIsRefusedWithAMessage) {
       {"big.stc", "0,\r\n2,2,\r\n0,40000,\r\n0,0,\r\n", "nie mieści się"},
       {"huge.stc", "0,\r\n2,99999999999999999999999,\r\n", "nie mieści się"},
       {"cols.stc", "0,\r\n2,101,\r\n", "101 kolumn"},
-      {"rows.stc", "0,\r\n328,2,\r\n", "328 wierszy"},
+      {"rows.stc", "0,\r\n328,2,\r\n", "ma 328 wierszy i 2 kolumny."},
+      {"one.stc", "0,\r\n1,101,\r\n", "ma 1 wiersz i 101 kolumn."},
       {"absurd.stc", "0,\r\n32767,32767,\r\n", "najwyżej 100 kolumn"},
-      {"negative.stc", "0,\r\n-3,4,\r\n", "ujemny"},
+      {"negative.stc", "0,\r\n-3,4,\r\n", "ujemny rozmiar stacji: -3 wiersze i 4 kolumny."},
+      // Control bytes are shown, not printed as they are.
+      {"control.stc", std::string("0,\r\n2,2,\r\n0,1\x01\0\x1b,\r\n", 19),
+       "pole \"1\\x01\\x00\\x1B\" nie jest"},
+      // Neither a field nor the head before the sizes runs on without end.
+      {"field.stc", "0,\r\n2,2,\r\n" + std::string(100000, '7'), "jest dłuższe niż 64 znaki."},
+      {"nuls.stc", std::string(100000, '\0'), "w wierszu 1 pole \"\\x00\\x00"},
+      {"zeros.stc", "0,\r\n" + std::string(100000, ',') + "2,2,\r\n",
+       "w pierwszych 4096 bajtach nie podaje liczby wierszy i kolumn"},
   };
   for (const auto& c : cases) {
     const auto res = load(dir, c.name, c.bytes);
@@ -136,6 +146,33 @@ TEST(Reader, BadInputIsRefusedWithAMessage) {
   EXPECT_TRUE(res.station) << res.error;
 }
 
+// A file converted twice between text modes ends its lines with CR CR LF or LF CR: any run of
+// line-break characters is one break, and the grid is the same as in the CR LF original.
+TEST(Reader, AnyRunOfLineBreaksIsOneBreak) {
+  TempDir dir;
+  const std::string original = test::stationFileText({"0 0  0  0  0  0",  //
+                                                      "0 21 10 19 10 21", "0 0  0  0  21 0"});
+  const auto crlf = load(dir, "crlf.stc", original);
+  ASSERT_TRUE(crlf.station) << crlf.error;
+  for (const std::string breaks : {"\r\r\n", "\n\r", "\r\n\r\n"}) {
+    std::string text;
+    for (const char c : original) {
+      if (c == '\n') text += breaks;
+      if (c != '\r' && c != '\n') text += c;
+    }
+    const auto res = load(dir, "twice.stc", text);
+    ASSERT_TRUE(res.station) << res.error;
+    EXPECT_EQ(res.station->ColCount(), crlf.station->ColCount());
+    EXPECT_EQ(res.station->RowCount(), crlf.station->RowCount());
+    for (int y = 0; y < crlf.station->RowCount(); ++y)
+      for (int x = 0; x < crlf.station->ColCount(); ++x)
+        EXPECT_EQ(res.station->cell(x, y).Code, crlf.station->cell(x, y).Code) << x << "," << y;
+  }
+  // The lines an editor shows: a CR CR LF file still names the line of a bad field.
+  const auto res = load(dir, "bad.stc", "0,\r\r\n2,2,\r\r\n0,0,\r\r\n0,x,\r\r\n");
+  EXPECT_NE(res.error.find("w wierszu 4 pole \"x\""), std::string::npos) << res.error;
+}
+
 TEST(Reader, FilesThatCannotBeOpened) {
   TempDir dir;
   auto res = WczytajStacje((dir / "missing.stc").string());
@@ -145,6 +182,15 @@ TEST(Reader, FilesThatCannotBeOpened) {
   std::filesystem::create_directory(dir / "folder.stc");
   res = WczytajStacje((dir / "folder.stc").string());
   EXPECT_NE(res.error.find("katalog"), std::string::npos) << res.error;
+
+  // A pipe would keep the reader waiting for ever, a device feed it without end.
+  ASSERT_EQ(::mkfifo((dir / "pipe.stc").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.stc");
+  for (const char* name : {"pipe.stc", "zero.stc"}) {
+    res = WczytajStacje((dir / name).string());
+    EXPECT_FALSE(res.station);
+    EXPECT_NE(res.error.find("to nie jest zwykły plik"), std::string::npos) << res.error;
+  }
 
   if (::geteuid() != 0) {  // root reads anything
     writeFile(dir / "locked.stc", "0,\r\n1,1,\r\n0,\r\n");

@@ -46,6 +46,17 @@ std::string stationFileText(const std::vector<std::string>& rows) {
   return s;
 }
 
+std::string ladderStationText() {
+  std::string a = ",21,10,", b = ",21,10,";
+  for (int i = 0; i < 12; ++i) {
+    a += "19,10,10,20,";
+    b += "10,18,12,10,";
+  }
+  const std::string empty(56, ',');
+  return "0,\r\n4,56,\r\n" + empty + "\r\n" + a + "19,10,10,21,,\r\n" + b + "10,18,10,21,,\r\n" +
+         empty + "\r\n";
+}
+
 std::string readFile(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
   std::ostringstream ss;
@@ -76,9 +87,9 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
-CliRun runCli(const std::vector<std::string>& args) {
+CliRun runCli(const std::vector<std::string>& args, const std::string& shell) {
   TempDir tmp;
-  std::string cmd = std::string("'") + SZL_CLI + "'";
+  std::string cmd = (shell.empty() ? "" : shell + "; ") + "'" + SZL_CLI + "'";
   for (const auto& a : args) cmd += " '" + a + "'";
   cmd += " >'" + (tmp / "out").string() + "' 2>'" + (tmp / "err").string() + "' </dev/null";
   CliRun r;

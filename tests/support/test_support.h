@@ -16,6 +16,10 @@ Station stationFromRows(const std::vector<std::string>& rows);
 // A station file's text (CR LF, trailing commas) for rows of codes.
 std::string stationFileText(const std::vector<std::string>& rows);
 
+// A 459-byte station: two tracks joined by 25 crossovers, a stopping point at each end. Without
+// the platform rule its routes multiply past any real station's, past the route file's limit.
+std::string ladderStationText();
+
 std::string readFile(const std::filesystem::path& p);
 void writeFile(const std::filesystem::path& p, const std::string& bytes);
 
@@ -42,6 +46,7 @@ struct CliRun {
   std::string out;
   std::string err;
 };
-CliRun runCli(const std::vector<std::string>& args);
+// `shell` runs first in the same shell, e.g. "ulimit -f 100".
+CliRun runCli(const std::vector<std::string>& args, const std::string& shell = "");
 
 }  // namespace szl::test

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 #include "support/test_support.h"
 #include "ui/main/frm_main.h"
@@ -39,7 +40,8 @@ TEST(MainWindowSearch, SearchAllWritesTheRouteFile) {
   frmMain w(&prompts);
   ASSERT_TRUE(openAnalysed(w, prompts, stationCopy(dir, "junction_20x10")));
   w.cmdStartNoCfm->click();
-  EXPECT_EQ(readFile(dir / "trasy.txt"), readFile(dataPath("reference/junction_20x10.opt1.routes")));
+  EXPECT_EQ(readFile(dir / "trasy.txt"),
+            readFile(dataPath("reference/junction_20x10.opt1.routes")));
   ASSERT_EQ(prompts.asked.size(), 1u);  // only the summary
   EXPECT_EQ(prompts.asked[0].title, "Szlakownik - OK");
   EXPECT_EQ(w.txtConnects->text(), "64");
@@ -51,6 +53,23 @@ TEST(MainWindowSearch, SearchAllWritesTheRouteFile) {
   EXPECT_FALSE(w.txtConnects->isEnabled());
   // The start markers end red: the entry-exit at (0, 5) was walked through its port 5.
   EXPECT_EQ(w.picOkno->image().pixelColor(17 * 0 + 1 + 5 + 8, 17 * 5 + 1 + 8), QColor(255, 0, 0));
+}
+
+TEST(MainWindowSearch, ARouteFileAtItsLimitStopsTheSearchAndSaysSo) {
+  TempDir dir;
+  test::writeFile(dir / "ladder.stc", test::ladderStationText());
+  ScriptedPrompts prompts;
+  frmMain w(&prompts);
+  ASSERT_TRUE(openAnalysed(w, prompts, QString::fromStdString((dir / "ladder.stc").string())));
+  w.options().platformRule = false;
+  w.cmdStartNoCfm->click();
+  ASSERT_EQ(prompts.asked.size(), 1u);  // no summary: the search did not end as it should
+  EXPECT_TRUE(prompts.asked[0].text.starts_with("Wyszukiwanie zostało zatrzymane: plik z trasami"));
+  const std::string routes = readFile(dir / "trasy.txt");
+  EXPECT_EQ(w.txtTrasy->text().toStdString(),
+            std::to_string(std::count(routes.begin(), routes.end(), '\n')));
+  EXPECT_TRUE(enabled(w, "cmdStartNoCfm"));
+  EXPECT_TRUE(enabled(w, "cmdSelektor"));
 }
 
 TEST(MainWindowSearch, ConfirmModeAsksAboutEveryRoute) {

@@ -525,8 +525,7 @@ void frmMain::cmdSelektor_Click() {
   if (ec || size == 0) {
     // Nothing to choose from: a save now writes no routes, as the route file says.
     selector_ = RouteSelector();
-    ask({Icon::Critical, "Selekcja tras", "W pliku z trasami nie ma ani jednej trasy.",
-         Buttons::Ok});
+    ask(noRoutesMessage());
     return;
   }
   frmTrasy selectorWindow(*station_, selector_, path, *picOkno, *prompts_, this);
