@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   szl::Station st = *res.station;
-  require(st.ColCount() >= 1 && st.ColCount() <= szl::kMaxColumns, "column count out of range");
-  require(st.RowCount() >= 1 && st.RowCount() <= szl::kMaxRows, "row count out of range");
+  require(st.ColCount() >= 1 && st.ColCount() <= szl::kLoadColumns, "column count out of range");
+  require(st.RowCount() >= 1 && st.RowCount() <= szl::kLoadRows, "row count out of range");
   require(st.Cells.size() == static_cast<size_t>(st.ColCount()) * st.RowCount(), "grid size");
 
   std::istringstream again(gridText(st));

@@ -31,6 +31,11 @@ int groups(const std::string& station, const SearchOptions& opt) {
     return 1;
   }
   Station& st = *res.station;
+  if (!analysable(st)) {
+    const Message big = tooLargeToAnalyseMessage(st);
+    printMessage(big.title, big.text);
+    return 1;
+  }
   PrzygotujStacje(st, opt.passages);
 
   // The window says the same of a missing route file as of an empty one; here a missing file is

@@ -108,6 +108,11 @@ int save(const SaveRequest& req) {
                         carried.droppedRecords));
   }
 
+  if (!analysable(st)) {
+    const Message big = tooLargeToAnalyseMessage(st);
+    printMessage(big.title, big.text);
+    return 1;
+  }
   PrzygotujStacje(st, req.options.passages);
   PrintingHost host;
   RouteSelector sel;

@@ -32,6 +32,11 @@ int search(const std::string& station, const SearchOptions& opt) {
   if (res.info.screenMessage) printMessage(screenSizeMessage().title, screenSizeMessage().text);
   if (res.info.point0Warning) printMessage(point0Message().title, point0Message().text);
 
+  if (!analysable(st)) {
+    const Message big = tooLargeToAnalyseMessage(st);
+    printMessage(big.title, big.text);
+    return 1;
+  }
   PrzygotujStacje(st, opt.passages);
   PrintingHost host;
   const SearchResult r = Wyszukaj(st, opt, false, host);

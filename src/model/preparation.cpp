@@ -1,5 +1,7 @@
 #include "model/preparation.h"
 
+#include "model/plural.h"
+
 namespace szl {
 
 namespace {
@@ -122,6 +124,21 @@ bool pointsBack(const Station& st, int x, int y, int port) {
   if (!st.inside(nx, ny)) return false;
   if (elementRow(st.cell(nx, ny).Code) < 0) return false;
   return st.link(nx, ny, 9 - port) == kLink;
+}
+
+bool analysable(const Station& st) {
+  return st.ColCount() <= kMaxColumns && st.RowCount() <= kMaxRows;
+}
+
+Message tooLargeToAnalyseMessage(const Station& st) {
+  return {Icon::Exclamation, "Analiza stacji",
+          "Stacja ma " + counted(st.ColCount(), "kolumnę", "kolumny", "kolumn") + " i " +
+              counted(st.RowCount(), "wiersz", "wiersze", "wierszy") + "." + CrLf +
+              "Numery punktów tras (wiersz × 100 + kolumna) są jednoznaczne najwyżej dla 100 " +
+              "kolumn i 327 wierszy, więc taka stacja nie może być analizowana." + CrLf + CrLf +
+              "Przytnij ją suwakami do tych rozmiarów (otwórz plik ponownie, jeśli już ją " +
+              "zostawiłeś w całości).",
+          Buttons::Ok};
 }
 
 bool isLinkedObjectCode(int code) { return isSingleObjectCode(code) || isEntryOrGroupEnd(code); }

@@ -3,6 +3,7 @@
 // pass through, filling default object data and counting the start ports.
 #pragma once
 
+#include "model/message.h"
 #include "model/station.h"
 
 namespace szl {
@@ -25,6 +26,11 @@ bool pointsBack(const Station& st, int x, int y, int port);
 // Runs the three passes over the whole grid. Links made by an earlier run stay; LinkCount is
 // counted anew.
 void PrzygotujStacje(Station& st, const PassageSwitches& sw);
+
+// Whether point numbers (row * 100 + column) name every cell of the station once, as the
+// analysis, the search and the route file need; otherwise the message that says so.
+bool analysable(const Station& st);
+Message tooLargeToAnalyseMessage(const Station& st);
 
 // Codes the preparation links to their neighbours; the view draws their links in orange.
 bool isLinkedObjectCode(int code);

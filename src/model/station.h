@@ -50,9 +50,14 @@ inline constexpr uint8_t kNoLink = 0;
 inline constexpr uint8_t kLink = 1;
 inline constexpr uint8_t kInternalLink = 2;  // between cells of one three-cell object
 
-// Sizes whose point numbers (row * 100 + column) stay unique and fit 16 bits.
+// Sizes whose point numbers (row * 100 + column) stay unique and fit 16 bits: the analysis and
+// everything after it need them.
 inline constexpr int kMaxColumns = 100;
 inline constexpr int kMaxRows = 327;
+// A bigger grid still opens, to be trimmed down; beyond this its view alone would take more
+// than about 100 MB.
+inline constexpr int kLoadColumns = 200;
+inline constexpr int kLoadRows = 400;
 
 // The simulator's limits and what fits on the screen.
 inline constexpr int kSimulatorColumns = 57;

@@ -123,10 +123,11 @@ Station readGrid(std::istream& in, const std::string& path, int64_t& nextLine) {
   if (rows < 0 || cols < 0)
     throw Refusal{"Plik stacji " + path +
                   " podaje ujemny rozmiar stacji: " + rowsAndColumns(rows, cols) + "."};
-  if (cols > kMaxColumns || rows > kMaxRows)
+  if (cols > kLoadColumns || rows > kLoadRows)
     throw Refusal{"Stacja w pliku " + path + " ma " + rowsAndColumns(rows, cols) + "." + CrLf +
-                  "Szlakownik przyjmuje najwyżej 100 kolumn i 327 wierszy: tylko wtedy numery " +
-                  "punktów tras są jednoznaczne."};
+                  "Szlakownik otwiera najwyżej " + std::to_string(kLoadColumns) + " kolumn i " +
+                  std::to_string(kLoadRows) + " wierszy, a analizuje najwyżej 100 kolumn i " +
+                  "327 wierszy."};
   if (!r.skip()) throw Refusal{r.truncated("zaczyna się siatka stacji")};
   Station st(cols, rows);
   const std::string gridWhat = "kończy się siatka stacji (" +

@@ -106,6 +106,18 @@ TEST(SearchCommand, RefusesWrongUsageAStationItCannotReadAndARouteFileItCannotMa
   run = runCli({"search", st, "--route-file", "inne", "--through-objects", "off"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(readFile(dir / "inne.txt"), "1,1,101,102,103,0,\r\n");
+
+  // A station wider than point numbers can tell apart opens, but is not analysed.
+  std::string wide = "0 21 10 21";
+  for (int x = 4; x < 101; ++x) wide += " 0";
+  test::writeFile(dir / "szeroka.stc", test::stationFileText({wide, wide}));
+  for (const char* command : {"search", "groups", "save"}) {
+    std::vector<std::string> args{command, (dir / "szeroka.stc").string()};
+    if (command == std::string("save")) args.insert(args.end(), {"--output", st + ".out"});
+    run = runCli(args);
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_NE(run.err.find("Stacja ma 101 kolumn i 2 wiersze."), std::string::npos) << run.err;
+  }
 }
 
 }  // namespace

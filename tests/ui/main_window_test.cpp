@@ -34,6 +34,35 @@ QColor pixel(frmMain& w, int x, int y) { return w.picOkno->image().pixelColor(x,
 // Centre of a cell after the trimming stage.
 QColor centreOf(frmMain& w, int cx, int cy) { return pixel(w, 17 * cx + 9, 17 * cy + 9); }
 
+// A station wider than point numbers can tell apart opens and can be trimmed; kept whole it is
+// not analysed, trimmed to its occupied part it is.
+TEST(MainWindow, AWideStationIsTrimmedThenAnalysed) {
+  test::TempDir dir;
+  std::string row = "0 0 0";
+  for (int x = 3; x < 130; ++x) row += x == 110 ? " 10" : " 0";
+  std::string track = "0 50 10 10 51";
+  for (int x = 5; x < 130; ++x) track += " 0";
+  test::writeFile(dir / "szeroka.stc", test::stationFileText({row, track, row}));
+  ScriptedPrompts prompts;
+  frmMain w(&prompts);
+  ASSERT_TRUE(w.start(QString::fromStdString((dir / "szeroka.stc").string())));
+  EXPECT_TRUE(prompts.wasAsked("Ehm, myślisz że jest sens robienia aż tak rozległej stacji?"));
+  w.cmdNoTrim->click();
+  w.cmdAnalyze->click();
+  EXPECT_EQ(prompts.asked.back().text.rfind("Stacja ma 130 kolumn i 3 wiersze.", 0), 0u);
+  EXPECT_FALSE(w.stationPrepared());
+  EXPECT_FALSE(enabled(w, "cmdStart"));
+
+  prompts.openPaths = {QString::fromStdString((dir / "szeroka.stc").string())};
+  w.cmdOpen_Click();
+  w.sldXTrimHi->setValue(60);
+  w.cmdTrim->click();
+  EXPECT_EQ(w.station()->ColCount(), 59);  // the empty column 0 goes too
+  w.cmdAnalyze->click();
+  EXPECT_TRUE(w.stationPrepared());
+  EXPECT_TRUE(enabled(w, "cmdStart"));
+}
+
 TEST(MainWindow, OpenKeepAnalyse) {
   ScriptedPrompts prompts;
   frmMain w(&prompts);
@@ -45,8 +74,8 @@ TEST(MainWindow, OpenKeepAnalyse) {
   EXPECT_EQ(w.txtWiersze->text(), "7");
   EXPECT_EQ(w.txtKolumny->text(), "14");
   expectEnabled(w, {"cmdTrim", "cmdNoTrim", "cmdOpen", "cmdExit"},
-                {"cmdAnalyze", "cmdOptions", "cmdBoard", "cmdStart", "cmdStartNoCfm",
-                 "cmdSelektor", "cmdPozostale", "cmdSave"});
+                {"cmdAnalyze", "cmdOptions", "cmdBoard", "cmdStart", "cmdStartNoCfm", "cmdSelektor",
+                 "cmdPozostale", "cmdSave"});
   EXPECT_EQ(w.picOkno->geometry(), QRect(21, 72, 17 * 14 + 3, 17 * 7 + 3));
   EXPECT_EQ(w.sldYTrimLo->value(), 2);
   EXPECT_EQ(w.sldYTrimLo->maximum(), 6);
@@ -103,8 +132,9 @@ TEST(MainWindow, MenuAndButtonShareOneCommand) {
   EXPECT_TRUE(w.cmdSave->isEnabled());
   QStringList menus;
   for (QAction* a : w.mnuTrasy->actions()) menus << (a->isSeparator() ? "-" : a->text());
-  EXPECT_EQ(menus.join("|"),
-            "Wyszukaj|Wyszukaj wszystkie|-|Selekcja tras|-|Edycja danych|-|Analizuj|-|Zoom|-|Opcje");
+  EXPECT_EQ(
+      menus.join("|"),
+      "Wyszukaj|Wyszukaj wszystkie|-|Selekcja tras|-|Edycja danych|-|Analizuj|-|Zoom|-|Opcje");
 }
 
 TEST(MainWindow, StartUpAndRefusedFiles) {
@@ -175,7 +205,8 @@ TEST(MainWindow, HelpNeedsItsPageBesideTheProgram) {
     test::writeFile(dir / "szlakownik089-20.htm", "<html></html>");  // other letter case
     frmMain w(&prompts);
     w.setProgramDir(QString::fromStdString(dir.path().string()));
-    ASSERT_TRUE(w.start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc").string())));
+    ASSERT_TRUE(
+        w.start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc").string())));
     EXPECT_FALSE(w.cmdPomoc->isEnabled());
   }
   test::writeFile(dir / "Szlakownik089-20.htm", "<html></html>");
@@ -190,7 +221,8 @@ TEST(MainWindow, HelpNeedsItsPageBesideTheProgram) {
   w.mnuPomoc->trigger();
   ASSERT_EQ(prompts.browsed.size(), 1u);
   EXPECT_TRUE(prompts.browsed[0].endsWith("/Szlakownik089-20.htm"));
-  EXPECT_TRUE(prompts.wasAsked("Szczegóły dot. użycia programu znajdują się w pliku Szlakownik089-20.htm. "));
+  EXPECT_TRUE(prompts.wasAsked(
+      "Szczegóły dot. użycia programu znajdują się w pliku Szlakownik089-20.htm. "));
   w.mnuAbout->trigger();
   EXPECT_EQ(prompts.asked.back().title, "About");
   EXPECT_EQ(prompts.asked.back().text.rfind("Szlakownik 2.0 for Torowik 0.89+\r\n\r\n", 0), 0u);

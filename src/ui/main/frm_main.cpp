@@ -454,6 +454,10 @@ void frmMain::TrimNoTrim() {
 
 void frmMain::cmdAnalyze_Click() {
   if (!station_ || searching_) return;
+  if (!analysable(*station_)) {
+    ask(tooLargeToAnalyseMessage(*station_));
+    return;
+  }
   PrzygotujStacje(*station_, options_.passages);
   picOkno->drawLinks();
   StationPrepared = true;
