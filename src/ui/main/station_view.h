@@ -83,6 +83,7 @@ class StationView : public QWidget {
 
   void setColour(int colourCode);
   void fillBox(int x1, int y1, int x2, int y2, QRgb rgb);
+  void fillDisc(int cx, int cy, double radius, QRgb rgb);
   int originX(int x) const { return 17 * x + 1; }
   int originY(int y) const { return 17 * y + 1; }
 
