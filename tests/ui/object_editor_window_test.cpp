@@ -138,6 +138,17 @@ TEST(ObjectEditor, NumericFieldKeepsTextAndScrollBarInStep) {
   EXPECT_NE(file.bytes.find("\r\n1,23,0,15,0,70,\r\n"), std::string::npos) << file.bytes;
 }
 
+TEST(ObjectEditor, EveryTabAndLabelShowsWholeAtTheStartingSize) {
+  Station st = sampleStation();
+  ScriptedPrompts prompts;
+  frmObiekty dlg(st, cellSubject(st, 0, 0), prompts);
+  dlg.show();
+  for (int page = 0; page < dlg.tabObiekty->count(); ++page) {
+    dlg.tabObiekty->setCurrentIndex(page);
+    EXPECT_EQ(test::cutTexts(&dlg), "") << page;
+  }
+}
+
 TEST(ObjectEditor, AnExitDisablesItsLeadTimeButOkStillStoresIt) {
   Station st = sampleStation();
   st.object(10, 0).Direction = 2;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <filesystem>
 
@@ -53,10 +54,10 @@ class SelectorWindow : public ::testing::Test {
   void tick(SelectorList* list, int r, bool on = true) {
     list->topLevelItem(r)->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
   }
-  void clickAt(SelectorList* list, QPoint p) {
+  void clickAt(SelectorList* list, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
     for (const QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent e(t, QPointF(p), list->viewport()->mapToGlobal(QPointF(p)), Qt::LeftButton,
-                    t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QMouseEvent e(t, QPointF(p), list->viewport()->mapToGlobal(QPointF(p)), button,
+                    t == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
       QApplication::sendEvent(list->viewport(), &e);
     }
   }
@@ -165,6 +166,34 @@ TEST_F(SelectorWindow, TicksFollowTheRuleAndOnlyTheHighlightedRowChanges) {
   EXPECT_TRUE(r[11].selected);
   EXPECT_FALSE(r[12].selected);
   EXPECT_TRUE(r[13].selected);
+}
+
+TEST_F(SelectorWindow, TheDrawnRouteFollowsTheHighlightHoweverItMoves) {
+  open("junction_20x10");
+  w->lvwGrupy->setCurrentRow(7);
+  w->cmdEdit->click();
+  SelectorList* routes = w->lvwTrasy;
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(routes, &down);
+  EXPECT_EQ(routes->currentRow(), 1);
+  EXPECT_EQ(sel.shownPosition(), 1);
+  clickAt(routes, routes->visualItemRect(routes->topLevelItem(2)).center(), Qt::RightButton);
+  EXPECT_EQ(routes->currentRow(), 2);
+  EXPECT_EQ(sel.shownPosition(), 2);
+  // Space ticks the highlighted route, the one drawn: its unique points are the ones counted.
+  QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+  QApplication::sendEvent(routes, &space);
+  ASSERT_TRUE(ticked(routes, 2));
+  EXPECT_NE(prompts.asked.back().text.find("Ta trasa ma 9 unikalnych"), std::string::npos);
+  EXPECT_EQ(prompts.beeps, 0);
+}
+
+TEST_F(SelectorWindow, EveryCaptionShowsWholeAtTheStartingSize) {
+  open("terminal_57x32");
+  EXPECT_EQ(test::cutTexts(w.get()), "");
+  w->lvwGrupy->setCurrentRow(w->lvwGrupy->topLevelItemCount() - 1);
+  w->cmdEdit->click();
+  EXPECT_EQ(test::cutTexts(w.get()), "");
 }
 
 TEST_F(SelectorWindow, ConfirmDropsUntickedGroupsAndTheStationFileKeepsTheRest) {

@@ -65,8 +65,7 @@ frmObiekty::frmObiekty(Station& st, EditorSubject subject, Prompts& prompts, QWi
   top->addWidget(tabObiekty, 1);
   top->addLayout(buttons);
 
-  // Nine captions do not fit on one row of a dialog this size; the tab bar scrolls, and the
-  // subject's own tab is the one shown.
+  // The dialog is as wide as its nine tabs, so that every caption shows whole.
   resize(std::max(sizeHint().width(), 780), sizeHint().height());
 
   load();
@@ -150,7 +149,8 @@ void frmObiekty::addField(QGridLayout* grid, int row, NumericId id, QLabel** lab
 void frmObiekty::buildPages() {
   tabObiekty = named(new QTabWidget(this), "tabObiekty");
   tabObiekty->setIconSize(QSize(16, 16));
-  tabObiekty->setUsesScrollButtons(true);
+  tabObiekty->setUsesScrollButtons(false);
+  tabObiekty->setElideMode(Qt::ElideNone);
 
   auto grid = [](QWidget* w) {
     auto* g = new QGridLayout(w);
