@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "stationfile/station_reader.h"
 #include "support/test_support.h"
 #include "ui/main/frm_main.h"
 #include "ui_support.h"
@@ -63,6 +66,26 @@ TEST(MainWindowOptions, OnlyPassagesAndTrackShapeAskForANewAnalysis) {
   EXPECT_EQ(w.picOkno->image().pixelColor(17 * 3 + 1 + 10, 17 * 2 + 1 + 8), QColor(0, 0, 0));
   w.cmdAnalyze->click();
   EXPECT_TRUE(w.cmdStart->isEnabled());
+}
+
+TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
+  ui::Prompts real;
+  for (const Message& m : {sizeLimitMessage(), screenSizeMessage()}) {
+    const QStringList lines = ui::displayText(m.text).split('\n');
+    bool shown = false;
+    whenModal([&](QWidget* d) {
+      auto* label = d->findChild<QLabel*>("qt_msgbox_label");
+      ASSERT_NE(label, nullptr);
+      shown = true;
+      for (const QString& line : lines)
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
+            << line.toStdString();
+      EXPECT_LT(label->height(), (lines.size() + 1) * label->fontMetrics().lineSpacing());
+      qobject_cast<QMessageBox*>(d)->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(real.message(nullptr, m), Answer::Ok);
+    EXPECT_TRUE(shown);
+  }
 }
 
 TEST(MainWindowCrossing, ClickOnASlipCrossingSetsItsType) {

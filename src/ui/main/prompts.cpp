@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
+#include <algorithm>
 
 namespace szl::ui {
 
@@ -15,10 +18,29 @@ QString displayText(const std::string& text) {
   return t;
 }
 
+namespace {
+// Each line of a message shows whole, as it was written: the box would otherwise wrap anything
+// wider than about 500 pixels and leave single words on lines of their own. Only a line too
+// wide for the screen is still wrapped.
+void keepLinesWhole(QMessageBox& box, const QString& text, QWidget* parent) {
+  auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+  if (!label) return;
+  box.ensurePolished();
+  int widest = 0;
+  for (const QString& line : text.split('\n'))
+    widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  const int room = screen ? screen->availableGeometry().width() * 3 / 4 : widest;
+  label->setMinimumWidth(std::min(widest + 2, room));
+}
+}  // namespace
+
 Answer Prompts::message(QWidget* parent, const Message& m) {
   QMessageBox box(parent);
   box.setWindowTitle(QString::fromStdString(m.title));
-  box.setText(displayText(m.text));
+  const QString text = displayText(m.text);
+  box.setText(text);
+  keepLinesWhole(box, text, parent);
   switch (m.icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
