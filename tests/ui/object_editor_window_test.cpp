@@ -95,22 +95,29 @@ TEST(ObjectEditor, NumericFieldKeepsTextAndScrollBarInStep) {
   vsb->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the upper arrow
   EXPECT_EQ(txt->text(), "41");
 
-  // Typed key by key: the focus selected everything, so the first key replaces it; a point is
-  // dropped at once (12. is 12), and a third digit is beyond the range.
-  focusIn(txt);
+  // Typed key by key: the focus selected everything, so the first key replaces it. "12." waits
+  // for its fraction, which is then dropped; "-" waits for its number, which is refused.
+  const auto type = [&](std::initializer_list<const char*> keys) {
+    focusIn(txt);
+    for (const char* key : keys) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
+      QApplication::sendEvent(txt, &press);
+    }
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(txt, &out);
+  };
   const int before = prompts.beeps;
-  for (const char* key : {"1", "2", ".", "7"}) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
-    QApplication::sendEvent(txt, &press);
-  }
-  EXPECT_EQ(txt->text(), "41");
+  type({"1", "2", ".", "7"});
+  EXPECT_EQ(txt->text(), "12");
+  type({"-", "5"});
+  EXPECT_EQ(txt->text(), "12");
   EXPECT_EQ(prompts.beeps, before + 1);
-  for (const char* key : {"2", "3"}) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
-    QApplication::sendEvent(txt, &press);
-  }
+  type({"2", "3", "."});
+  EXPECT_EQ(txt->text(), "23");
+  type({"-"});
   EXPECT_EQ(txt->text(), "23");
   EXPECT_EQ(vsb->value(), 23);
+  EXPECT_EQ(prompts.beeps, before + 2);
 
   // A one-digit field refuses what does not fit its range, even as a whole number.
   QLineEdit* numer = child<QLineEdit>(dlg, "txt1Numer");

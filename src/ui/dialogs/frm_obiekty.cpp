@@ -397,6 +397,8 @@ void frmObiekty::load() {
 void frmObiekty::numericChanged(int i) {
   Field& c = fields_[i];
   const QString text = c.text->text();
+  // "-" or "12." while typing: judged when the box loses the focus.
+  if (c.focused && numericTextUnfinished(*c.f, text.toStdString())) return;
   if (const auto v = numericFieldValue(*c.f, text.toStdString())) {
     const QString plain = QString::number(*v);
     if (text != plain) {
@@ -406,6 +408,21 @@ void frmObiekty::numericChanged(int i) {
     c.bar->setValue(*v);
     return;
   }
+  refuse(c);
+}
+
+void frmObiekty::numericLeft(int i) {
+  Field& c = fields_[i];
+  c.focused = false;
+  const QString text = c.text->text();
+  if (!numericTextUnfinished(*c.f, text.toStdString())) return;
+  if (const auto v = numericFieldValue(*c.f, text.toStdString()))
+    c.text->setText(QString::number(*v));
+  else
+    refuse(c);
+}
+
+void frmObiekty::refuse(Field& c) {
   // Refused: back to the text the box had when it got the focus. That text was accepted once;
   // should it not be, the scroll bar still holds the last accepted value.
   const bool restorable = numericFieldValue(*c.f, c.restore.toStdString()).has_value();
@@ -424,10 +441,14 @@ bool frmObiekty::eventFilter(QObject* watched, QEvent* e) {
     for (Field& c : fields_) {
       if (watched != c.text) continue;
       c.restore = c.text->text();
+      c.focused = true;
       c.text->selectAll();
       QTimer::singleShot(0, c.text, [box = c.text] { box->selectAll(); });
     }
   }
+  if (e->type() == QEvent::FocusOut)
+    for (int i = 0; i < kNumericFieldCount; ++i)
+      if (watched == fields_[i].text) numericLeft(i);
   return QDialog::eventFilter(watched, e);
 }
 
@@ -446,6 +467,9 @@ void frmObiekty::sld9Takt_Change(int position) {
 }
 
 void frmObiekty::cmdOK_Click() {
+  // Enter in a box with "12." in it: the number counts as it would on leaving the box.
+  for (int i = 0; i < kNumericFieldCount; ++i)
+    if (fields_[i].focused) numericLeft(i);
   EditorData d = loaded_;
   d.direction = opt1Wjazd->isChecked() ? 1 : opt1Wyjazd->isChecked() ? 2 : 0;
   const bool entryExit = loaded_.page == EditorPage::EntryExit;

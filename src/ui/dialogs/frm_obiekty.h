@@ -88,6 +88,7 @@ class frmObiekty : public QDialog {
     QLineEdit* text = nullptr;
     QScrollBar* bar = nullptr;
     QString restore;  // the text at focus time, given back when a text is refused
+    bool focused = false;
   };
 
   void buildPages();
@@ -95,6 +96,8 @@ class frmObiekty : public QDialog {
   void addField(QGridLayout* grid, int row, NumericId id, QLabel** label = nullptr);
   void load();
   void numericChanged(int i);
+  void numericLeft(int i);  // the box lost the focus
+  void refuse(Field& c);
   void opt1Wjazd_Click();
   void sld9Takt_Change(int position);
 
