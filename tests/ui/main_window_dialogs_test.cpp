@@ -9,7 +9,9 @@
 
 #include "stationfile/station_reader.h"
 #include "support/test_support.h"
+#include "ui/dialogs/frm_obiekty.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/window_save_host.h"
 #include "ui_support.h"
 
 namespace szl {
@@ -66,6 +68,30 @@ TEST(MainWindowOptions, OnlyPassagesAndTrackShapeAskForANewAnalysis) {
   EXPECT_EQ(w.picOkno->image().pixelColor(17 * 3 + 1 + 10, 17 * 2 + 1 + 8), QColor(0, 0, 0));
   w.cmdAnalyze->click();
   EXPECT_TRUE(w.cmdStart->isEnabled());
+}
+
+TEST(MainWindowSave, TheObjectAskedAboutStandsOutAndItsEditorSaysWhatIsMissing) {
+  ScriptedPrompts prompts;
+  frmMain w(&prompts);
+  ASSERT_TRUE(w.start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc").string())));
+  w.cmdNoTrim->click();
+  w.cmdAnalyze->click();
+  const QImage before = w.picOkno->image();
+  bool asked = false;
+  whenModal([&](QWidget* d) {
+    auto* e = qobject_cast<ui::frmObiekty*>(d);
+    ASSERT_NE(e, nullptr);
+    asked = true;
+    EXPECT_TRUE(e->lblBrakuje->isVisible());
+    EXPECT_TRUE(e->lblBrakuje->text().contains("\n• Czas zwolnienia wjazdu / wyjazdu w minutach"))
+        << e->lblBrakuje->text().toStdString();
+    EXPECT_EQ(w.picOkno->image().pixelColor(17 * 0 + 1 + 1, 17 * 2 + 1 + 8), QColor(0, 0, 255));
+    e->cmdCancel->click();
+  });
+  ui::WindowSaveHost host(w);
+  EXPECT_TRUE(host.Uzupelnij(*w.station(), 0, 2));
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(w.picOkno->image(), before);
 }
 
 TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {

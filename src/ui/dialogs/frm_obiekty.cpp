@@ -61,7 +61,11 @@ frmObiekty::frmObiekty(Station& st, EditorSubject subject, Prompts& prompts, QWi
   buttons->addStretch(1);
   buttons->addWidget(cmdOK);
   buttons->addWidget(cmdCancel);
+  lblBrakuje = named(new QLabel(this), "lblBrakuje");
+  lblBrakuje->setStyleSheet("color: #c00000;");
+  lblBrakuje->hide();
   auto* top = new QVBoxLayout(this);
+  top->addWidget(lblBrakuje);
   top->addWidget(tabObiekty, 1);
   top->addLayout(buttons);
 
@@ -482,6 +486,21 @@ void frmObiekty::cmdOK_Click() {
   storeEditor(st_, subject_, d);
   outcome_ = EditorResult::Ok;
   accept();
+}
+
+void frmObiekty::showMissing(const MissingData& m) {
+  if (!m.any()) return;
+  QStringList items;
+  if (m.direction) items << "Wjazd / Wyjazd";
+  if (m.side) items << "Z lewej strony / Z prawej strony";
+  for (const NumericId id : m.fields) {
+    QString label = QString::fromUtf8(numericField(id).label);
+    if (label.endsWith(':')) label.chop(1);
+    items << label;
+  }
+  lblBrakuje->setText("Aby zapisać stację, uzupełnij dane tego obiektu:\n• " + items.join("\n• "));
+  lblBrakuje->show();
+  resize(width(), std::max(height(), sizeHint().height()));
 }
 
 void frmObiekty::cmdCancel_Click() {

@@ -324,6 +324,36 @@ void StationView::startMarker(int x, int y, int port, int colourCode) {
   RysujRozjazd(x, y, kScratchRow, colourCode, static_cast<uint8_t>(1 << (port - 1)));
 }
 
+void StationView::markObject(int x, int y, int cells) {
+  unmarkObject();
+  const QRect area(originX(x), originY(y), 17 * cells - 1, 16);
+  unmarked_ = image_.copy(area);
+  markedAt_ = area.topLeft();
+  Batch batch(*this);
+  constexpr QRgb kBlueRgb = 0xff0000ff;
+  for (int k = 0; k < cells; ++k) {
+    const int ox = originX(x + k);
+    const int oy = originY(y);
+    // The black frame of an object, in blue, two pixels wide.
+    for (const int d : {1, 2}) {
+      fillBox(ox + d, oy + d, ox + 16 - d, oy + d, kBlueRgb);
+      fillBox(ox + d, oy + 16 - d, ox + 16 - d, oy + 16 - d, kBlueRgb);
+      fillBox(ox + d, oy + d, ox + d, oy + 16 - d, kBlueRgb);
+      fillBox(ox + 16 - d, oy + d, ox + 16 - d, oy + 16 - d, kBlueRgb);
+    }
+  }
+}
+
+void StationView::unmarkObject() {
+  if (unmarked_.isNull()) return;
+  {
+    QPainter p(&image_);
+    p.drawImage(markedAt_, unmarked_);
+  }
+  unmarked_ = QImage();
+  update();
+}
+
 bool StationView::cellAt(QPointF pos, int& x, int& y) const {
   if (!station_) return false;
   const int px = qRound(pos.x());

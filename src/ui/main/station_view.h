@@ -53,6 +53,10 @@ class StationView : public QWidget {
   void WyrysujTrase(std::span<const RouteCell> route);
   void WyrzezajTrase(std::span<const RouteCell> route);
   void startMarker(int x, int y, int port, int colourCode);
+  // Frames `cells` cells from (x, y) rightwards in blue, the cells of one object, until
+  // unmarkObject puts back what they showed.
+  void markObject(int x, int y, int cells);
+  void unmarkObject();
 
   // Pointer interaction: whether the analysis has run (tooltips with classes, clicks).
   void setPrepared(bool p) { prepared_ = p; }
@@ -99,6 +103,8 @@ class StationView : public QWidget {
   int height_ = 0;
   bool prepared_ = false;
   bool clicksEnabled_ = true;
+  QImage unmarked_;  // the cells under the mark
+  QPoint markedAt_;
 };
 
 }  // namespace szl::ui

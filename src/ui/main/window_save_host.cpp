@@ -16,8 +16,17 @@ bool WindowSaveHost::cmdPozostale_Click(Station& st) {
 }
 
 bool WindowSaveHost::Uzupelnij(Station& st, int x, int y) {
-  frmObiekty editor(st, cellSubject(st, x, y), w_.prompts(), &w_);
-  return editor.run() == EditorResult::Cancelled;
+  // The object asked about stands out on the station view while its editor is open.
+  const EditorSubject subject = cellSubject(st, x, y);
+  const EditorData cells = loadEditor(st, subject);
+  StationView& view = *w_.view();
+  if (cells.pointCount > 0)
+    view.markObject(pointColumn(cells.points[0]), pointRow(cells.points[0]), cells.pointCount);
+  frmObiekty editor(st, subject, w_.prompts(), &w_);
+  editor.showMissing(missingObjectData(st, x, y));
+  const bool cancelled = editor.run() == EditorResult::Cancelled;
+  view.unmarkObject();
+  return cancelled;
 }
 
 std::optional<std::string> WindowSaveHost::chooseSavePath() {
