@@ -347,6 +347,7 @@ void RouteSearch::stop(SearchEnd why) {
 }
 
 void RouteSearch::finish() {
+  host_.stackDepth(shownDepth_ = -1);  // the search is over: even block 0 goes
   const bool written = file_.close();
   if (result_.end == SearchEnd::WriteFailed) return;  // reported when it happened
   if (!written) {

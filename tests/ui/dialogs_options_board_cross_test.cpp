@@ -144,8 +144,11 @@ TEST(ZoomBoard, TwelveColumnsScrollAndName) {
   EXPECT_EQ(board.hsbBoard->maximum(), 2);
   EXPECT_EQ(board.vsbBoard->maximum(), 0);
 
-  board.hsbBoard->setValue(2);
   moveTo(board.picBoard, {10, 96 + 10});
+  EXPECT_EQ(board.picBoard->toolTip(), "100");
+  // The board moves under the pointer: the tooltip follows.
+  press(&board, Qt::Key_Right);
+  press(&board, Qt::Key_Right);
   EXPECT_EQ(board.picBoard->toolTip(), "102");
   moveTo(board.picBoard, {9 * 96 + 95, 10});
   EXPECT_EQ(board.picBoard->toolTip(), "11");

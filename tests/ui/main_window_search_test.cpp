@@ -38,7 +38,11 @@ TEST(MainWindowSearch, SearchAllWritesTheRouteFile) {
   ScriptedPrompts prompts;
   frmMain w(&prompts);
   ASSERT_TRUE(openAnalysed(w, prompts, stationCopy(dir, "junction_20x10")));
+  // While the summary is shown the stack bar is empty, its first block too.
+  QColor firstBlock;
+  prompts.onAsk = [&](const Message&) { firstBlock = w.picStack->image().pixelColor(4, 4); };
   w.cmdStartNoCfm->click();
+  EXPECT_EQ(firstBlock, QColor(Qt::white));
   EXPECT_EQ(readFile(dir / "trasy.txt"), readFile(dataPath("reference/junction_20x10.opt1.routes")));
   ASSERT_EQ(prompts.asked.size(), 1u);  // only the summary
   EXPECT_EQ(prompts.asked[0].title, "Szlakownik - OK");
