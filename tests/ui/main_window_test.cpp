@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
 
 #include "support/test_support.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/station_open_dialog.h"
 #include "ui_support.h"
 
 namespace szl {
@@ -135,6 +137,32 @@ TEST(MainWindow, StartUpAndRefusedFiles) {
   frmMain w2(&prompts);
   EXPECT_FALSE(w2.start(std::nullopt));
   EXPECT_TRUE(prompts.wasAsked("Szkoda, bo to fajny program. ;-)"));
+}
+
+TEST(OpenDialog, FindsAStationByTheReadersNameRuleAndRefusesOtherFiles) {
+  test::TempDir dir;
+  test::writeFile(dir / "stacja.stc", "0,\r\n1,1,\r\n0,\r\n");
+  test::writeFile(dir / "trasy.txt", "1,1,101,102,0,\r\n");
+  ScriptedPrompts prompts;
+  // The dialog's answer to a name typed or chosen: the path it hands over, or nothing while it
+  // stays open.
+  const auto choose = [&](const QString& name) {
+    ui::StationOpenDialog d(nullptr, prompts);
+    d.setDirectory(QString::fromStdString(dir.path().string()));
+    d.selectFile(name);
+    d.accept();
+    return d.result() == QDialog::Accepted ? QFileInfo(d.selectedFiles().value(0)).fileName()
+                                           : QString();
+  };
+  EXPECT_EQ(choose("stacja"), "stacja.stc");
+  EXPECT_EQ(choose("stacja.stc"), "stacja.stc");
+  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_EQ(choose("trasy.txt"), "");
+  EXPECT_EQ(
+      prompts.asked.back().text,
+      "Plik trasy.txt nie jest plikiem stacji.\r\nOtworzyć można tylko pliki stacji (*.stc).");
+  EXPECT_EQ(choose("inna"), "");
+  EXPECT_EQ(prompts.asked.back().text.rfind("Nie ma pliku inna.stc w folderze ", 0), 0u);
 }
 
 TEST(MainWindow, PointerTooltipsAndRounding) {

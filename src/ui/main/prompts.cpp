@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "ui/main/station_open_dialog.h"
+
 namespace szl::ui {
 
 QString displayText(const std::string& text) {
@@ -71,21 +73,17 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
   }
 }
 
-namespace {
-// The filter texts authors know from the simulator's world, unchanged.
-const char* kFilter = "Pliki stacji (*.stc);;Wszystkie pliki (*.*)";
-}
-
 std::optional<QString> Prompts::openStation(QWidget* parent) {
-  const QString path = QFileDialog::getOpenFileName(parent, "Otwórz plik stacji", QString(), kFilter);
-  if (path.isEmpty()) return std::nullopt;
-  return path;
+  StationOpenDialog dialog(parent, *this);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front();
 }
 
 std::optional<QString> Prompts::saveStation(QWidget* parent) {
   // The overwrite question is the author's safety net; the save itself keeps the old file
   // until the new one is complete.
-  const QString path = QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", QString(), kFilter);
+  const QString path =
+      QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", QString(), kStationFilter);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }
