@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <QToolTip>
 
 #include "support/test_support.h"
 #include "ui/main/frm_main.h"
@@ -56,6 +57,13 @@ TEST(MainWindow, OpenKeepAnalyse) {
   EXPECT_EQ(w.sldXTrimHi->selStart(), 1);
   EXPECT_EQ(w.sldXTrimHi->selLength(), 13);
   EXPECT_EQ(w.sldXTrimHi->geometry(), QRect(34, 17 * 7 + 75, 17 * 14 - 6, 16));
+  // Dragged, a slider says where it would cut; the other one of the pair, pushed, too.
+  w.sldYTrimLo->setSliderDown(true);
+  w.sldYTrimLo->setValue(6);
+  EXPECT_EQ(QToolTip::text(), "Pierwszy wiersz: 6");
+  EXPECT_EQ(w.sldYTrimHi->toolTip(), "Ostatni wiersz: 6");
+  w.sldYTrimLo->setValue(2);
+  w.sldYTrimLo->setSliderDown(false);
 
   w.cmdNoTrim->click();
   expectEnabled(w, {"cmdAnalyze", "cmdOptions", "cmdBoard"},
