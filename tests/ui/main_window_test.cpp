@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -158,6 +160,7 @@ TEST(OpenDialog, FindsAStationByTheReadersNameRuleAndRefusesOtherFiles) {
     ui::StationOpenDialog d(nullptr, prompts);
     d.setDirectory(QString::fromStdString(dir.path().string()));
     d.selectFile(name);
+    EXPECT_TRUE(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->isEnabled());
     d.accept();
     return d.result() == QDialog::Accepted ? QFileInfo(d.selectedFiles().value(0)).fileName()
                                            : QString();

@@ -17,7 +17,8 @@ StationOpenDialog::StationOpenDialog(QWidget* parent, Prompts& prompts)
   // Qt's own dialog, so that the rule below holds on every desktop.
   setOption(QFileDialog::DontUseNativeDialog);
   setAcceptMode(QFileDialog::AcceptOpen);
-  setFileMode(QFileDialog::ExistingFile);
+  // Any name may be typed; accept() finds the file as the reader would, and refuses the rest.
+  setFileMode(QFileDialog::AnyFile);
 }
 
 void StationOpenDialog::accept() {
