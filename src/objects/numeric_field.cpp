@@ -29,9 +29,24 @@ const std::array<NumericField, kNumericFieldCount> kNumericFields{{
 }};
 // clang-format on
 
-std::optional<int> numericFieldValue(const NumericField& f, std::string_view text) {
+namespace {
+std::string_view trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+}  // namespace
+
+bool numericTextUnfinished(const NumericField& f, std::string_view text) {
+  text = trimmed(text);
+  if (text == "-" || text == "+") return true;
+  if (text.size() < 2 || (text.back() != '.' && text.back() != ',')) return false;
+  text.remove_suffix(1);
+  return text.back() >= '0' && text.back() <= '9' && numericFieldValue(f, text).has_value();
+}
+
+std::optional<int> numericFieldValue(const NumericField& f, std::string_view text) {
+  text = trimmed(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
     negative = text.front() == '-';

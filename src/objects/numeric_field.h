@@ -56,4 +56,9 @@ inline const NumericField& numericField(NumericId id) {
 // back to the text it had when it got the focus.
 std::optional<int> numericFieldValue(const NumericField& f, std::string_view text);
 
+// A text on its way to a number, as typed key by key: a sign alone ("-", which "-5" follows),
+// or an accepted number followed by its decimal point ("12.", which "12.7" follows). The field
+// lets it stand while the author types and judges it when the box loses the focus.
+bool numericTextUnfinished(const NumericField& f, std::string_view text);
+
 }  // namespace szl

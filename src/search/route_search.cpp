@@ -348,6 +348,7 @@ void RouteSearch::stop(SearchEnd why) {
 
 // The counters end as the route file does: routes that never reached it are not counted.
 void RouteSearch::finish() {
+  host_.stackDepth(shownDepth_ = -1);  // the search is over: even block 0 goes
   const bool written = file_.close();
   if (result_.counters.proper != file_.routes()) {
     result_.counters.proper = static_cast<int>(file_.routes());

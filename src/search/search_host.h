@@ -42,7 +42,7 @@ class SearchHost {
   virtual void routeFlags(bool /*twoWay*/, bool /*electrified*/) {}
   // StartCount of LinkCount start ports begun.
   virtual void progress(int /*started*/, int /*total*/) {}
-  // Pending entries on the search stack (0..49).
+  // Pending entries on the search stack (0..49); -1 once the search is over, before its summary.
   virtual void stackDepth(int /*depth*/) {}
   // Once per start port: the window processes its pending events here.
   virtual void yieldToUser() {}

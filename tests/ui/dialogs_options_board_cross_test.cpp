@@ -1,59 +1,26 @@
+// The dialogs that stand on their own: search options, zoom board, crossing type.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QTimer>
 #include <array>
-#include <functional>
 
-#include "stationfile/station_reader.h"
-#include "support/test_support.h"
 #include "ui/dialogs/frm_board.h"
 #include "ui/dialogs/frm_cross.h"
 #include "ui/dialogs/frm_options.h"
+#include "ui_support.h"
 
 namespace szl {
 namespace {
 
-using test::dataPath;
+using test::child;
+using test::press;
 using test::stationFromRows;
+using test::tooltipAt;
+using test::whileOpen;
 using ui::frmBoard;
 using ui::frmCross;
 using ui::frmOptions;
 
-void press(QWidget* w, int key) {
-  QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
-  QApplication::sendEvent(w, &e);
-}
-
-void moveTo(QWidget* w, QPoint p) {
-  QMouseEvent e(QEvent::MouseMove, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::NoButton,
-                Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(w, &e);
-}
-
-void clickOn(QWidget* w) {
-  const QPointF p(56, 56);
-  QMouseEvent e(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
-                Qt::NoModifier);
-  QApplication::sendEvent(w, &e);
-}
-
-// Runs `act` on the dialog once its modal loop is running.
-void whileOpen(QDialog& d, std::function<void()> act) {
-  QTimer::singleShot(0, &d, [&d, act] {
-    ASSERT_TRUE(d.isVisible());
-    act();
-  });
-}
-
-template <class W>
-W* child(QWidget& parent, const char* name) {
-  W* w = parent.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+void clickOn(QWidget* w) { test::mouse(w, QEvent::MouseButtonPress, {56, 56}); }
 
 // --- Search options ----------------------------------------------------------------------
 
@@ -72,8 +39,8 @@ TEST(OptionsDialog, OkHandsBackEverySettingBothWays) {
   odd.passages = {false, false, true, true, false};
   SearchOptions o = odd;
   whileOpen(dlg, [&] {
-    EXPECT_FALSE(child<QCheckBox>(dlg, "chkTory")->isEnabled());  // chkObiekt is off
-    child<QPushButton>(dlg, "cmdOK")->click();
+    EXPECT_FALSE(child<QCheckBox>(&dlg, "chkTory")->isEnabled());  // chkObiekt is off
+    child<QPushButton>(&dlg, "cmdOK")->click();
   });
   EXPECT_TRUE(dlg.run(o));
   EXPECT_EQ(o, odd);
@@ -108,7 +75,7 @@ TEST(OptionsDialog, CancelAndEscRestoreEveryControlAndLeaveTheOptions) {
   };
   whileOpen(dlg, [&] {
     changeThings();
-    child<QPushButton>(dlg, "cmdCancel")->click();
+    child<QPushButton>(&dlg, "cmdCancel")->click();
   });
   EXPECT_FALSE(dlg.run(o));
   EXPECT_EQ(o, SearchOptions{});
@@ -135,7 +102,7 @@ const QColor kGreen(0, 255, 0);
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 
-TEST(ZoomBoard, TwelveColumnsScrollAndName) {
+TEST(ZoomBoard, TooltipsNameTheStationCellUnderThePointer) {
   Station st = stationFromRows({"10 10 10 10 10 10 10 10 10 10 10 10", "0 0 0 0 0 0 0 0 0 0 0 0",
                                 "0 0 0 0 0 0 0 0 0 0 0 0"});
   st.StationFile = "Lipowiec.stc";
@@ -143,31 +110,26 @@ TEST(ZoomBoard, TwelveColumnsScrollAndName) {
   EXPECT_EQ(board.windowTitle(), "Zoom - Lipowiec.stc");
   EXPECT_EQ(board.hsbBoard->maximum(), 2);
   EXPECT_EQ(board.vsbBoard->maximum(), 0);
-
-  board.hsbBoard->setValue(2);
-  moveTo(board.picBoard, {10, 96 + 10});
+  EXPECT_EQ(tooltipAt(board.picBoard, {10, 96 + 10}), "100");
+  // The board moves under the pointer: the tooltip follows.
+  press(&board, Qt::Key_Right);
+  press(&board, Qt::Key_Right);
   EXPECT_EQ(board.picBoard->toolTip(), "102");
-  moveTo(board.picBoard, {9 * 96 + 95, 10});
-  EXPECT_EQ(board.picBoard->toolTip(), "11");
+  EXPECT_EQ(tooltipAt(board.picBoard, {9 * 96 + 95, 10}), "11");
+  // Below the station's three rows, and on the ruler, no number.
+  EXPECT_EQ(tooltipAt(board.picBoard, {10, 3 * 96 + 1}), "");
+  EXPECT_EQ(tooltipAt(board.picBoard, {10, 10}), "2");
+  EXPECT_EQ(tooltipAt(board.picBoard, {965, 10}), "");
 }
 
-TEST(ZoomBoard, SmallStationNamesOnlyItsOwnCells) {
+TEST(ZoomBoard, ASmallStationFillsOnlyItsOwnCells) {
   Station st = stationFromRows({"0 0 0 0 0", "0 10 10 10 0", "0 0 0 0 0"});
   frmBoard board(st);
   EXPECT_EQ(board.hsbBoard->maximum(), 0);
   EXPECT_EQ(board.vsbBoard->maximum(), 0);
-  moveTo(board.picBoard, {4 * 96 + 50, 2 * 96 + 50});
-  EXPECT_EQ(board.picBoard->toolTip(), "204");
+  EXPECT_EQ(tooltipAt(board.picBoard, {4 * 96 + 50, 2 * 96 + 50}), "204");
   // Moving on into the white part must not leave the last number showing.
-  moveTo(board.picBoard, {5 * 96 + 1, 2 * 96 + 50});
-  EXPECT_EQ(board.picBoard->toolTip(), "");
-  moveTo(board.picBoard, {10, 10});
-  EXPECT_EQ(board.picBoard->toolTip(), "0");
-  moveTo(board.picBoard, {10, 3 * 96 + 1});
-  EXPECT_EQ(board.picBoard->toolTip(), "");
-  moveTo(board.picBoard, {10, 10});
-  moveTo(board.picBoard, {965, 10});  // the row ruler
-  EXPECT_EQ(board.picBoard->toolTip(), "");
+  EXPECT_EQ(tooltipAt(board.picBoard, {5 * 96 + 1, 2 * 96 + 50}), "");
   // Grid lines only around the station's cells; white beyond.
   EXPECT_EQ(at(board, 95, 200), QColor(224, 224, 224));
   EXPECT_EQ(at(board, 5 * 96 + 95, 200), kWhite);
@@ -269,12 +231,12 @@ TEST(CrossingDialog, ClickSetsTheTypeAtOnceCancelGivesItBack) {
   {
     frmCross dlg(st, 1, 1);
     EXPECT_EQ(dlg.windowTitle(), "Rozjazd krzyżowy podwójny");
-    EXPECT_EQ(child<QLineEdit>(dlg, "txtXchg")->text(), "24");
-    EXPECT_EQ(child<QLineEdit>(dlg, "txtAxis")->text(), "101");
-    EXPECT_EQ(child<QLabel>(dlg, "lblInfo")->text(), "[Domyślny]");
+    EXPECT_EQ(child<QLineEdit>(&dlg, "txtXchg")->text(), "24");
+    EXPECT_EQ(child<QLineEdit>(&dlg, "txtAxis")->text(), "101");
+    EXPECT_EQ(child<QLabel>(&dlg, "lblInfo")->text(), "[Domyślny]");
     EXPECT_EQ(framedPictures(dlg), std::vector<int>{4});
     dlg.show();
-    clickOn(child<QWidget>(dlg, "picCross6"));
+    clickOn(child<QWidget>(&dlg, "picCross6"));
     EXPECT_EQ(st.cell(1, 1).CrossType, 5);
     EXPECT_EQ(framedPictures(dlg), std::vector<int>{6});
     dlg.cmdCancel->click();
@@ -329,35 +291,6 @@ TEST(CrossingDialog, FiguresShowTheMovementsOfCodeAndType) {
   frmCross dBlank(st, 3, 0);
   for (int n = 1; n <= 7; ++n)
     EXPECT_EQ(dBlank.picCross[static_cast<size_t>(n - 1)]->image().pixelColor(56, 56), kWhite);
-}
-
-// The author's story on a real station: the slip crossing of the junction is given type 3 in
-// the dialog, and the zoom board then draws it as a plain diamond crossing.
-TEST(CrossingDialog, ChosenTypeShowsOnTheZoomBoard) {
-  LoadResult r = WczytajStacje(dataPath("reference/junction_20x10.stc").string());
-  ASSERT_TRUE(r.station);
-  Station& st = *r.station;
-  ASSERT_EQ(st.cell(12, 5).Code, 24);
-  {
-    frmCross dlg(st, 12, 5);
-    whileOpen(dlg, [&] {
-      clickOn(dlg.picCross[3]);
-      dlg.cmdOK->click();
-    });
-    dlg.exec();
-  }
-  EXPECT_EQ(st.cell(12, 5).CrossType, 3);
-  frmBoard board(st);
-  EXPECT_EQ(board.hsbBoard->maximum(), 10);
-  EXPECT_EQ(board.vsbBoard->maximum(), 3);
-  for (int k = 0; k < 3; ++k) press(&board, Qt::Key_Right);
-  // Station cell (12, 5) is visible cell (9, 5).
-  const int ox = 9 * 96;
-  const int oy = 5 * 96;
-  EXPECT_EQ(at(board, ox + 48, oy + 48), kYellow);
-  EXPECT_EQ(at(board, ox + 51, oy + 39), kWhite);
-  moveTo(board.picBoard, {ox + 50, oy + 50});
-  EXPECT_EQ(board.picBoard->toolTip(), "512");
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "support/test_support.h"
 #include "ui/dialogs/frm_obiekty.h"
 #include "ui/dialogs/frm_trasy.h"
 #include "ui/main/frm_main.h"
@@ -22,9 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::readFile;
 using test::ScriptedPrompts;
-using test::TempDir;
 using test::whenModal;
-using ui::frmMain;
 using ui::frmObiekty;
 using ui::frmTrasy;
 
@@ -131,39 +128,30 @@ std::string signatureOf(const std::string& file) {
   return file.substr(withoutSignature(file).size());
 }
 
-std::vector<std::string> filesIn(const TempDir& dir) {
+std::vector<std::string> filesIn(const test::TempDir& dir) {
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename());
   std::sort(names.begin(), names.end());
   return names;
 }
 
-class EndToEnd : public ::testing::Test {
+class EndToEnd : public test::WindowTest {
  protected:
-  void SetUp() override {
-    fs::copy_file(fs::path(SZL_EXAMPLES) / "Lipowiec.stc", dir / "Lipowiec.stc");
-    window = std::make_unique<frmMain>(&prompts);
-    ASSERT_TRUE(window->start(QString::fromStdString((dir / "Lipowiec.stc").string())));
-  }
-
-  TempDir dir;
-  ScriptedPrompts prompts;
-  std::unique_ptr<frmMain> window;
+  void SetUp() override { open("Lipowiec"); }
 };
 
 TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
-  frmMain& w = *window;
   // The empty first row stays: it keeps point 0 empty. Only the empty last row goes.
-  EXPECT_EQ(w.sldYTrimLo->value(), 1);
-  w.sldYTrimLo->setValue(0);
-  w.cmdTrim->click();
-  ASSERT_EQ(w.station()->RowCount(), 13);
+  EXPECT_EQ(w->sldYTrimLo->value(), 1);
+  w->sldYTrimLo->setValue(0);
+  w->cmdTrim->click();
+  ASSERT_EQ(w->station()->RowCount(), 13);
   EXPECT_FALSE(prompts.wasAsked("Pole w punkcie 0 nie jest puste. "));
-  w.cmdAnalyze->click();
+  w->cmdAnalyze->click();
 
   // Every route is asked about; the second and the fourth are not wanted.
   prompts.answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::No};
-  w.cmdStart->click();
+  w->cmdStart->click();
   EXPECT_NE(prompts.asked.back().text.find("• 149 właściwych tras i\r\n• 2 niewłaściwych tras."),
             std::string::npos)
       << prompts.asked.back().text;
@@ -197,14 +185,14 @@ TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
     t->cmdOK->click();
     selected = true;
   });
-  w.cmdSelektor->click();
+  w->cmdSelektor->click();
   ASSERT_TRUE(selected);
-  ASSERT_TRUE(w.cmdSave->isEnabled());
+  ASSERT_TRUE(w->cmdSave->isEnabled());
 
   // The save: the station-wide data first, then every object still missing its data.
   EditorScript editors;
   prompts.savePaths = {QString::fromStdString((dir / "Lipowiec-gotowa").string())};
-  w.cmdSave->click();
+  w->cmdSave->click();
   EXPECT_GT(editors.opened(), 1);
   EXPECT_EQ(prompts.asked.back().title, "Przypomnienie");
   EXPECT_NE(prompts.asked.back().text.find("Stacja Lipowiec-gotowa.stc została zapisana."),
@@ -227,22 +215,21 @@ TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
 }
 
 TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
-  frmMain& w = *window;
-  w.cmdNoTrim->click();
-  w.cmdAnalyze->click();
-  const std::vector<CellRec> cellsBefore = w.station()->Cells;
+  w->cmdNoTrim->click();
+  w->cmdAnalyze->click();
+  const std::vector<CellRec> cellsBefore = w->station()->Cells;
 
   // Cancel in the middle of a search with questions: the search ends, the station stays.
   prompts.answers = {Answer::Yes, Answer::Yes, Answer::Cancel};
-  w.cmdStart->click();
+  w->cmdStart->click();
   EXPECT_EQ(prompts.asked.back().title, "Szlakownik - OK");
   EXPECT_NE(prompts.asked.back().text.find("• 2 właściwych tras"), std::string::npos);
   EXPECT_EQ(readFile(dir / "trasy.txt").size() > 0, true);
-  EXPECT_TRUE(w.cmdStartNoCfm->isEnabled());
+  EXPECT_TRUE(w->cmdStartNoCfm->isEnabled());
   for (size_t i = 0; i < cellsBefore.size(); ++i)
-    ASSERT_EQ(w.station()->Cells[i].Code, cellsBefore[i].Code);
+    ASSERT_EQ(w->station()->Cells[i].Code, cellsBefore[i].Code);
 
-  w.cmdStartNoCfm->click();
+  w->cmdStartNoCfm->click();
   whenModal([&](QWidget* d) {
     auto* t = qobject_cast<frmTrasy*>(d);
     ASSERT_NE(t, nullptr);
@@ -250,13 +237,13 @@ TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
     prompts.answers = {Answer::Ok};
     t->cmdOK->click();
   });
-  w.cmdSelektor->click();
+  w->cmdSelektor->click();
 
   // Anuluj in the station-wide editor, then OK in the abort question: no file.
   {
     EditorScript editors({0});
     prompts.answers = {Answer::Ok};
-    w.cmdSave->click();
+    w->cmdSave->click();
     EXPECT_EQ(editors.opened(), 1);
     EXPECT_EQ(prompts.asked.back().text,
               "Naprawdę chcesz przerwać wpisywanie danych do pliku stacji?");
@@ -266,22 +253,22 @@ TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
   {
     EditorScript editors({2, 3});
     prompts.answers = {Answer::Cancel, Answer::Ok};
-    w.cmdSave->click();
+    w->cmdSave->click();
     EXPECT_EQ(editors.opened(), 4);
   }
-  EXPECT_EQ(w.station()->TickIndex, 4);
-  EXPECT_EQ(w.station()->StationComment, kComment);
+  EXPECT_EQ(w->station()->TickIndex, 4);
+  EXPECT_EQ(w->station()->StationComment, kComment);
   // The first object the save asked about, the entry-exit at point 100, kept what the author
   // entered before leaving.
-  EXPECT_EQ(w.station()->object(0, 1).ValueA, 4);
-  EXPECT_EQ(w.station()->object(0, 1).ValueD, 7);
-  EXPECT_EQ(w.station()->object(0, 1).ValueB, 15);
+  EXPECT_EQ(w->station()->object(0, 1).ValueA, 4);
+  EXPECT_EQ(w->station()->object(0, 1).ValueD, 7);
+  EXPECT_EQ(w->station()->object(0, 1).ValueB, 15);
 
   // Every editor answered, then the save dialog cancelled: still no file.
   {
     EditorScript editors;
     prompts.savePaths.clear();
-    w.cmdSave->click();
+    w->cmdSave->click();
   }
   EXPECT_EQ(filesIn(dir), (std::vector<std::string>{"Lipowiec.stc", "trasy.txt"}));
   EXPECT_EQ(readFile(dir / "Lipowiec.stc"), readFile(fs::path(SZL_EXAMPLES) / "Lipowiec.stc"));
@@ -290,8 +277,9 @@ TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
 // A saved station opened with its data (Tak), kept, analysed, searched, accepted with OK in the
 // selector and saved gives the file that was opened, but for the signature; with Nie only the
 // grid is taken, as before.
-TEST(Reopening, ASavedStationTakenOverSavesTheSameFile) {
-  TempDir dir;
+class Reopening : public test::WindowTest {};
+
+TEST_F(Reopening, ASavedStationTakenOverSavesTheSameFile) {
   fs::copy_file(test::dataPath("e2e/Lipowiec-gotowa.stc"), dir / "zrodlo.stc");
   ASSERT_EQ(test::runCli({"search", (dir / "zrodlo.stc").string()}).status, 0);
   const auto made = test::runCli(
@@ -299,14 +287,9 @@ TEST(Reopening, ASavedStationTakenOverSavesTheSameFile) {
   ASSERT_EQ(made.status, 0) << made.err;
   const std::string opened = readFile(dir / "Lipowiec.stc");
 
-  ScriptedPrompts prompts;
-  frmMain w(&prompts);
-  ASSERT_TRUE(w.start(QString::fromStdString((dir / "Lipowiec.stc").string())));
-  EXPECT_TRUE(prompts.wasAsked("zawiera oprócz siatki zapisane dane stacji"));  // Tak
-  EXPECT_EQ(w.station()->StationComment, kComment);
-  w.cmdNoTrim->click();
-  w.cmdAnalyze->click();
-  w.cmdStartNoCfm->click();
+  openWritten("Lipowiec.stc", test::Stage::Analysed);
+  EXPECT_EQ(w->station()->StationComment, kComment);  // Tak, the default answer
+  w->cmdStartNoCfm->click();
   whenModal([&](QWidget* d) {
     auto* t = qobject_cast<frmTrasy*>(d);
     ASSERT_NE(t, nullptr);
@@ -314,7 +297,7 @@ TEST(Reopening, ASavedStationTakenOverSavesTheSameFile) {
     prompts.answers = {Answer::Ok};
     t->cmdOK->click();
   });
-  w.cmdSelektor->click();
+  w->cmdSelektor->click();
   // Only the station-wide data is asked for, and left as it came.
   int editors = 0;
   whenModal([&](QWidget* d) {
@@ -323,16 +306,16 @@ TEST(Reopening, ASavedStationTakenOverSavesTheSameFile) {
     ++editors;
     e->cmdOK_Click();
   });
-  prompts.savePaths = {QString::fromStdString((dir / "nowa.stc").string())};
-  w.cmdSave->click();
+  prompts.savePaths = {pathOf("nowa.stc")};
+  w->cmdSave->click();
   EXPECT_EQ(editors, 1);
   EXPECT_EQ(withoutSignature(readFile(dir / "nowa.stc")), withoutSignature(opened));
 
-  prompts.openPaths = {QString::fromStdString((dir / "nowa.stc").string())};
+  prompts.openPaths = {pathOf("nowa.stc")};
   prompts.answers = {Answer::No};
-  w.cmdOpen_Click();
-  EXPECT_EQ(w.station()->StationComment, kDefaultComment);
-  EXPECT_TRUE(w.station()->KeptRoutes.empty());
+  w->cmdOpen_Click();
+  EXPECT_EQ(w->station()->StationComment, kDefaultComment);
+  EXPECT_TRUE(w->station()->KeptRoutes.empty());
 }
 
 }  // namespace

@@ -1,15 +1,31 @@
-// Window tests answer the window's questions from a script and record what was asked.
+// What the window tests share: answers from a script instead of real dialogs, events as the
+// author makes them, and one way of opening a station in the main window.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QString>
+#include <QTabBar>
 #include <QTimer>
+#include <QTreeWidget>
 #include <deque>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "support/test_support.h"
+#include "ui/main/frm_main.h"
 #include "ui/main/prompts.h"
 
 namespace szl::test {
@@ -22,6 +38,98 @@ inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
     else if (triesLeft > 0)
       whenModal(act, triesLeft - 1);
   });
+}
+
+// Runs `act` on the dialog once its modal loop is running.
+inline void whileOpen(QDialog& d, std::function<void()> act) {
+  QTimer::singleShot(0, &d, [&d, act] {
+    EXPECT_TRUE(d.isVisible());
+    act();
+  });
+}
+
+template <class W>
+W* child(QWidget* parent, const QString& name) {
+  W* w = parent->findChild<W*>(name);
+  EXPECT_NE(w, nullptr) << name.toStdString();
+  return w;
+}
+
+inline void click(QWidget* dialog, const char* button) {
+  if (auto* b = child<QAbstractButton>(dialog, button)) b->click();
+}
+
+inline void press(QWidget* w, int key, const QString& text = {}) {
+  QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(w, &e);
+}
+
+inline void mouse(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton b = Qt::LeftButton) {
+  const Qt::MouseButtons held =
+      type == QEvent::MouseButtonPress ? Qt::MouseButtons(b) : Qt::NoButton;
+  QMouseEvent e(type, p, w->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : b, held,
+                Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+inline void clickAt(QWidget* w, QPointF p, Qt::MouseButton b = Qt::LeftButton) {
+  mouse(w, QEvent::MouseButtonPress, p, b);
+  mouse(w, QEvent::MouseButtonRelease, p, b);
+}
+
+// The tooltip a widget gives for a pointer moved to `p`.
+inline QString tooltipAt(QWidget* w, QPointF p) {
+  mouse(w, QEvent::MouseMove, p);
+  return w->toolTip();
+}
+
+// What a window shows cut short as it stands: the names of its visible labels, buttons, frame
+// titles, tabs and list headings whose text is wider than the room they have; empty when none.
+inline std::string cutTexts(QWidget* window) {
+  QStringList cut;
+  const auto visible = [window](QWidget* w) { return w->isVisibleTo(window) && w->width() > 0; };
+  const auto name = [](QObject* o, const QString& text) {
+    return (o->objectName().isEmpty() ? QString("?") : o->objectName()) + " \"" + text + "\"";
+  };
+  const auto plain = [](QString t) { return t.remove('&'); };
+  for (QLabel* l : window->findChildren<QLabel*>()) {
+    if (!visible(l) || l->text().isEmpty()) continue;
+    const QRect room = l->contentsRect();
+    const bool fits = l->wordWrap() ? l->heightForWidth(room.width()) <= room.height()
+                                    : l->fontMetrics().horizontalAdvance(l->text()) <= room.width();
+    if (!fits) cut << name(l, l->text());
+  }
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+    if (!visible(b) || b->text().isEmpty()) continue;
+    const int icon = b->icon().isNull() ? 0 : b->iconSize().width();
+    if (b->fontMetrics().horizontalAdvance(plain(b->text())) + icon > b->width())
+      cut << name(b, b->text());
+  }
+  for (QGroupBox* g : window->findChildren<QGroupBox*>())
+    if (visible(g) && g->fontMetrics().horizontalAdvance(plain(g->title())) > g->width())
+      cut << name(g, g->title());
+  for (QTabBar* bar : window->findChildren<QTabBar*>()) {
+    if (!visible(bar)) continue;
+    for (int i = 0; i < bar->count(); ++i) {
+      const QRect r = bar->tabRect(i);
+      const int need = bar->fontMetrics().horizontalAdvance(bar->tabText(i)) +
+                       (bar->tabIcon(i).isNull() ? 0 : bar->iconSize().width());
+      if (!bar->rect().contains(r) || r.width() < need) cut << name(bar, bar->tabText(i));
+    }
+  }
+  for (QTreeWidget* list : window->findChildren<QTreeWidget*>()) {
+    if (!visible(list)) continue;
+    const QHeaderView* head = list->header();
+    for (int c = 0; c < list->columnCount(); ++c) {
+      const QString text = list->headerItem()->text(c);
+      const int need = head->fontMetrics().horizontalAdvance(text) +
+                       (list->headerItem()->icon(c).isNull() ? 0 : 14);
+      const int right = head->sectionViewportPosition(c) + head->sectionSize(c);
+      if (need > head->sectionSize(c) || right > list->viewport()->width())
+        cut << name(list, text.isEmpty() ? QString("column %1").arg(c) : text);
+    }
+  }
+  return cut.join(", ").toStdString();
 }
 
 class ScriptedPrompts : public ui::Prompts {
@@ -50,6 +158,7 @@ class ScriptedPrompts : public ui::Prompts {
       if (m.text.find(piece) != std::string::npos || m.title == piece) return true;
     return false;
   }
+  const Message& last() const { return asked.back(); }
 
   std::function<void(const Message&)> onAsk;  // looks at the window while a box is open
   // Answers to the questions (boxes with a choice) in turn; OK or Yes when the script runs out.
@@ -69,6 +178,53 @@ class ScriptedPrompts : public ui::Prompts {
     if (v.isEmpty()) return std::nullopt;
     return v;
   }
+};
+
+// How far the author has gone with the station just opened.
+enum class Stage { Loaded, Kept, Analysed };
+
+// A station file copied into a fresh folder and opened in the main window, where the search
+// then writes its route file.
+class WindowTest : public ::testing::Test {
+ protected:
+  // NAME.stc from tests/data/reference, or else from examples or tests/data.
+  ui::frmMain& open(const std::string& name, Stage stage = Stage::Loaded) {
+    namespace fs = std::filesystem;
+    fs::path from = dataPath("reference/" + name + ".stc");
+    if (!fs::exists(from)) from = fs::path(SZL_EXAMPLES) / (name + ".stc");
+    if (!fs::exists(from)) from = dataPath(name + ".stc");
+    fs::copy_file(from, dir / (name + ".stc"), fs::copy_options::overwrite_existing);
+    return openWritten(name + ".stc", stage);
+  }
+  // A station file the test wrote into its folder.
+  ui::frmMain& openWritten(const std::string& file, Stage stage = Stage::Loaded) {
+    w = std::make_unique<ui::frmMain>(&prompts);
+    EXPECT_TRUE(w->start(pathOf(file)));
+    if (stage != Stage::Loaded) w->cmdNoTrim->click();
+    if (stage == Stage::Analysed) w->cmdAnalyze->click();
+    if (stage != Stage::Loaded) prompts.asked.clear();
+    return *w;
+  }
+  QString pathOf(const std::string& file) const {
+    return QString::fromStdString((dir / file).string());
+  }
+  // The picture of the station view: a pixel, and the centre of a cell.
+  QColor pixel(int x, int y) const { return w->picOkno->image().pixelColor(x, y); }
+  QColor centreOf(int cx, int cy) const { return pixel(17 * cx + 9, 17 * cy + 9); }
+  bool enabled(const char* button) const {
+    auto* b = w->findChild<QWidget*>(button);
+    EXPECT_NE(b, nullptr) << button;
+    return b && b->isEnabled();
+  }
+  void expectEnabled(std::initializer_list<const char*> on,
+                     std::initializer_list<const char*> off) const {
+    for (const char* n : on) EXPECT_TRUE(enabled(n)) << n;
+    for (const char* n : off) EXPECT_FALSE(enabled(n)) << n;
+  }
+
+  TempDir dir;
+  ScriptedPrompts prompts;
+  std::unique_ptr<ui::frmMain> w;
 };
 
 }  // namespace szl::test

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QToolTip>
 #include <algorithm>
 
 #include "ui/dialogs/track_shapes.h"
@@ -46,7 +47,20 @@ void BoardPicture::paintEvent(QPaintEvent* e) {
 }
 
 void BoardPicture::mouseMoveEvent(QMouseEvent* e) {
-  if (tooltipFor_) setToolTip(tooltipFor_(e->position().toPoint()));
+  pointer_ = e->position().toPoint();
+  if (tooltipFor_) setToolTip(tooltipFor_(*pointer_));
+}
+
+void BoardPicture::leaveEvent(QEvent* e) {
+  pointer_.reset();
+  QWidget::leaveEvent(e);
+}
+
+void BoardPicture::refreshTooltip() {
+  if (!pointer_ || !tooltipFor_) return;
+  const QString text = tooltipFor_(*pointer_);
+  setToolTip(text);
+  if (QToolTip::isVisible()) QToolTip::showText(mapToGlobal(*pointer_), text, this);
 }
 
 frmBoard::frmBoard(const Station& st, QWidget* parent) : QDialog(parent), st_(st) {
@@ -130,6 +144,7 @@ void frmBoard::Rulery() {
   for (int i = 0; i <= lastColumn(); ++i) label(kCell * i + 40, kAreaHeight, i + hsbBoard->value());
   for (int j = 0; j <= lastRow(); ++j) label(958, kCell * j + 40, j + vsbBoard->value());
   picBoard->update();
+  picBoard->refreshTooltip();
 }
 
 void frmBoard::drawTracks(bool border) {

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "model/station.h"
 
@@ -23,14 +24,18 @@ class BoardPicture : public QWidget {
   const QImage& image() const { return image_; }
   // Gives the tooltip text for a pointer position on the picture.
   void setTooltipSource(std::function<QString(QPoint)> f) { tooltipFor_ = std::move(f); }
+  // The board moved under a pointer that stayed: the tooltip names the cell now under it.
+  void refreshTooltip();
 
  protected:
   void paintEvent(QPaintEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void leaveEvent(QEvent* e) override;
 
  private:
   QImage image_;
   std::function<QString(QPoint)> tooltipFor_;
+  std::optional<QPoint> pointer_;  // where the pointer last was over the picture
 };
 
 class frmBoard : public QDialog {

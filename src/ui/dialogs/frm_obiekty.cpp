@@ -61,12 +61,15 @@ frmObiekty::frmObiekty(Station& st, EditorSubject subject, Prompts& prompts, QWi
   buttons->addStretch(1);
   buttons->addWidget(cmdOK);
   buttons->addWidget(cmdCancel);
+  lblBrakuje = named(new QLabel(this), "lblBrakuje");
+  lblBrakuje->setStyleSheet("color: #c00000;");
+  lblBrakuje->hide();
   auto* top = new QVBoxLayout(this);
+  top->addWidget(lblBrakuje);
   top->addWidget(tabObiekty, 1);
   top->addLayout(buttons);
 
-  // Nine captions do not fit on one row of a dialog this size; the tab bar scrolls, and the
-  // subject's own tab is the one shown.
+  // The dialog is as wide as its nine tabs, so that every caption shows whole.
   resize(std::max(sizeHint().width(), 780), sizeHint().height());
 
   load();
@@ -150,7 +153,8 @@ void frmObiekty::addField(QGridLayout* grid, int row, NumericId id, QLabel** lab
 void frmObiekty::buildPages() {
   tabObiekty = named(new QTabWidget(this), "tabObiekty");
   tabObiekty->setIconSize(QSize(16, 16));
-  tabObiekty->setUsesScrollButtons(true);
+  tabObiekty->setUsesScrollButtons(false);
+  tabObiekty->setElideMode(Qt::ElideNone);
 
   auto grid = [](QWidget* w) {
     auto* g = new QGridLayout(w);
@@ -397,6 +401,8 @@ void frmObiekty::load() {
 void frmObiekty::numericChanged(int i) {
   Field& c = fields_[i];
   const QString text = c.text->text();
+  // "-" or "12." while typing: judged when the box loses the focus.
+  if (c.focused && numericTextUnfinished(*c.f, text.toStdString())) return;
   if (const auto v = numericFieldValue(*c.f, text.toStdString())) {
     const QString plain = QString::number(*v);
     if (text != plain) {
@@ -406,6 +412,21 @@ void frmObiekty::numericChanged(int i) {
     c.bar->setValue(*v);
     return;
   }
+  refuse(c);
+}
+
+void frmObiekty::numericLeft(int i) {
+  Field& c = fields_[i];
+  c.focused = false;
+  const QString text = c.text->text();
+  if (!numericTextUnfinished(*c.f, text.toStdString())) return;
+  if (const auto v = numericFieldValue(*c.f, text.toStdString()))
+    c.text->setText(QString::number(*v));
+  else
+    refuse(c);
+}
+
+void frmObiekty::refuse(Field& c) {
   // Refused: back to the text the box had when it got the focus. That text was accepted once;
   // should it not be, the scroll bar still holds the last accepted value.
   const bool restorable = numericFieldValue(*c.f, c.restore.toStdString()).has_value();
@@ -424,10 +445,14 @@ bool frmObiekty::eventFilter(QObject* watched, QEvent* e) {
     for (Field& c : fields_) {
       if (watched != c.text) continue;
       c.restore = c.text->text();
+      c.focused = true;
       c.text->selectAll();
       QTimer::singleShot(0, c.text, [box = c.text] { box->selectAll(); });
     }
   }
+  if (e->type() == QEvent::FocusOut)
+    for (int i = 0; i < kNumericFieldCount; ++i)
+      if (watched == fields_[i].text) numericLeft(i);
   return QDialog::eventFilter(watched, e);
 }
 
@@ -446,6 +471,9 @@ void frmObiekty::sld9Takt_Change(int position) {
 }
 
 void frmObiekty::cmdOK_Click() {
+  // Enter in a box with "12." in it: the number counts as it would on leaving the box.
+  for (int i = 0; i < kNumericFieldCount; ++i)
+    if (fields_[i].focused) numericLeft(i);
   EditorData d = loaded_;
   d.direction = opt1Wjazd->isChecked() ? 1 : opt1Wyjazd->isChecked() ? 2 : 0;
   const bool entryExit = loaded_.page == EditorPage::EntryExit;
@@ -458,6 +486,21 @@ void frmObiekty::cmdOK_Click() {
   storeEditor(st_, subject_, d);
   outcome_ = EditorResult::Ok;
   accept();
+}
+
+void frmObiekty::showMissing(const MissingData& m) {
+  if (!m.any()) return;
+  QStringList items;
+  if (m.direction) items << "Wjazd / Wyjazd";
+  if (m.side) items << "Z lewej strony / Z prawej strony";
+  for (const NumericId id : m.fields) {
+    QString label = QString::fromUtf8(numericField(id).label);
+    if (label.endsWith(':')) label.chop(1);
+    items << label;
+  }
+  lblBrakuje->setText("Aby zapisać stację, uzupełnij dane tego obiektu:\n• " + items.join("\n• "));
+  lblBrakuje->show();
+  resize(width(), std::max(height(), sizeHint().height()));
 }
 
 void frmObiekty::cmdCancel_Click() {

@@ -17,6 +17,7 @@
 #include <array>
 
 #include "model/station.h"
+#include "objects/missing_data.h"
 #include "objects/object_data.h"
 #include "ui/main/prompts.h"
 
@@ -44,6 +45,8 @@ class frmObiekty : public QDialog {
 
   void cmdOK_Click();
   void cmdCancel_Click();
+  // Opened by the save for data still missing: names what is to be filled, above the tabs.
+  void showMissing(const MissingData& m);
 
   QLineEdit* numericText(NumericId id) const { return fields_[static_cast<int>(id)].text; }
   QScrollBar* numericBar(NumericId id) const { return fields_[static_cast<int>(id)].bar; }
@@ -77,6 +80,7 @@ class frmObiekty : public QDialog {
   QPlainTextEdit* txt9Komentarz = nullptr;
 
   QPushButton *cmdOK = nullptr, *cmdCancel = nullptr;
+  QLabel* lblBrakuje = nullptr;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -88,6 +92,7 @@ class frmObiekty : public QDialog {
     QLineEdit* text = nullptr;
     QScrollBar* bar = nullptr;
     QString restore;  // the text at focus time, given back when a text is refused
+    bool focused = false;
   };
 
   void buildPages();
@@ -95,6 +100,8 @@ class frmObiekty : public QDialog {
   void addField(QGridLayout* grid, int row, NumericId id, QLabel** label = nullptr);
   void load();
   void numericChanged(int i);
+  void numericLeft(int i);  // the box lost the focus
+  void refuse(Field& c);
   void opt1Wjazd_Click();
   void sld9Takt_Change(int position);
 

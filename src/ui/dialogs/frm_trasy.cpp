@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -13,9 +14,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/dialogs/object_icons.h"
-
 #include "ui/dialogs/named.h"
+#include "ui/dialogs/object_icons.h"
 
 namespace szl::ui {
 
@@ -45,6 +45,7 @@ constexpr int kRouteColumns = 12;
 constexpr int kLongRoute = 59;  // points; longer routes are shown in red
 constexpr int kPictureWidth = 14;
 constexpr int kPictureHeight = 12;
+constexpr int kCheckRoom = 24;  // a check box, or a cell's and a heading's margins
 
 Message question(Icon icon, const char* title, const std::string& text) {
   return {icon, title, text, Buttons::OkCancel};
@@ -92,8 +93,21 @@ int SelectorList::rowAt(QPoint pos, bool& onCheck) const {
   return row;
 }
 
+void SelectorList::keyPressEvent(QKeyEvent* e) {
+  // Space ticks the highlighted row, whichever of its cells was clicked last.
+  QTreeWidgetItem* item = currentItem();
+  if (item && (e->key() == Qt::Key_Space || e->key() == Qt::Key_Select) &&
+      e->modifiers() == Qt::NoModifier) {
+    item->setCheckState(0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    e->accept();
+    return;
+  }
+  QTreeWidget::keyPressEvent(e);
+}
+
 void SelectorList::mousePressEvent(QMouseEvent* e) {
   pressedRow_ = rowAt(e->position().toPoint(), pressedOnCheck_);
+  pressedHighlighted_ = pressedRow_ >= 0 && pressedRow_ == currentRow();
   QTreeWidget::mousePressEvent(e);
 }
 
@@ -102,8 +116,8 @@ void SelectorList::mouseReleaseEvent(QMouseEvent* e) {
   const int row = rowAt(e->position().toPoint(), onCheck);
   QTreeWidget::mouseReleaseEvent(e);
   // A click on the check box is about the tick, not about showing the route.
-  if (e->button() == Qt::LeftButton && row >= 0 && row == pressedRow_ && !pressedOnCheck_ &&
-      !onCheck)
+  if (e->button() == Qt::LeftButton && row >= 0 && row == pressedRow_ && pressedHighlighted_ &&
+      !pressedOnCheck_ && !onCheck)
     emit rowClicked(row);
 }
 
@@ -129,13 +143,28 @@ frmTrasy::~frmTrasy() {
 }
 
 void frmTrasy::buildControls() {
+  // Columns wide enough for their heading and for the longest text a cell can hold, in the
+  // bold of the rows: every caption shows whole at the window's starting size.
+  QFont bold = font();
+  bold.setBold(true);
+  const QFontMetrics boldText(bold);
+  const auto fit = [&](SelectorList* list, int column, const QString& widest) {
+    const int heading =
+        list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
+    const int cell = boldText.horizontalAdvance(widest);
+    // Room for the check box in the first column, and for the margins of heading and cell.
+    const int extra = column == 0 ? 2 * kCheckRoom : kCheckRoom / 2;
+    list->setColumnWidth(column, std::max(heading, cell) + extra);
+  };
   lvwGrupy = named(new SelectorList(this), "lvwGrupy");
   lvwGrupy->setHeaderLabels({"Numer grupy", "Od", "Do", "Ile tras w grupie"});
-  lvwGrupy->setColumnWidth(0, 100);
-  lvwGrupy->setColumnWidth(1, 48);
-  lvwGrupy->setColumnWidth(2, 48);
-  lvwGrupy->setColumnWidth(3, 100);
-  lvwGrupy->setMinimumWidth(320);
+  fit(lvwGrupy, 0, "Grupa 00000");
+  fit(lvwGrupy, 1, "00000");
+  fit(lvwGrupy, 2, "00000");
+  fit(lvwGrupy, 3, "00000");
+  int groupsWidth = 2 * lvwGrupy->frameWidth() + kCheckRoom;  // and a vertical scroll bar's room
+  for (int c = 0; c < 4; ++c) groupsWidth += lvwGrupy->columnWidth(c);
+  lvwGrupy->setMinimumWidth(groupsWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
   lvwTrasy = named(new SelectorList(this), "lvwTrasy");
   lvwTrasy->setColumnCount(kRouteColumns);
@@ -155,10 +184,13 @@ void frmTrasy::buildControls() {
   lvwTrasy->header()->setMinimumSectionSize(24);
   lvwTrasy->header()->setStretchLastSection(false);
   lvwTrasy->header()->setDefaultAlignment(Qt::AlignCenter);
-  lvwTrasy->setColumnWidth(0, 100);
-  for (int c = 1; c < kRouteColumns - 1; ++c) lvwTrasy->setColumnWidth(c, 28);
-  lvwTrasy->setColumnWidth(kRouteColumns - 1, 36);
-  lvwTrasy->setMinimumWidth(100 + 10 * 28 + 36 + 24);
+  fit(lvwTrasy, 0, "Trasa 000000");
+  for (int c = 1; c < kRouteColumns - 1; ++c)
+    lvwTrasy->setColumnWidth(c, std::max(28, boldText.horizontalAdvance("X") + kCheckRoom));
+  fit(lvwTrasy, kRouteColumns - 1, "0000");
+  int routesWidth = 2 * lvwTrasy->frameWidth() + kCheckRoom;
+  for (int c = 0; c < kRouteColumns; ++c) routesWidth += lvwTrasy->columnWidth(c);
+  lvwTrasy->setMinimumWidth(routesWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
   imgOd = named(new QLabel(this), "imgOd");
   lblOdXY = named(new QLabel(this), "lblOdXY");
@@ -167,6 +199,11 @@ void frmTrasy::buildControls() {
   lblDoXY = named(new QLabel(this), "lblDoXY");
   lblDoNr = named(new QLabel(this), "lblDoNr");
   for (QLabel* img : {imgOd, imgDo}) img->setFixedSize(2 * kPictureWidth, 2 * kPictureHeight);
+  // Room for the longest point number and element code before they are known.
+  for (QLabel* xy : {lblOdXY, lblDoXY})
+    xy->setMinimumWidth(xy->fontMetrics().horizontalAdvance("00000:"));
+  for (QLabel* nr : {lblOdNr, lblDoNr})
+    nr->setMinimumWidth(nr->fontMetrics().horizontalAdvance("000"));
 
   barProgress = named(new QProgressBar(this), "barProgress");
   barProgress->setRange(0, 100);
@@ -231,7 +268,8 @@ void frmTrasy::buildControls() {
   auto* top = new QVBoxLayout(this);
   top->addLayout(lists, 1);
   top->addWidget(barProgress);
-  resize(920, 340);
+  const QSize least = sizeHint();
+  resize(std::max(920, least.width()), std::max(340, least.height()));
 
   connect(cmdShow, &QPushButton::clicked, this, &frmTrasy::cmdShow_Click);
   connect(cmdEdit, &QPushButton::clicked, this, &frmTrasy::cmdEdit_Click);
@@ -249,6 +287,12 @@ void frmTrasy::buildControls() {
     if (column == 0) lvwTrasy_ItemCheck(item);
   });
   connect(lvwTrasy, &SelectorList::rowClicked, this, &frmTrasy::lvwTrasy_ItemClick);
+  // However the highlight moves (keys, any button, a drag), the route drawn goes with it, so
+  // that a tick is always about the route the author is looking at.
+  connect(lvwTrasy, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    const int row = lvwTrasy->indexOfTopLevelItem(item);
+    if (row >= 0 && row != sel_.shownPosition()) lvwTrasy_ItemClick(row);
+  });
 }
 
 void frmTrasy::setEditing(bool editing) {

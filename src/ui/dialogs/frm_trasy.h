@@ -20,7 +20,8 @@
 namespace szl::ui {
 
 // A list of rows with check boxes, one column per attribute. Rows cannot be renamed and the
-// headings do not sort. A click on a check box leaves the highlight where it was.
+// headings do not sort. A click on a check box leaves the highlight where it was; a click on
+// another row moves it there, which the list tells as a change of its current item.
 class SelectorList : public QTreeWidget {
   Q_OBJECT
  public:
@@ -32,10 +33,11 @@ class SelectorList : public QTreeWidget {
   QRect checkBoxRect(int row) const;
 
  signals:
-  // A click on a row outside its check box.
+  // A click on the highlighted row outside its check box.
   void rowClicked(int row);
 
  protected:
+  void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
 
@@ -44,6 +46,7 @@ class SelectorList : public QTreeWidget {
 
   int pressedRow_ = -1;
   bool pressedOnCheck_ = false;
+  bool pressedHighlighted_ = false;
 };
 
 class frmTrasy : public QDialog, public SelectorHost {

@@ -14,7 +14,7 @@ class BarView : public QWidget {
 
   void clearWhite();                 // white box (1,1)-(449,8)
   void showProgress(int started, int total);
-  void showStack(int depth);         // blocks 0..depth navy, the rest white
+  void showStack(int depth);         // blocks 0..depth navy, the rest white; -1: all white
   void blank();                      // back to the form's colour
 
  protected:

@@ -118,6 +118,10 @@ void frmMain::buildControls() {
   sldXTrimHi = new TrimSlider(Qt::Horizontal, "sldXTrimHi", fraStacja);
   sldYTrimLo = new TrimSlider(Qt::Vertical, "sldYTrimLo", fraStacja);
   sldYTrimHi = new TrimSlider(Qt::Vertical, "sldYTrimHi", fraStacja);
+  sldXTrimLo->setValueCaption("Pierwsza kolumna: ", 0);
+  sldXTrimHi->setValueCaption("Ostatnia kolumna: ", -1);
+  sldYTrimLo->setValueCaption("Pierwszy wiersz: ", 0);
+  sldYTrimHi->setValueCaption("Ostatni wiersz: ", -1);
   for (TrimSlider* s : {sldXTrimLo, sldXTrimHi, sldYTrimLo, sldYTrimHi}) {
     s->hide();
     connect(s, &QSlider::valueChanged, this, [this] { onSliderMoved(); });

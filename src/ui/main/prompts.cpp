@@ -4,8 +4,13 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
+#include <algorithm>
+
+#include "ui/main/station_open_dialog.h"
 
 namespace szl::ui {
 
@@ -15,6 +20,23 @@ QString displayText(const std::string& text) {
   return t;
 }
 
+namespace {
+// Each line of a message shows whole, as it was written: the box would otherwise wrap anything
+// wider than about 500 pixels and leave single words on lines of their own. Only a line too
+// wide for the screen is still wrapped.
+void keepLinesWhole(QMessageBox& box, const QString& text, QWidget* parent) {
+  auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+  if (!label) return;
+  box.ensurePolished();
+  int widest = 0;
+  for (const QString& line : text.split('\n'))
+    widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  const int room = screen ? screen->availableGeometry().width() * 3 / 4 : widest;
+  label->setMinimumWidth(std::min(widest + 2, room));
+}
+}  // namespace
+
 Answer Prompts::message(QWidget* parent, const Message& m) {
   QMessageBox box(parent);
   box.setWindowTitle(QString::fromStdString(m.title));
@@ -23,12 +45,11 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
   const QString text = displayText(m.text);
   const QStringList lines = text.split('\n');
   constexpr int kShownLines = 20;
-  if (lines.size() > kShownLines + 5) {
-    box.setText(lines.mid(0, kShownLines).join('\n') + "\n...");
-    box.setDetailedText(text);
-  } else {
-    box.setText(text);
-  }
+  const QString shown =
+      lines.size() > kShownLines + 5 ? lines.mid(0, kShownLines).join('\n') + "\n..." : text;
+  box.setText(shown);
+  if (shown != text) box.setDetailedText(text);
+  keepLinesWhole(box, shown, parent);
   switch (m.icon) {
     case Icon::None:
       box.setIcon(QMessageBox::NoIcon);
@@ -79,23 +100,17 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
   }
 }
 
-namespace {
-// The filter texts authors know from the simulator's world, unchanged.
-const char* kFilter = "Pliki stacji (*.stc);;Wszystkie pliki (*.*)";
-}  // namespace
-
 std::optional<QString> Prompts::openStation(QWidget* parent) {
-  const QString path =
-      QFileDialog::getOpenFileName(parent, "Otwórz plik stacji", QString(), kFilter);
-  if (path.isEmpty()) return std::nullopt;
-  return path;
+  StationOpenDialog dialog(parent, *this);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front();
 }
 
 std::optional<QString> Prompts::saveStation(QWidget* parent) {
   // The overwrite question is the author's safety net; the save itself keeps the old file
   // until the new one is complete.
   const QString path =
-      QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", QString(), kFilter);
+      QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", QString(), kStationFilter);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }

@@ -11,7 +11,6 @@
 namespace szl::ui {
 
 namespace {
-const QColor kLightGrey(192, 192, 192);
 constexpr QRgb kLightGreyRgb = 0xffc0c0c0;
 constexpr QRgb kGridGrey = 0xffe0e0e0;
 constexpr QRgb kCornerGrey = 0xff808080;
@@ -107,6 +106,20 @@ void StationView::fillBox(int x1, int y1, int x2, int y2, QRgb rgb) {
   }
 }
 
+// A circle of `radius` round the centre of pixel (cx, cy), drawn with a one-pixel pen and
+// filled: every pixel whose centre lies less than radius + 1/2 from that centre. Radius 2 gives
+// a 5 x 5 square without its corners, 1.5 a 3 x 3 square, so a track's core leaves a one-pixel
+// black border on either side whichever way the track runs.
+void StationView::fillDisc(int cx, int cy, double radius, QRgb rgb) {
+  const double reach = (radius + 0.5) * (radius + 0.5);
+  const int span = static_cast<int>(radius + 0.5);
+  for (int oy = -span; oy <= span; ++oy) {
+    int half = -1;
+    while ((half + 1) * (half + 1) + oy * oy < reach) ++half;
+    if (half >= 0) fillBox(cx - half, cy + oy, cx + half, cy + oy, rgb);
+  }
+}
+
 void StationView::Rulery() {
   image_.fill(Qt::white);
   if (!station_) return;
@@ -140,25 +153,10 @@ void StationView::RysujSiatke() {
 void StationView::RysujTor(int x, int y, int dx, int dy, double radius, int colourCode) {
   setColour(colourCode);
   Batch batch(*this);
-  // Discs rasterised by hand, row by row, so that a track has a one-pixel black border round
-  // its core whatever the platform's ellipse rules are. Half-widths of the rows of the two
-  // radii the program uses: 2 (outline) and 1.5 (core).
-  static constexpr int kOutline[] = {0, 1, 2, 1, 0};
-  static constexpr int kCore[] = {1, 1, 1};
-  const bool outline = radius >= 2;
-  const int* halves = outline ? kOutline : kCore;
-  const int reach = outline ? 2 : 1;
   const QRgb rgb = current_.rgb();
   const int cx = originX(x) + 8;
   const int cy = originY(y) + 8;
-  for (int k = 0; k <= 5; ++k) {
-    const int px = cx + k * dx;
-    const int py = cy + k * dy;
-    for (int oy = -reach; oy <= reach; ++oy) {
-      const int half = halves[oy + reach];
-      fillBox(px - half, py + oy, px + half, py + oy, rgb);
-    }
-  }
+  for (int k = 0; k <= 5; ++k) fillDisc(cx + k * dx, cy + k * dy, radius, rgb);
 }
 
 void StationView::RysujPunkt(int x, int y, int dx, int dy, int colourCode) {
@@ -166,12 +164,12 @@ void StationView::RysujPunkt(int x, int y, int dx, int dy, int colourCode) {
   Batch batch(*this);
   const int bx = originX(x) + 5 * dx;
   const int by = originY(y) + 5 * dy;
-  QPainter& p = *painter_;
-  p.setPen(kLightGrey);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(QRect(QPoint(bx + 6, by + 6), QPoint(bx + 9, by + 9)));
-  p.setPen(Qt::black);
-  p.drawEllipse(QPointF(bx + 8.5, by + 8.5), 2, 2);
+  fillBox(bx + 6, by + 6, bx + 10, by + 6, kLightGreyRgb);
+  fillBox(bx + 6, by + 10, bx + 10, by + 10, kLightGreyRgb);
+  fillBox(bx + 6, by + 6, bx + 6, by + 10, kLightGreyRgb);
+  fillBox(bx + 10, by + 6, bx + 10, by + 10, kLightGreyRgb);
+  // The ring round the marker's centre pixel; the box then fills its inside.
+  fillDisc(bx + 8, by + 8, 2, kBlackRgb);
   fillBox(bx + 7, by + 7, bx + 9, by + 9, current_.rgb());
 }
 
@@ -229,7 +227,7 @@ void StationView::RysujObiekt(int x, int y) {
     f.setPixelSize(12);
     painter_->setFont(f);
     painter_->setPen(Qt::black);
-    painter_->drawText(QRect(ox, oy + 2, 17, 14), Qt::AlignHCenter | Qt::AlignTop,
+    painter_->drawText(QRect(ox, oy + 2, 17, 15), Qt::AlignLeft | Qt::AlignTop,
                        QString::number(code));
   } else if (code == 21 || code == 210) {
     frame();
@@ -324,6 +322,36 @@ void StationView::WyrzezajTrase(std::span<const RouteCell> route) {
 
 void StationView::startMarker(int x, int y, int port, int colourCode) {
   RysujRozjazd(x, y, kScratchRow, colourCode, static_cast<uint8_t>(1 << (port - 1)));
+}
+
+void StationView::markObject(int x, int y, int cells) {
+  unmarkObject();
+  const QRect area(originX(x), originY(y), 17 * cells - 1, 16);
+  unmarked_ = image_.copy(area);
+  markedAt_ = area.topLeft();
+  Batch batch(*this);
+  constexpr QRgb kBlueRgb = 0xff0000ff;
+  for (int k = 0; k < cells; ++k) {
+    const int ox = originX(x + k);
+    const int oy = originY(y);
+    // The black frame of an object, in blue, two pixels wide.
+    for (const int d : {1, 2}) {
+      fillBox(ox + d, oy + d, ox + 16 - d, oy + d, kBlueRgb);
+      fillBox(ox + d, oy + 16 - d, ox + 16 - d, oy + 16 - d, kBlueRgb);
+      fillBox(ox + d, oy + d, ox + d, oy + 16 - d, kBlueRgb);
+      fillBox(ox + 16 - d, oy + d, ox + 16 - d, oy + 16 - d, kBlueRgb);
+    }
+  }
+}
+
+void StationView::unmarkObject() {
+  if (unmarked_.isNull()) return;
+  {
+    QPainter p(&image_);
+    p.drawImage(markedAt_, unmarked_);
+  }
+  unmarked_ = QImage();
+  update();
 }
 
 bool StationView::cellAt(QPointF pos, int& x, int& y) const {

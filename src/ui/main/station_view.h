@@ -53,6 +53,10 @@ class StationView : public QWidget {
   void WyrysujTrase(std::span<const RouteCell> route);
   void WyrzezajTrase(std::span<const RouteCell> route);
   void startMarker(int x, int y, int port, int colourCode);
+  // Frames `cells` cells from (x, y) rightwards in blue, the cells of one object, until
+  // unmarkObject puts back what they showed.
+  void markObject(int x, int y, int cells);
+  void unmarkObject();
 
   // Pointer interaction: whether the analysis has run (tooltips with classes, clicks).
   void setPrepared(bool p) { prepared_ = p; }
@@ -83,6 +87,7 @@ class StationView : public QWidget {
 
   void setColour(int colourCode);
   void fillBox(int x1, int y1, int x2, int y2, QRgb rgb);
+  void fillDisc(int cx, int cy, double radius, QRgb rgb);
   int originX(int x) const { return 17 * x + 1; }
   int originY(int y) const { return 17 * y + 1; }
 
@@ -98,6 +103,8 @@ class StationView : public QWidget {
   int height_ = 0;
   bool prepared_ = false;
   bool clicksEnabled_ = true;
+  QImage unmarked_;  // the cells under the mark
+  QPoint markedAt_;
 };
 
 }  // namespace szl::ui

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QToolTip>
 
 namespace szl::ui {
 
@@ -18,6 +19,26 @@ void TrimSlider::setSelection(int start, int length) {
   selStart_ = start;
   selLength_ = length;
   update();
+}
+
+void TrimSlider::setValueCaption(const QString& caption, int offset) {
+  caption_ = caption;
+  offset_ = offset;
+  setToolTip(caption_ + QString::number(value() + offset_));
+}
+
+void TrimSlider::sliderChange(SliderChange change) {
+  QSlider::sliderChange(change);
+  if (change != SliderValueChange || caption_.isEmpty()) return;
+  const QString text = caption_ + QString::number(value() + offset_);
+  setToolTip(text);
+  // While dragged or moved with the keys, the row or column it would cut at shows at its handle.
+  if (!isSliderDown() && !hasFocus()) return;
+  QStyleOptionSlider opt;
+  initStyleOption(&opt);
+  const QRect handle =
+      style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, this);
+  QToolTip::showText(mapToGlobal(handle.bottomRight()), text, this);
 }
 
 void TrimSlider::paintEvent(QPaintEvent* e) {
