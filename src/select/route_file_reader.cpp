@@ -8,6 +8,7 @@
 
 #include "model/file_errors.h"
 #include "model/message.h"
+#include "platform/system.h"
 #include "search/route_file.h"
 #include "stationfile/field_reader.h"
 
@@ -161,13 +162,13 @@ RouteFileRead readRouteFile(const std::string& path, const Station& st,
                             const std::function<void(double)>& progress) {
   RouteFileRead res;
   std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
+  const auto status = std::filesystem::status(sys::fsPath(path), ec);
   if (status.type() == std::filesystem::file_type::not_found) {
     res.file.emplace();
     return res;
   }
   std::ifstream in;
-  if (const int err = openToRead(path, in)) {
+  if (const int err = sys::openToRead(path, in)) {
     res.error = routeFileOpenFailure(path, err);
     return res;
   }
@@ -175,7 +176,7 @@ RouteFileRead readRouteFile(const std::string& path, const Station& st,
   const std::string tooLarge = "Plik z trasami " + path + " jest za duży: ma ponad " +
                                std::to_string(kRouteFileLimit >> 20) + " MB," + CrLf +
                                "a wyszukiwanie nigdy nie zapisuje większego.";
-  const uintmax_t size = std::filesystem::file_size(path, ec);
+  const uintmax_t size = std::filesystem::file_size(sys::fsPath(path), ec);
   if (!ec && size > static_cast<uintmax_t>(kRouteFileLimit)) {
     res.error = tooLarge;
     return res;
