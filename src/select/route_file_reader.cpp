@@ -161,21 +161,19 @@ std::string routeFilePath(const Station& st, const SearchOptions& opt) {
 RouteFileRead readRouteFile(const std::string& path, const Station& st,
                             const std::function<void(double)>& progress) {
   RouteFileRead res;
-  std::error_code ec;
-  const auto status = std::filesystem::status(sys::fsPath(path), ec);
-  if (status.type() == std::filesystem::file_type::not_found) {
-    res.file.emplace();
-    return res;
-  }
   std::ifstream in;
   if (const int err = sys::openToRead(path, in)) {
-    res.error = routeFileOpenFailure(path, err);
+    if (err == ENOENT || err == ENOTDIR)
+      res.file.emplace();
+    else
+      res.error = routeFileOpenFailure(path, err);
     return res;
   }
   // No search writes more; a larger file is not ours, and is not read into memory.
   const std::string tooLarge = "Plik z trasami " + path + " jest za duży: ma ponad " +
                                std::to_string(kRouteFileLimit >> 20) + " MB," + CrLf +
                                "a wyszukiwanie nigdy nie zapisuje większego.";
+  std::error_code ec;
   const uintmax_t size = std::filesystem::file_size(sys::fsPath(path), ec);
   if (!ec && size > static_cast<uintmax_t>(kRouteFileLimit)) {
     res.error = tooLarge;
