@@ -10,8 +10,8 @@ namespace szl {
 namespace {
 
 using test::runSearch;
-using test::stationFromRows;
 using test::withoutPlatformRule;
+using test::stationFromRows;
 
 TEST(Recording, FiftyEightCellsAreWrittenFiftyNineRejectedAndTheWalkStopsThere) {
   // Stopping points on row 1 at columns 1, 58 and 60, on row 3 at 1, 59 and 61.
