@@ -56,6 +56,8 @@ class Host : public szl::SearchHost {
     switch (m.buttons) {
       case szl::Buttons::YesNoCancel:
         return b % 8 == 7 ? szl::Answer::Cancel : b % 8 >= 5 ? szl::Answer::No : szl::Answer::Yes;
+      case szl::Buttons::YesNo:
+        return b % 2 == 1 ? szl::Answer::No : szl::Answer::Yes;
       case szl::Buttons::OkCancel:
         return b % 4 == 3 ? szl::Answer::Cancel : szl::Answer::Ok;
       case szl::Buttons::Ok:
