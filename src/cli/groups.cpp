@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "model/preparation.h"
+#include "platform/system.h"
 #include "search/route_file.h"
 #include "search/search_options.h"
 #include "select/route_selector.h"
@@ -42,7 +43,7 @@ int groups(const std::string& station, const SearchOptions& opt) {
   // a refused input, so that a script with a wrong name or folder does not see an empty result.
   const std::string path = routeFilePath(st, opt);
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) {
+  if (!std::filesystem::exists(sys::fsPath(path), ec)) {
     printMessage(noRoutesMessage().title, routeFileOpenFailure(path, ENOENT));
     return 1;
   }

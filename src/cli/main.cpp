@@ -1,10 +1,13 @@
 // szlakownik-cli: the window's work without the window, for scripts and tests.
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/search_options_cli.h"
 #include "model/fatal_error.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -91,12 +94,16 @@ int run(int argc, char** argv) {
       ->type_name("PLIK");
   szl::cli::addSearchOptions(save, options);
 
+  // Paths with Polish letters reach the core as UTF-8 on every system.
+  const std::vector<std::string> args = szl::sys::utf8Arguments(argc, argv);
+  std::vector<const char*> argp;
+  for (const std::string& a : args) argp.push_back(a.c_str());
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(argp.size()), argp.data());
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version: standard output
-    std::cerr << "szlakownik-cli: " << usageError(e, argc > 1 && argv[1][0] != '-' ? argv[1] : "")
-              << "\n"
+    const std::string command = args.size() > 1 && !args[1].starts_with('-') ? args[1] : "";
+    std::cerr << "szlakownik-cli: " << usageError(e, command) << "\n"
               << "Pomoc: szlakownik-cli --help, szlakownik-cli POLECENIE --help\n";
     return kUsageStatus;
   }
@@ -115,6 +122,7 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  szl::sys::prepareStandardStreams();
   // Whatever goes wrong beyond the files' own messages still ends with a word to the user.
   try {
     return run(argc, argv);

@@ -8,6 +8,7 @@
 #include "model/plural.h"
 #include "model/preparation.h"
 #include "objects/object_data.h"
+#include "platform/system.h"
 #include "select/route_selector.h"
 #include "stationfile/carry_over.h"
 #include "stationfile/save_file.h"
@@ -40,11 +41,9 @@ bool signatureTime(std::string& date, std::string& time) {
     errno = 0;
     const long long secs = std::strtoll(epoch, &end, 10);
     if (end == epoch || *end != '\0' || errno != 0 || secs < 0) return false;
-    const auto t = static_cast<std::time_t>(secs);
-    if (!gmtime_r(&t, &tm)) return false;
+    if (!sys::utcTime(static_cast<std::time_t>(secs), tm)) return false;
   } else {
-    const std::time_t t = std::time(nullptr);
-    if (!localtime_r(&t, &tm)) return false;
+    if (!sys::localTime(std::time(nullptr), tm)) return false;
   }
   date = twoDigits(tm.tm_mday) + "." + twoDigits(tm.tm_mon + 1) + "." +
          std::to_string(tm.tm_year + 1900);

@@ -1,7 +1,8 @@
 #include "model/file_errors.h"
 
 #include <cerrno>
-#include <filesystem>
+
+#include "platform/system.h"
 
 namespace szl {
 
@@ -30,26 +31,15 @@ std::string systemText(int err) {
       return "plik przekroczył największy rozmiar dozwolony w systemie.";
     case EINVAL:
       return "system nie przyjmuje tej nazwy lub operacji.";
-    case kNotRegularFile:
+    case sys::kNotRegularFile:
       return "to nie jest zwykły plik (na przykład potok albo urządzenie).";
     default:
+      if (err >= sys::kNativeError)
+        return "błąd systemu numer " + std::to_string(err - sys::kNativeError) + ".";
       return "błąd systemu numer " + std::to_string(err) + ".";
   }
 }
 }  // namespace
-
-int openToRead(const std::string& path, std::ifstream& in) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (std::filesystem::is_directory(status)) return EISDIR;
-  // A pipe blocks the opening itself: it is refused before it is opened.
-  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-    return kNotRegularFile;
-  errno = 0;
-  in.open(path, std::ios::binary);
-  if (in) return 0;
-  return errno != 0 ? errno : EIO;
-}
 
 std::string readFailureReason(int err) {
   switch (err) {
@@ -78,7 +68,6 @@ std::string writeFailureReason(int err) {
     case EPERM:
       return "brak uprawnień do zapisu.";
     case ENOSPC:
-    case EDQUOT:
       return "brak miejsca na dysku.";
     case EROFS:
       return "dysk jest tylko do odczytu.";

@@ -10,6 +10,7 @@
 
 #include "model/file_errors.h"
 #include "model/station.h"
+#include "platform/system.h"
 
 namespace szl {
 
@@ -60,8 +61,7 @@ char* put(char* out, const Piece& p) {
 }  // namespace
 
 bool isRouteFileBase(const std::string& base) {
-  return !base.empty() && base != "." && base != ".." &&
-         base.find_first_of(std::string("/\0", 2)) == std::string::npos;
+  return !base.empty() && base != "." && base != ".." && sys::isPlainFileName(base + ".txt");
 }
 
 std::string routeFilePath(const std::string& stationDir, const std::string& base) {
@@ -77,15 +77,15 @@ bool RouteFileWriter::create(const std::string& path) {
   path_ = path;
   // Opening a pipe would wait for a reader that never comes.
   std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
+  const auto status = std::filesystem::status(sys::fsPath(path), ec);
   if (std::filesystem::is_fifo(status) || std::filesystem::is_socket(status)) {
-    error_ = kNotRegularFile;
+    error_ = sys::kNotRegularFile;
     return false;
   }
   errno = 0;
-  file_ = std::fopen(path.c_str(), "wb");
+  file_ = sys::openFile(path, "wb");
   if (!file_) {
-    error_ = errno ? errno : EIO;
+    error_ = errno ? sys::lastError() : EIO;
     return false;
   }
   // The buffer here is the only one: lines go out in large blocks.
@@ -136,7 +136,7 @@ void RouteFileWriter::flush() {
   errno = 0;
   const size_t done = std::fwrite(buffer_.data(), 1, used_, file_);
   if (done != used_) {
-    error_ = errno ? errno : EIO;
+    error_ = errno ? sys::lastError() : EIO;
     // Only the whole lines of what reached the file count; close() cuts off the rest.
     const auto first = buffer_.begin();
     const auto lost =
@@ -154,14 +154,15 @@ bool RouteFileWriter::close() {
   if (!file_) return !error_;
   flush();
   errno = 0;
-  if (std::fclose(file_) != 0 && !error_) error_ = errno ? errno : EIO;
+  if (std::fclose(file_) != 0 && !error_) error_ = errno ? sys::lastError() : EIO;
   file_ = nullptr;
   if (error_) {
     // A part of a line may have reached the file before the disk filled up.
     std::error_code ec;
-    if (std::filesystem::is_regular_file(path_, ec) &&
-        std::filesystem::file_size(path_, ec) > static_cast<uintmax_t>(committed_))
-      std::filesystem::resize_file(path_, static_cast<uintmax_t>(committed_), ec);
+    const std::filesystem::path file = sys::fsPath(path_);
+    if (std::filesystem::is_regular_file(file, ec) &&
+        std::filesystem::file_size(file, ec) > static_cast<uintmax_t>(committed_))
+      std::filesystem::resize_file(file, static_cast<uintmax_t>(committed_), ec);
   }
   return !error_;
 }

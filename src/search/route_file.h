@@ -11,8 +11,8 @@
 
 namespace szl {
 
-// True when `base` can name a file in the station's folder: not empty, no path separator,
-// not "." or "..".
+// True when `base` + ".txt" names a file in the station's folder and nothing else: not empty,
+// not "." or "..", no path separator, and what else the system refuses in a file name.
 bool isRouteFileBase(const std::string& base);
 
 // StationDir + base + ".txt".

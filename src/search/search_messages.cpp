@@ -110,8 +110,9 @@ Message routeFileNameMessage(const std::string& base) {
                "Nie podano nazwy pliku z trasami." + nl + "Wpisz ją w opcjach wyszukiwania.");
   return box(Icon::Critical, "Błąd",
              "Nazwa pliku z trasami \"" + base + "\" nie może być nazwą pliku w katalogu stacji." +
-                 nl + "Nazwa nie może zawierać znaku \"/\" ani być \".\" lub \"..\"." + nl +
-                 "Popraw ją w opcjach wyszukiwania.");
+                 nl + "To musi być sama nazwa, bez ukośników i znaków, których system nie" + nl +
+                 "przyjmuje w nazwach plików, inna niż \".\", \"..\" i nazwy urządzeń (np. NUL)." +
+                 nl + "Popraw ją w opcjach wyszukiwania.");
 }
 
 Message routeFileCreateMessage(const std::string& path, int err) {

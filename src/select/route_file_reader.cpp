@@ -8,6 +8,7 @@
 
 #include "model/file_errors.h"
 #include "model/message.h"
+#include "platform/system.h"
 #include "search/route_file.h"
 #include "stationfile/field_reader.h"
 
@@ -160,22 +161,20 @@ std::string routeFilePath(const Station& st, const SearchOptions& opt) {
 RouteFileRead readRouteFile(const std::string& path, const Station& st,
                             const std::function<void(double)>& progress) {
   RouteFileRead res;
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (status.type() == std::filesystem::file_type::not_found) {
-    res.file.emplace();
-    return res;
-  }
   std::ifstream in;
-  if (const int err = openToRead(path, in)) {
-    res.error = routeFileOpenFailure(path, err);
+  if (const int err = sys::openToRead(path, in)) {
+    if (err == ENOENT || err == ENOTDIR)
+      res.file.emplace();
+    else
+      res.error = routeFileOpenFailure(path, err);
     return res;
   }
   // No search writes more; a larger file is not ours, and is not read into memory.
   const std::string tooLarge = "Plik z trasami " + path + " jest za duży: ma ponad " +
                                std::to_string(kRouteFileLimit >> 20) + " MB," + CrLf +
                                "a wyszukiwanie nigdy nie zapisuje większego.";
-  const uintmax_t size = std::filesystem::file_size(path, ec);
+  std::error_code ec;
+  const uintmax_t size = std::filesystem::file_size(sys::fsPath(path), ec);
   if (!ec && size > static_cast<uintmax_t>(kRouteFileLimit)) {
     res.error = tooLarge;
     return res;

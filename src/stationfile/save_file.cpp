@@ -1,67 +1,49 @@
 #include "stationfile/save_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cerrno>
-#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "platform/system.h"
 
 namespace szl {
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+size_t nameStart(const std::string& path) {
+  for (size_t i = path.size(); i > 0; --i)
+    if (sys::isPathSeparator(path[i - 1])) return i;
+  return 0;
 }
 
-std::string nameOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
+// Sets this process's temporary names apart from another's saving into the same folder.
+unsigned processTag() {
+  static const unsigned tag = std::random_device{}();
+  return tag;
 }
 
 }  // namespace
 
 int saveFileAtomically(const std::string& path, std::string_view bytes) {
   static std::atomic<unsigned> counter{0};
-  const std::string name = nameOf(path);
+  const size_t start = nameStart(path);
+  const std::string folder = path.substr(0, start);
+  const std::string name = path.substr(start);
   if (name.empty()) return EISDIR;
-  struct stat old {};
-  const bool existed = ::stat(path.c_str(), &old) == 0;
-  if (existed && S_ISDIR(old.st_mode)) return EISDIR;
+  std::error_code ec;
+  if (std::filesystem::is_directory(sys::fsPath(path), ec)) return EISDIR;
 
   std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = folderOf(path) + "." + name + ".tmp-" + std::to_string(::getpid()) + "-" +
+  int err = EEXIST;
+  for (int attempt = 0; attempt < 100 && err == EEXIST; ++attempt) {
+    temp = folder + "." + name + ".tmp-" + std::to_string(processTag()) + "-" +
            std::to_string(counter++);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return errno;
+    err = sys::writeNewFile(temp, bytes, path);
   }
-  if (fd < 0) return EEXIST;
-
-  int err = 0;
-  if (!writeAll(fd, bytes)) err = errno;
-  // The replaced file's permissions carry over to the new one.
-  if (!err && existed && ::fchmod(fd, old.st_mode & 07777) != 0) err = errno;
-  if (!err && ::fsync(fd) != 0) err = errno;
-  if (::close(fd) != 0 && !err) err = errno;
-  if (!err && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
-  if (err) ::unlink(temp.c_str());
+  if (err) return err;
+  err = sys::replaceFile(temp, path);
+  if (err) std::filesystem::remove(sys::fsPath(temp), ec);
   return err;
 }
 

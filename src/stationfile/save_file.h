@@ -8,7 +8,7 @@
 
 namespace szl {
 
-// 0 on success, otherwise the errno of the step that failed.
+// 0 on success, otherwise why the step that failed did (platform/system.h).
 int saveFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace szl

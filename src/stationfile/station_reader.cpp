@@ -5,19 +5,17 @@
 
 #include "model/file_errors.h"
 #include "model/plural.h"
+#include "platform/system.h"
 #include "stationfile/field_reader.h"
 
 namespace szl {
 
 StationPath splitStationPath(const std::string& chosen) {
   StationPath p;
-  const size_t slash = chosen.find_last_of('/');
-  if (slash == std::string::npos) {
-    p.file = chosen;
-  } else {
-    p.dir = chosen.substr(0, slash + 1);
-    p.file = chosen.substr(slash + 1);
-  }
+  size_t start = chosen.size();
+  while (start > 0 && !sys::isPathSeparator(chosen[start - 1])) --start;
+  p.dir = chosen.substr(0, start);
+  p.file = chosen.substr(start);
   if (const size_t nul = p.file.find('\0'); nul != std::string::npos) p.file.resize(nul);
   if (p.file.size() >= 4) {
     std::string tail = p.file.substr(p.file.size() - 4);
@@ -156,7 +154,7 @@ LoadResult WczytajStacje(const std::string& chosen) {
   const StationPath sp = splitStationPath(chosen);
   const std::string path = sp.dir + sp.file;
   std::ifstream in;
-  if (const int err = openToRead(path, in)) {
+  if (const int err = sys::openToRead(path, in)) {
     res.error = openFailure(path, err);
     return res;
   }

@@ -13,8 +13,9 @@
 
 namespace szl {
 
-// A chosen path split into the folder (ending in '/', or empty) and the file name, with ".stc"
-// appended to a name of four or more characters that does not end in it (in any letter case).
+// A chosen path split into the folder (ending in a separator, or empty) and the file name, with
+// ".stc" appended to a name of four or more characters that does not end in it (in any letter
+// case).
 struct StationPath {
   std::string dir;
   std::string file;

@@ -1,7 +1,8 @@
 #include "support/test_support.h"
 
+#ifndef _WIN32
 #include <sys/wait.h>
-#include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <fstream>
@@ -76,7 +77,7 @@ std::filesystem::path dataPath(const std::string& relative) {
 TempDir::TempDir() {
   std::random_device rd;
   path_ = std::filesystem::temp_directory_path() /
-          ("szl-test-" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
+          ("szl-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
   std::filesystem::create_directories(path_);
 }
 
@@ -87,6 +88,21 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
+#ifdef _WIN32
+// Through cmd.exe, which takes a line quoted once more around everything as it stands.
+CliRun runCli(const std::vector<std::string>& args, const std::string& shell) {
+  if (!shell.empty()) throw std::invalid_argument("no POSIX shell on Windows: " + shell);
+  TempDir tmp;
+  std::string cmd = "\"\"" + std::string(SZL_CLI) + "\"";
+  for (const auto& a : args) cmd += " \"" + a + "\"";
+  cmd += " >\"" + (tmp / "out").string() + "\" 2>\"" + (tmp / "err").string() + "\" <NUL\"";
+  CliRun r;
+  r.status = std::system(cmd.c_str());
+  r.out = readFile(tmp / "out");
+  r.err = readFile(tmp / "err");
+  return r;
+}
+#else
 CliRun runCli(const std::vector<std::string>& args, const std::string& shell) {
   TempDir tmp;
   std::string cmd = (shell.empty() ? "" : shell + "; ") + "'" + SZL_CLI + "'";
@@ -99,5 +115,6 @@ CliRun runCli(const std::vector<std::string>& args, const std::string& shell) {
   r.err = readFile(tmp / "err");
   return r;
 }
+#endif
 
 }  // namespace szl::test

@@ -15,6 +15,7 @@
 #include "model/element_tables.h"
 #include "model/preparation.h"
 #include "objects/pointer_class.h"
+#include "platform/system.h"
 #include "search/route_search.h"
 #include "select/route_file_reader.h"
 #include "stationfile/carry_over.h"
@@ -529,7 +530,7 @@ void frmMain::cmdSelektor_Click() {
   mnuSave->setEnabled(true);
   const std::string path = routeFilePath(*station_, options_);
   std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
+  const auto size = std::filesystem::file_size(sys::fsPath(path), ec);
   if (ec || size == 0) {
     // Nothing to choose from: a save now writes no routes, as the route file says.
     selector_ = RouteSelector();
