@@ -137,41 +137,40 @@ TEST(SaveCommand, SignatureTimeMissingDataAndRefusals) {
   const fs::path station = dir / "yard.stc";
   fs::copy_file(fs::path(SZL_TEST_DATA) / "reference/yard_14x7.stc", station);
   ASSERT_EQ(runCli({"search", station.string()}).status, 0);
+  auto save = [&](const std::string& from, const std::string& output) {
+    std::vector<std::string> args{"save", station.string(), "--output", (dir / output).string()};
+    if (!from.empty()) args.insert(args.end(), {"--data-from", (dir / from).string()});
+    return runCli(args);
+  };
 
   // A grid-only station has no data for its entries: they are listed and nothing is written.
-  const auto missing = runCli({"save", station.string(), "--output", (dir / "a.stc").string()});
+  const auto missing = save("", "a.stc");
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("Tym obiektom brakuje danych; stacji nie zapisano:\n- punkt "),
             std::string::npos)
       << missing.err;
-  EXPECT_FALSE(fs::exists(dir / "a.stc"));
 
   test::writeFile(dir / "zapisana.stc", savedWithData(station, dir / "trasy.txt"));
   ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-  ASSERT_EQ(runCli({"save", station.string(), "--data-from", (dir / "zapisana.stc").string(),
-                    "--output", (dir / "b.stc").string()})
-                .status,
-            0);
-  EXPECT_TRUE(readFile(dir / "b.stc")
-                  .ends_with("stworzona 14.11.2023 o 22:13 przy pomocy "
-                             "programu Szlakownik 2.0.\r\n"));
-
+  ASSERT_EQ(save("zapisana.stc", "b.stc").status, 0);
+  EXPECT_TRUE(
+      readFile(dir / "b.stc")
+          .ends_with("stworzona 14.11.2023 o 22:13 przy pomocy programu Szlakownik 2.0.\r\n"));
   ::setenv("SOURCE_DATE_EPOCH", "wczoraj", 1);
-  EXPECT_EQ(runCli({"save", station.string(), "--output", (dir / "c.stc").string()}).status, 2);
+  EXPECT_EQ(save("zapisana.stc", "c.stc").status, 2);
   ::unsetenv("SOURCE_DATE_EPOCH");
 
   // A damaged or grid-only data file is refused naming it.
   std::string damaged = readFile(dir / "zapisana.stc");
   damaged.replace(damaged.find("\r\n4,\r\n"), 6, "\r\n7,\r\n");  // no such tick unit
   test::writeFile(dir / "uszkodzona.stc", damaged);
-  test::writeFile(dir / "siatka.stc", readFile(station));
+  fs::copy_file(station, dir / "siatka.stc");
   for (const char* from : {"uszkodzona.stc", "siatka.stc", "brak.stc"}) {
-    const auto r = runCli({"save", station.string(), "--data-from", (dir / from).string(),
-                           "--output", (dir / "d.stc").string()});
+    const auto r = save(from, "d.stc");
     EXPECT_EQ(r.status, 1) << from;
     EXPECT_NE(r.err.find(from), std::string::npos) << r.err;
   }
-  EXPECT_FALSE(fs::exists(dir / "d.stc"));
+  for (const char* never : {"a.stc", "c.stc", "d.stc"}) EXPECT_FALSE(fs::exists(dir / never));
 }
 
 }  // namespace
