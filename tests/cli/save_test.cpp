@@ -25,43 +25,21 @@ class Quiet : public SelectorHost {
   Answer ask(const Message&) override { return Answer::Ok; }
 };
 
-// What an author would type for every object, different from the analysis' defaults.
+// What an author would type for every linked object through the editor: never zero, and
+// different from the analysis' defaults.
 void fillObjectData(Station& st) {
-  for (int y = 0; y < st.RowCount(); ++y) {
+  for (int y = 0; y < st.RowCount(); ++y)
     for (int x = 0; x < st.ColCount(); ++x) {
-      ObjectRec& o = st.object(x, y);
-      const auto v = [&](int mod) { return static_cast<int16_t>(1 + (7 * x + 3 * y) % mod); };
-      switch (objectClassAt(st, x, y)) {
-        case ObjectClass::EntryOrExit:
-          if (o.Direction == 0) o.Direction = 1;
-          if (o.Side == 0) o.Side = 2;
-          o.ValueA = v(99);
-          o.ValueB = o.Direction == 1 ? v(60) : 0;
-          o.ValueC = v(9);
-          break;
-        case ObjectClass::EntryExit:
-          o.Side = static_cast<uint8_t>(1 + x % 2);
-          o.ValueA = v(99);
-          o.ValueB = v(50);
-          o.ValueC = v(9);
-          o.ValueD = v(90);
-          break;
-        case ObjectClass::Platform:
-        case ObjectClass::GoodsTracks:
-          if (o.ValueB == 1)
-            for (int k = 0; k < 3; ++k) st.object(x + k, y).ValueC = v(9);
-          break;
-        case ObjectClass::Sidings:
-          o.ValueE = v(10);
-          break;
-        case ObjectClass::Shed:
-          o.ValueA = v(200), o.ValueC = v(5), o.ValueD = v(120), o.ValueE = v(30);
-          break;
-        default:
-          break;
-      }
+      const EditorSubject s = cellSubject(st, x, y);
+      EditorData d = loadEditor(st, s);
+      if (d.page == EditorPage::None || st.cell(x, y).Linked != 1) continue;
+      d.direction = d.direction ? d.direction : 1;
+      d.side = 1 + x % 2;
+      for (const NumericField& f : kNumericFields)
+        if (f.page == static_cast<int>(d.page))
+          d.value(f.id) = f.min + 1 + (7 * x + 3 * y) % std::max(1, f.max - f.min);
+      storeEditor(st, s, d);
     }
-  }
   st.TickIndex = 3;
   st.StationComment = "Autor: Zażółć Gęślą\r\nDruga linia, jaźń.";
 }
