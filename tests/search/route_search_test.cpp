@@ -120,9 +120,7 @@ TEST(Recording, FiftyEightCellsAreWrittenFiftyNineRejectedAndTheWalkStopsThere) 
   EXPECT_EQ(run.result.counters.connections, 11);
   EXPECT_EQ(run.host.asked.size(), 1u);  // the summary only
 
-  const auto asked = runSearch(rows, {}, true);
-  const auto texts = asked.host.texts();
-  EXPECT_EQ(std::count(texts.begin(), texts.end(), "Ta trasa jest zbyt długa."), 2);
+  EXPECT_EQ(runSearch(rows, {}, true).host.told("Ta trasa jest zbyt długa."), 2);
 }
 
 TEST(Recording, OneHundredNinetyNineCellsWithLongRoutesAllowedTwoHundredNever) {
@@ -157,27 +155,18 @@ TEST(Recording, TwinsAreDroppedAndTheFiltersKeepTheirKind) {
   EXPECT_EQ(all.routes, l101 + l105 + l301 + l305);
   EXPECT_EQ(all.result.counters.connections, 6);
 
-  struct Case {
-    Direction d;
-    Electrification e;
-    std::string routes;
-    std::string told;
-  };
-  for (const Case& c :
-       {Case{Direction::OneWay, Electrification::All, l301 + l305, "Ta trasa jest dwukierunkowa."},
-        Case{Direction::TwoWay, Electrification::All, l101 + l105,
-             "Ta trasa jest jednokierunkowa."},
-        Case{Direction::All, Electrification::Yes, l101 + l301,
-             "Ta trasa nie jest zelektryfikowana."},
-        Case{Direction::All, Electrification::No, l105 + l305,
-             "Ta trasa jest zelektryfikowana."}}) {
-    o.direction = c.d;
-    o.electrification = c.e;
-    EXPECT_EQ(runSearch(rows, o).routes, c.routes);
+  for (const auto& [d, e, routes, told] :
+       {std::tuple{Direction::OneWay, Electrification::All, l301 + l305,
+                   "Ta trasa jest dwukierunkowa."},
+        {Direction::TwoWay, Electrification::All, l101 + l105, "Ta trasa jest jednokierunkowa."},
+        {Direction::All, Electrification::Yes, l101 + l301, "Ta trasa nie jest zelektryfikowana."},
+        {Direction::All, Electrification::No, l105 + l305, "Ta trasa jest zelektryfikowana."}}) {
+    o.direction = d;
+    o.electrification = e;
+    EXPECT_EQ(runSearch(rows, o).routes, routes);
     const auto asked = runSearch(rows, o, true);
-    EXPECT_EQ(asked.routes, c.routes);
-    const auto texts = asked.host.texts();
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), c.told), 2) << c.told;
+    EXPECT_EQ(asked.routes, routes);
+    EXPECT_EQ(asked.host.told(told), 2) << told;
   }
 }
 

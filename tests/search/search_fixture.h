@@ -58,6 +58,11 @@ class ScriptedHost : public SearchHost {
     if (++stillWorkingCalls == interruptAt) throw Interrupted{};
   }
 
+  // How many times the host was told `text`.
+  long told(const std::string& text) const {
+    return std::count_if(asked.begin(), asked.end(),
+                         [&](const Message& m) { return m.text == text; });
+  }
   std::vector<std::string> texts() const {
     std::vector<std::string> t;
     for (const Message& m : asked) t.push_back(m.text);
