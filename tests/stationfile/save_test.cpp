@@ -43,8 +43,7 @@ class Author : public SaveHost, public SelectorHost {
     ++stationEdits;
     if (cancelStation) return true;
     EditorData d = loadEditor(st, stationSubject());
-    d.comment = "Stacja testowa: żółw, gęś.\nLinia druga 日本";
-    d.TickIndex = 8;
+    if (!comment.empty()) d.comment = comment, d.TickIndex = 8;
     storeEditor(st, stationSubject(), d);
     return false;
   }
@@ -68,6 +67,7 @@ class Author : public SaveHost, public SelectorHost {
   std::vector<int> edits;
   int stationEdits = 0;
   bool cancelStation = false;
+  std::string comment = "Stacja testowa: żółw, gęś.\nLinia druga 日本";  // none: keep the station's
   std::map<int, std::vector<std::pair<NumericId, int>>> fill;
   std::set<int> cancelOnce;
   std::optional<std::string> path;
@@ -157,6 +157,8 @@ TEST_F(Save, EveryObjectClassByteForByteAndTheSameFileFromItsOwnData) {
   // its 10), the kept routes are ticked again, and the save asks only for the goods group's
   // number, which the file cannot keep.
   Station again = open(readFile(res.path));
+  EXPECT_EQ(again.StationComment, "Stacja testowa: żółw, gęś.\r\nLinia druga ??");
+  EXPECT_EQ(TickUnits[again.TickIndex], 15);
   EXPECT_EQ(carried.carriedRecords, 11);
   EXPECT_TRUE(carried.droppedRecords.empty());
   EXPECT_EQ(sel.carry().carried, 5);
@@ -166,10 +168,12 @@ TEST_F(Save, EveryObjectClassByteForByteAndTheSameFileFromItsOwnData) {
   sel.Confirm();
   author.asked.clear();
   author.edits.clear();
+  author.comment.clear();
   author.path = (dir / "out" / "DRUGA.STC").string();
   ASSERT_EQ(save(again).outcome, SaveOutcome::Saved);
   EXPECT_EQ(author.edits, std::vector<int>{304});
-  EXPECT_EQ(author.asked.back().title, "Przypomnienie");
+  ASSERT_EQ(author.asked.size(), 1u);
+  EXPECT_EQ(author.asked[0].title, "Przypomnienie");
   EXPECT_EQ(readFile(*author.path), sampleFile());
 }
 
