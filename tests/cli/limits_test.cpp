@@ -19,22 +19,6 @@ int count(const std::string& text, const std::string& what) {
   return n;
 }
 
-TEST(Limits, EachLimitIsCountedEveryTimeButToldOncePerStartPort) {
-  // A ring of track behind a switch that the walk never leaves again.
-  test::TempDir dir;
-  test::writeFile(dir / "ring.stc", test::stationFileText({"0 0  0  0  0  0",  //
-                                                           "0 0  11 19 10 21", "0 33 0  0  32 0",
-                                                           "0 34 0  0  35 0", "0 0  15 17 0  0"}));
-  const auto run = runCli({"search", (dir / "ring.stc").string(), "--route-file", "ring"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            "connections=0 proper=0 improper=0\n"
-            "messages: stack=1 segment=49 too_long_199=0 repeated=0 given_up=0\n");
-  EXPECT_TRUE(fs::exists(dir / "ring.txt"));
-  EXPECT_EQ(count(run.err, "Przepełnienie tablicy odcinków tras!"), 1);
-  EXPECT_EQ(count(run.err, "Przepełnienie wewnętrznego stosu!"), 1);
-}
-
 // A ring with a passing loop: every lap parts in two, past any number of walks.
 TEST(Limits, AnEndlessWalkIsGivenUpAndTheSearchGoesOn) {
   test::TempDir dir;
