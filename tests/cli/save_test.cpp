@@ -25,43 +25,21 @@ class Quiet : public SelectorHost {
   Answer ask(const Message&) override { return Answer::Ok; }
 };
 
-// What an author would type for every object, different from the analysis' defaults.
+// What an author would type for every linked object through the editor: never zero, and
+// different from the analysis' defaults.
 void fillObjectData(Station& st) {
-  for (int y = 0; y < st.RowCount(); ++y) {
+  for (int y = 0; y < st.RowCount(); ++y)
     for (int x = 0; x < st.ColCount(); ++x) {
-      ObjectRec& o = st.object(x, y);
-      const auto v = [&](int mod) { return static_cast<int16_t>(1 + (7 * x + 3 * y) % mod); };
-      switch (objectClassAt(st, x, y)) {
-        case ObjectClass::EntryOrExit:
-          if (o.Direction == 0) o.Direction = 1;
-          if (o.Side == 0) o.Side = 2;
-          o.ValueA = v(99);
-          o.ValueB = o.Direction == 1 ? v(60) : 0;
-          o.ValueC = v(9);
-          break;
-        case ObjectClass::EntryExit:
-          o.Side = static_cast<uint8_t>(1 + x % 2);
-          o.ValueA = v(99);
-          o.ValueB = v(50);
-          o.ValueC = v(9);
-          o.ValueD = v(90);
-          break;
-        case ObjectClass::Platform:
-        case ObjectClass::GoodsTracks:
-          if (o.ValueB == 1)
-            for (int k = 0; k < 3; ++k) st.object(x + k, y).ValueC = v(9);
-          break;
-        case ObjectClass::Sidings:
-          o.ValueE = v(10);
-          break;
-        case ObjectClass::Shed:
-          o.ValueA = v(200), o.ValueC = v(5), o.ValueD = v(120), o.ValueE = v(30);
-          break;
-        default:
-          break;
-      }
+      const EditorSubject s = cellSubject(st, x, y);
+      EditorData d = loadEditor(st, s);
+      if (d.page == EditorPage::None || st.cell(x, y).Linked != 1) continue;
+      d.direction = d.direction ? d.direction : 1;
+      d.side = 1 + x % 2;
+      for (const NumericField& f : kNumericFields)
+        if (f.page == static_cast<int>(d.page))
+          d.value(f.id) = f.min + 1 + (7 * x + 3 * y) % std::max(1, f.max - f.min);
+      storeEditor(st, s, d);
     }
-  }
   st.TickIndex = 3;
   st.StationComment = "Autor: Zażółć Gęślą\r\nDruga linia, jaźń.";
 }
@@ -137,41 +115,40 @@ TEST(SaveCommand, SignatureTimeMissingDataAndRefusals) {
   const fs::path station = dir / "yard.stc";
   fs::copy_file(fs::path(SZL_TEST_DATA) / "reference/yard_14x7.stc", station);
   ASSERT_EQ(runCli({"search", station.string()}).status, 0);
+  auto save = [&](const std::string& from, const std::string& output) {
+    std::vector<std::string> args{"save", station.string(), "--output", (dir / output).string()};
+    if (!from.empty()) args.insert(args.end(), {"--data-from", (dir / from).string()});
+    return runCli(args);
+  };
 
   // A grid-only station has no data for its entries: they are listed and nothing is written.
-  const auto missing = runCli({"save", station.string(), "--output", (dir / "a.stc").string()});
+  const auto missing = save("", "a.stc");
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("Tym obiektom brakuje danych; stacji nie zapisano:\n- punkt "),
             std::string::npos)
       << missing.err;
-  EXPECT_FALSE(fs::exists(dir / "a.stc"));
 
   test::writeFile(dir / "zapisana.stc", savedWithData(station, dir / "trasy.txt"));
   ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-  ASSERT_EQ(runCli({"save", station.string(), "--data-from", (dir / "zapisana.stc").string(),
-                    "--output", (dir / "b.stc").string()})
-                .status,
-            0);
-  EXPECT_TRUE(readFile(dir / "b.stc")
-                  .ends_with("stworzona 14.11.2023 o 22:13 przy pomocy "
-                             "programu Szlakownik 2.0.\r\n"));
-
+  ASSERT_EQ(save("zapisana.stc", "b.stc").status, 0);
+  EXPECT_TRUE(
+      readFile(dir / "b.stc")
+          .ends_with("stworzona 14.11.2023 o 22:13 przy pomocy programu Szlakownik 2.0.\r\n"));
   ::setenv("SOURCE_DATE_EPOCH", "wczoraj", 1);
-  EXPECT_EQ(runCli({"save", station.string(), "--output", (dir / "c.stc").string()}).status, 2);
+  EXPECT_EQ(save("zapisana.stc", "c.stc").status, 2);
   ::unsetenv("SOURCE_DATE_EPOCH");
 
   // A damaged or grid-only data file is refused naming it.
   std::string damaged = readFile(dir / "zapisana.stc");
   damaged.replace(damaged.find("\r\n4,\r\n"), 6, "\r\n7,\r\n");  // no such tick unit
   test::writeFile(dir / "uszkodzona.stc", damaged);
-  test::writeFile(dir / "siatka.stc", readFile(station));
+  fs::copy_file(station, dir / "siatka.stc");
   for (const char* from : {"uszkodzona.stc", "siatka.stc", "brak.stc"}) {
-    const auto r = runCli({"save", station.string(), "--data-from", (dir / from).string(),
-                           "--output", (dir / "d.stc").string()});
+    const auto r = save(from, "d.stc");
     EXPECT_EQ(r.status, 1) << from;
     EXPECT_NE(r.err.find(from), std::string::npos) << r.err;
   }
-  EXPECT_FALSE(fs::exists(dir / "d.stc"));
+  for (const char* never : {"a.stc", "c.stc", "d.stc"}) EXPECT_FALSE(fs::exists(dir / never));
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
+#include "model/element_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <sstream>
-#include <utility>
-
-#include "model/element_tables.h"
 
 namespace szl {
 namespace {
@@ -13,43 +12,31 @@ bool passes(int row, int from, int to, int type = 0) {
   return PortPass[row][from - 1][to - 1][type] == 1;
 }
 
-// Two ports 90 degrees (or more) apart, or the same port, can never be a passage.
-bool straightOrGentle(int a, int b) {
-  for (int k = 0; k < 3; ++k)
-    if (TurnPorts[a - 1][k] == b) return true;
-  return false;
-}
-
+// A passage runs both ways, between two ports of the element no more than 45 degrees apart, and
+// only a slip crossing has types other than 0.
 TEST(ElementTables, GeometryOfEveryRowAndType) {
   for (int r = 0; r <= kScratchRow; ++r)
     for (int k = 0; k < kCrossTypes; ++k)
       for (int f = 1; f <= 8; ++f)
         for (int t = 1; t <= 8; ++t) {
-          EXPECT_EQ(passes(r, f, t, k), passes(r, t, f, k)) << r << " " << f << " " << t << " " << k;
-          if (passes(r, f, t, k)) {
-            EXPECT_TRUE(straightOrGentle(f, t)) << "row " << r << " " << f << "-" << t;
-            EXPECT_EQ(ElementPorts[r][f], 1);
-            EXPECT_EQ(ElementPorts[r][t], 1);
-          }
-          if (k > 0 && (r < kFirstSlipRow || r > kFirstSlipRow + 3)) {
-            EXPECT_FALSE(passes(r, f, t, k));
-          }
+          if (!passes(r, f, t, k)) continue;
+          const int16_t* turns = TurnPorts[f - 1];
+          EXPECT_TRUE(passes(r, t, f, k) && (turns[0] == t || turns[1] == t || turns[2] == t) &&
+                      ElementPorts[r][f] == 1 && ElementPorts[r][t] == 1 &&
+                      (k == 0 || (r >= kFirstSlipRow && r <= kFirstSlipRow + 3)))
+              << "row " << r << " " << f << "-" << t << " type " << k;
         }
 }
 
-TEST(ElementTables, SwitchLetsTheDivergingTrackOnlyToTheCommonTrack) {
-  const int r = elementRow(12);
-  ASSERT_EQ(r, 2);
-  EXPECT_TRUE(passes(r, 4, 3));
-  EXPECT_FALSE(passes(r, 3, 5));
-  EXPECT_EQ(elementRow(120), 2);
-  EXPECT_EQ(elementRow(490), 36);
-  EXPECT_EQ(elementRow(21), -1);
-  EXPECT_EQ(elementRow(5), -1);
-  EXPECT_EQ(elementRow(67), -1);
-  EXPECT_EQ(elementRow(2100), -1);
+TEST(ElementTables, RowsOfCodesAndASwitch) {
+  for (const auto& [code, row] :
+       {std::pair{12, 2}, {120, 2}, {490, 36}, {21, -1}, {5, -1}, {67, -1}, {2100, -1}})
+    EXPECT_EQ(elementRow(code), row) << code;
   EXPECT_EQ(electrifiedRow(230), -1);
   EXPECT_EQ(nonElectrifiedRow(230), 11);
+  // A switch lets the diverging track only to the common track.
+  EXPECT_TRUE(passes(2, 4, 3));
+  EXPECT_FALSE(passes(2, 3, 5));
 }
 
 // The movements each slip-crossing type keeps, as authors read them.
@@ -70,8 +57,7 @@ TEST(ElementTables, SlipCrossingTypes) {
     for (int k = 0; k < kCrossTypes; ++k) {
       std::set<std::pair<int, int>> want;
       std::istringstream in(table[b][k]);
-      std::string pair;
-      while (in >> pair) want.insert({pair[0] - '0', pair[2] - '0'});
+      for (std::string pair; in >> pair;) want.insert({pair[0] - '0', pair[2] - '0'});
       for (int f = 1; f <= 8; ++f)
         for (int t = f + 1; t <= 8; ++t)
           EXPECT_EQ(passes(r, f, t, k), want.count({f, t}) == 1)
@@ -80,7 +66,7 @@ TEST(ElementTables, SlipCrossingTypes) {
   }
 }
 
-TEST(ElementTables, PortsAndSteps) {
+TEST(ElementTables, PortsStepsTickUnitsAndLogo) {
   EXPECT_EQ(PortAtStep[0][0], 1);
   EXPECT_EQ(PortAtStep[2][1], 5);
   EXPECT_EQ(PortAtStep[1][2], 7);
@@ -88,8 +74,7 @@ TEST(ElementTables, PortsAndSteps) {
     const auto s = PortStep[p - 1];
     EXPECT_EQ(PortAtStep[s.dx + 1][s.dy + 1], p);
     const auto o = PortStep[8 - p];  // the facing port 9 - p steps back
-    EXPECT_EQ(o.dx, -s.dx);
-    EXPECT_EQ(o.dy, -s.dy);
+    EXPECT_TRUE(o.dx == -s.dx && o.dy == -s.dy) << p;
   }
   EXPECT_EQ(TickUnits[kDefaultTickIndex], 10);
   for (int u : TickUnits) EXPECT_EQ(60 % u, 0);

@@ -1,161 +1,103 @@
+// The analysis: which cells form objects, how objects link to the tracks beside them, and what
+// each object cell lets a route do, for small stations of every kind of object.
+#include "model/preparation.h"
+
 #include <gtest/gtest.h>
 
-#include "model/preparation.h"
 #include "support/test_support.h"
 
 namespace szl {
 namespace {
 
-using test::stationFromRows;
+// Each cell as the analysis leaves it: its code, the flags InObject, Linked, TwoWay,
+// Electrified and Passable ('.' when off), the object values that are not zero (B position in
+// the group, C number, D direction, S side, E places) and the ports with a link (L) or a link
+// inside the object (i). Empty cells are "_", track cells their code alone unless `tracks`;
+// rows are parted by " / ".
+std::string described(const Station& st, bool tracks = false) {
+  std::string s;
+  for (int y = 0; y < st.RowCount(); ++y)
+    for (int x = 0; x < st.ColCount(); ++x) {
+      const CellRec& c = st.cell(x, y);
+      const ObjectRec& o = st.object(x, y);
+      s += x ? " | " : y ? " / " : "";
+      s += c.Code ? std::to_string(c.Code) : "_";
+      if (c.Code == 0 || (elementRow(c.Code) >= 0 && !tracks)) continue;
+      s += ":";
+      const int flags[] = {c.InObject, c.Linked, c.TwoWay, c.Electrified, c.Passable};
+      for (int k = 0; k < 5; ++k) s += flags[k] ? "OLTEP"[k] : '.';
+      const int values[] = {o.ValueB, o.ValueC, o.Direction, o.Side, o.ValueE};
+      for (int k = 0; k < 5; ++k)
+        if (values[k]) s += std::string(" ") + "BCDSE"[k] + std::to_string(values[k]);
+      for (int p = 1; p <= 8; ++p)
+        if (st.link(x, y, p) != kNoLink)
+          s += " " + std::to_string(p) + (st.link(x, y, p) == kLink ? "L" : "i");
+    }
+  return s;
+}
 
-TEST(Preparation, PlatformBetweenTwoTracks) {
-  Station st = stationFromRows({"10 21 4 21 10"});
-  PrzygotujStacje(st, {});
-  for (int x = 1; x <= 3; ++x) {
-    EXPECT_EQ(st.cell(x, 0).InObject, 1);
-    EXPECT_EQ(st.cell(x, 0).Linked, 1);
-    EXPECT_EQ(st.cell(x, 0).Electrified, 1);
-    EXPECT_EQ(st.cell(x, 0).Passable, 1);
-    EXPECT_EQ(st.object(x, 0).ValueC, 4);
-    EXPECT_EQ(st.object(x, 0).ValueB, x);
+PassageSwitches toggled(bool PassageSwitches::*which) {
+  PassageSwitches sw;
+  sw.*which = !(sw.*which);
+  return sw;
+}
+
+struct Case {
+  std::vector<std::string> rows;
+  int links;
+  std::string cells;
+  PassageSwitches sw = {};
+};
+
+TEST(Preparation, ObjectsOfEveryKindAndTheirLinks) {
+  // clang-format off
+  const Case cases[] = {
+      // A platform between two tracks, with and without passages through platforms.
+      {{"10 21 4 21 10"}, 2,
+       "10 | 21:OLTEP B1 C4 4L 5i | 4:OLTEP B2 C4 4i 5i | 21:OLTEP B3 C4 4i 5L | 10"},
+      {{"10 21 4 21 10"}, 2, "10 | 21:OLTE. B1 C4 4L | 4:OLTE. B2 C4 | 21:OLTE. B3 C4 5L | 10",
+       toggled(&PassageSwitches::throughPlatforms)},
+      {{"10 210 4 210 10"}, 2,
+       "10 | 210:OLT.P B1 C4 4L 5i | 4:OLT.P B2 C4 4i 5i | 210:OLT.P B3 C4 4i 5L | 10"},
+      // Without a digit, and not a group: ends of different codes.
+      {{"21 21 21"}, 0, "21:OLTEP B1 5i | 21:OLTEP B2 4i 5i | 21:OLTEP B3 4i"},
+      {{"21 5 210"}, 0, "21:..TEP | 5:..... | 210:..T.P"},
+      // A later triple overwrites the cells it shares with an earlier one.
+      {{"21 21 21 21 21"}, 0,
+       "21:OLTEP B1 5i | 21:OLTEP B1 4i 5i | 21:OLTEP B1 4i 5i | 21:OLTEP B2 4i 5i | 21:OLTEP B3 4i"},
+      // 50 with its track on the east side is an exit, not linked; on the west an entry.
+      {{"50 10"}, 0, "50:.L.EP D2 S1 | 10"},
+      {{"10 50"}, 1, "10 | 50:.L.EP D1 S2 4L"},
+      {{"10 50"}, 1, "10 | 50:.L.E. D1 S2 4L", toggled(&PassageSwitches::throughExits)},
+      {{"51 10"}, 1, "51:.L.EP D1 S1 5L | 10"},
+      {{"100 500"}, 1, "100 | 500:.L..P D1 S2 4L"},
+      // An entry-exit takes the digit below it; the east side is examined last.
+      {{"10 52 10", " 0  7  0"}, 2, "10 | 52:.LTEP C7 S1 4L 5L | 10 / _ | 7:..... | _"},
+      // The shed is closed by default, sidings hold 10.
+      {{"10 48 10"}, 2, "10 | 48:.LTE. 4L 5L | 10"},
+      {{"10 48 10"}, 2, "10 | 48:.LTEP 4L 5L | 10", toggled(&PassageSwitches::throughShed)},
+      {{"10 22"}, 1, "10 | 22:.LTE. E10 4L"},
+      {{"10 21 10"}, 2, "10 | 21:.LTE. 4L 5L | 10", toggled(&PassageSwitches::throughObjects)},
+      // A stopping point under a vertical track: the track's port 7 faces its port 2. A lonely
+      // one links nothing.
+      {{"49", "21"}, 1, "49 / 21:.LTEP 2L"},
+      {{"21 0 10"}, 0, "21:..TEP | _ | 10"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    Station st = test::stationFromRows(c.rows);
+    PrzygotujStacje(st, c.sw);
+    const std::string first = described(st);
+    EXPECT_EQ(first, c.cells) << c.rows[0];
+    EXPECT_EQ(st.LinkCount, c.links) << c.rows[0];
+    // A second analysis makes the same links again and counts them anew.
+    PrzygotujStacje(st, c.sw);
+    EXPECT_EQ(described(st), first);
+    EXPECT_EQ(st.LinkCount, c.links);
   }
-  EXPECT_EQ(st.link(1, 0, 4), kLink);
-  EXPECT_EQ(st.link(3, 0, 5), kLink);
-  EXPECT_EQ(st.link(1, 0, 5), kInternalLink);
-  EXPECT_EQ(st.link(2, 0, 4), kInternalLink);
-  EXPECT_EQ(st.link(2, 0, 5), kInternalLink);
-  EXPECT_EQ(st.link(3, 0, 4), kInternalLink);
-  EXPECT_EQ(st.LinkCount, 2);
-  // A second analysis makes the same links again and counts them anew.
-  PrzygotujStacje(st, {});
-  EXPECT_EQ(st.LinkCount, 2);
-}
-
-TEST(Preparation, ThreeCellObjectVariants) {
-  Station nonElectric = stationFromRows({"10 210 4 210 10"});
-  PrzygotujStacje(nonElectric, {});
-  for (int x = 1; x <= 3; ++x) EXPECT_EQ(nonElectric.cell(x, 0).Electrified, 0);
-
-  Station noDigit = stationFromRows({"21 21 21"});
-  PrzygotujStacje(noDigit, {});
-  for (int x = 0; x < 3; ++x) {
-    EXPECT_EQ(noDigit.cell(x, 0).InObject, 1);
-    EXPECT_EQ(noDigit.object(x, 0).ValueC, 0);
-  }
-
-  Station mixed = stationFromRows({"21 5 210"});
-  PrzygotujStacje(mixed, {});
-  EXPECT_EQ(mixed.cell(0, 0).InObject, 0);
-  EXPECT_EQ(mixed.cell(2, 0).InObject, 0);
-
-  // A later triple overwrites the cells it shares with an earlier one.
-  Station run = stationFromRows({"21 21 21 21 21"});
-  PrzygotujStacje(run, {});
-  const int expected[] = {1, 1, 1, 2, 3};
-  for (int x = 0; x < 5; ++x) EXPECT_EQ(run.object(x, 0).ValueB, expected[x]);
-
-  PassageSwitches noPlatforms;
-  noPlatforms.throughPlatforms = false;
-  Station closed = stationFromRows({"10 21 4 21 10"});
-  PrzygotujStacje(closed, noPlatforms);
-  EXPECT_EQ(closed.cell(2, 0).Passable, 0);
-  EXPECT_EQ(closed.link(1, 0, 5), kNoLink);
-  EXPECT_EQ(closed.link(2, 0, 4), kNoLink);
-}
-
-TEST(Preparation, EntriesAndExits) {
-  // 50 with its track on the east side: an exit, not linked.
-  Station exit = stationFromRows({"50 10"});
-  PrzygotujStacje(exit, {});
-  EXPECT_EQ(exit.link(0, 0, 5), kNoLink);
-  EXPECT_EQ(exit.object(0, 0).Direction, 2);
-  EXPECT_EQ(exit.object(0, 0).Side, 1);
-  EXPECT_EQ(exit.cell(0, 0).Linked, 1);
-  EXPECT_EQ(exit.cell(0, 0).TwoWay, 0);
-  EXPECT_EQ(exit.LinkCount, 0);
-
-  // 50 with its track on the west side: an entry, linked.
-  Station entry = stationFromRows({"10 50"});
-  PrzygotujStacje(entry, {});
-  EXPECT_EQ(entry.link(1, 0, 4), kLink);
-  EXPECT_EQ(entry.object(1, 0).Direction, 1);
-  EXPECT_EQ(entry.object(1, 0).Side, 2);
-  EXPECT_EQ(entry.cell(1, 0).Passable, 1);
-
-  // 51 mirrors 50.
-  Station e51 = stationFromRows({"51 10"});
-  PrzygotujStacje(e51, {});
-  EXPECT_EQ(e51.link(0, 0, 5), kLink);
-  EXPECT_EQ(e51.object(0, 0).Direction, 1);
-  EXPECT_EQ(e51.object(0, 0).Side, 1);
-
-  // Entry-exit 52 with a digit 7 below it, tracks both sides.
-  Station ee = stationFromRows({"10 52 10", " 0  7  0"});
-  PrzygotujStacje(ee, {});
-  EXPECT_EQ(ee.object(1, 0).ValueC, 7);
-  EXPECT_EQ(ee.cell(1, 0).TwoWay, 1);
-  EXPECT_EQ(ee.LinkCount, 2);
-  EXPECT_EQ(ee.object(1, 0).Side, 1);  // the east side is examined last
-
-  PassageSwitches noExits;
-  noExits.throughExits = false;
-  Station closed = stationFromRows({"10 50"});
-  PrzygotujStacje(closed, noExits);
-  EXPECT_EQ(closed.cell(1, 0).Passable, 0);
-
-  // A non-electrified entry stays non-electrified.
-  Station green = stationFromRows({"100 500"});
-  PrzygotujStacje(green, {});
-  EXPECT_EQ(green.cell(1, 0).Electrified, 0);
-}
-
-TEST(Preparation, SingleObjects) {
-  PassageSwitches sw;  // shed closed by default
-  Station shed = stationFromRows({"10 48 10"});
-  PrzygotujStacje(shed, sw);
-  EXPECT_EQ(shed.cell(1, 0).Passable, 0);
-  EXPECT_EQ(shed.cell(1, 0).Linked, 1);
-  EXPECT_EQ(shed.LinkCount, 2);
-  sw.throughShed = true;
-  PrzygotujStacje(shed, sw);
-  EXPECT_EQ(shed.cell(1, 0).Passable, 1);
-
-  Station sidings = stationFromRows({"10 22"});
-  PrzygotujStacje(sidings, {});
-  EXPECT_EQ(sidings.object(1, 0).ValueE, 10);
-  EXPECT_EQ(sidings.cell(1, 0).Passable, 0);
-
-  // A stopping point under a vertical track: the track's port 7 faces its port 2.
-  Station stop = stationFromRows({"49", "21"});
-  PrzygotujStacje(stop, {});
-  EXPECT_EQ(stop.link(0, 1, 2), kLink);
-  EXPECT_EQ(stop.cell(0, 1).Linked, 1);
-  EXPECT_EQ(stop.LinkCount, 1);
-
-  // A lonely stopping point links nothing and cannot start a route.
-  Station lonely = stationFromRows({"21 0 10"});
-  PrzygotujStacje(lonely, {});
-  EXPECT_EQ(lonely.cell(0, 0).Linked, 0);
-
-  PassageSwitches none;
-  none.throughObjects = false;
-  Station closed = stationFromRows({"10 21 10"});
-  PrzygotujStacje(closed, none);
-  EXPECT_EQ(closed.cell(1, 0).Passable, 0);
-}
-
-TEST(Preparation, TrackCellsWhenLoaded) {
-  Station st = stationFromRows({"230 67 2100"});
-  EXPECT_EQ(st.cell(0, 0).Electrified, 0);
-  EXPECT_EQ(st.cell(0, 0).TwoWay, 1);
-  EXPECT_EQ(st.cell(0, 0).Passable, 1);
-  EXPECT_EQ(st.link(0, 0, 1), kLink);
-  EXPECT_EQ(st.link(0, 0, 8), kLink);
-  // Unknown codes are kept and take no part.
-  EXPECT_EQ(st.cell(1, 0).Code, 67);
-  EXPECT_EQ(st.cell(2, 0).Code, 2100);
-  for (int p = 1; p <= 8; ++p) EXPECT_EQ(st.link(1, 0, p), kNoLink);
-  EXPECT_EQ(st.cell(1, 0).Passable, 0);
+  // Track cells get their links and flags when loaded; unknown codes are kept and take no part.
+  EXPECT_EQ(described(test::stationFromRows({"230 67 2100"}), true),
+            "230:..T.P 1L 3L 6L 8L | 67:..... | 2100:.....");
 }
 
 }  // namespace

@@ -48,85 +48,77 @@ class Editor : public ::testing::Test {
   Station st;
 };
 
+// What the editor shows: its page, point boxes, direction and side, and the page's fields.
+std::string shown(const EditorData& d) {
+  std::string s = std::to_string(static_cast<int>(d.page)) + " @";
+  for (int i = 0; i < d.pointCount; ++i) s += " " + std::to_string(d.points[i]);
+  s += " " + std::to_string(d.direction) + std::to_string(d.side);
+  for (const NumericField& f : kNumericFields)
+    if (f.page == static_cast<int>(d.page))
+      s += std::string(" ") + f.textBox + "=" + std::to_string(d.value(f.id));
+  return s;
+}
+
 TEST_F(Editor, AGroupNumberGoesIntoAllThreeCellsWhicheverWasOpened) {
   for (int opened : {2, 3, 4}) {
     const EditorSubject s = cellSubject(st, opened, 1);
     EditorData d = loadEditor(st, s);
-    ASSERT_EQ(d.page, EditorPage::Platform) << opened;
-    EXPECT_EQ(d.GroupOffset, 2 - opened);
-    EXPECT_EQ(d.points, (std::array<int, 3>{102, 103, 104}));
     // The digit's 7 first, then what the previous round stored.
-    EXPECT_EQ(d.value(NumericId::txt3Numer), opened == 2 ? 7 : opened + 2);
+    EXPECT_EQ(shown(d),
+              "3 @ 102 103 104 00 txt3Numer=" + std::to_string(opened == 2 ? 7 : opened + 2));
+    EXPECT_EQ(d.GroupOffset, 2 - opened);
     d.value(NumericId::txt3Numer) = opened + 3;
     storeEditor(st, s, d);
-    for (int x = 2; x <= 4; ++x) EXPECT_EQ(st.object(x, 1).ValueC, opened + 3);
-    EXPECT_EQ(st.object(5, 1).ValueC, 0);
-    EXPECT_EQ(st.object(0, 1).ValueC, 1);
+    for (int x : {0, 2, 3, 4, 5})
+      EXPECT_EQ(st.object(x, 1).ValueC, x == 0 ? 1 : x == 5 ? 0 : opened + 3);
   }
   // A goods-track group without a number; its position fields are never written.
   const EditorSubject goods = cellSubject(st, 8, 1);
   EditorData d = loadEditor(st, goods);
-  ASSERT_EQ(d.page, EditorPage::GoodsTracks);
-  EXPECT_EQ(d.value(NumericId::txt8Numer), 0);
+  EXPECT_EQ(shown(d), "8 @ 106 107 108 00 txt8Numer=0");
   d.value(NumericId::txt8Numer) = 3;
   storeEditor(st, goods, d);
-  for (int x = 6; x <= 8; ++x) {
-    EXPECT_EQ(st.object(x, 1).ValueC, 3);
-    EXPECT_EQ(st.object(x, 1).ValueB, x - 5);
-  }
+  for (int x = 6; x <= 8; ++x)
+    EXPECT_EQ(st.object(x, 1).ValueC * 10 + st.object(x, 1).ValueB, 25 + x);
 }
 
 TEST_F(Editor, EntriesAndExitsLoadAndStoreTheirFields) {
   // (0, 1): 51 with its track to the east is an entry on the left, numbered 1 by the digit.
-  const EditorSubject entry = cellSubject(st, 0, 1);
-  EditorData d = loadEditor(st, entry);
-  ASSERT_EQ(d.page, EditorPage::EntryOrExit);
-  EXPECT_EQ(d.direction, 1);
-  EXPECT_EQ(d.side, 1);
-  EXPECT_EQ(d.value(NumericId::txt1Numer), 1);
-  EXPECT_EQ(d.points[0], 100);
-
+  EXPECT_EQ(shown(loadEditor(st, cellSubject(st, 0, 1))),
+            "1 @ 100 11 txt1Numer=1 txt1Czas=0 txt1Wyprz=0");
   // (10, 1): 50 with its track to the west is an entry too; make it an exit with a lead time.
   const EditorSubject exit = cellSubject(st, 10, 1);
-  d = loadEditor(st, exit);
+  EditorData d = loadEditor(st, exit);
   d.direction = 2;
   d.side = 2;
   d.value(NumericId::txt1Czas) = 3;
-  d.value(NumericId::txt1Wyprz) = 12;
+  d.value(NumericId::txt1Wyprz) = 12;  // stored, though an exit's lead time is never written
   storeEditor(st, exit, d);
   const ObjectRec& o = st.object(10, 1);
-  EXPECT_EQ(o.Direction, 2);
-  EXPECT_EQ(o.Side, 2);
-  EXPECT_EQ(o.ValueA, 3);
-  EXPECT_EQ(o.ValueB, 12);  // stored, though an exit's lead time is never written
-  EXPECT_EQ(o.ValueC, 2);
+  EXPECT_EQ(std::vector<int>({o.Direction, o.Side, o.ValueA, o.ValueB, o.ValueC}),
+            std::vector<int>({2, 2, 3, 12, 2}));
 
   // A stored value the field would refuse leaves the field at its initial value.
   st.object(0, 3).ValueC = 12;
   st.object(0, 3).ValueA = 42;
-  d = loadEditor(st, cellSubject(st, 0, 3));
-  ASSERT_EQ(d.page, EditorPage::EntryExit);
-  EXPECT_EQ(d.value(NumericId::txt2Numer), 1);
-  EXPECT_EQ(d.value(NumericId::txt2CzasZwoln), 42);
+  EXPECT_EQ(shown(loadEditor(st, cellSubject(st, 0, 3))),
+            "2 @ 300 01 txt2Numer=1 txt2Wyprz=0 txt2CzasMij=0 txt2CzasZwoln=42");
 }
 
 TEST_F(Editor, StoppingPointsStoreNothingAndTheStationPageHasTheTotals) {
-  EditorData d;
-  EXPECT_EQ(loadEditor(st, cellSubject(st, 2, 3)).value(NumericId::txt4Pojem), 10);
-
+  EXPECT_EQ(shown(loadEditor(st, cellSubject(st, 2, 3))), "4 @ 302 00 txt4Pojem=10");
   // Stopping points have nothing to store, even with another page's fields changed.
   for (int x : {6, 8}) {
     const EditorSubject s = cellSubject(st, x, 3);
-    d = loadEditor(st, s);
-    EXPECT_EQ(d.page, x == 6 ? EditorPage::StoppingPoint : EditorPage::LocoStoppingPoint);
-    EXPECT_EQ(d.points[0], 300 + x);
+    EditorData d = loadEditor(st, s);
+    EXPECT_EQ(shown(d), std::string(x == 6 ? "5" : "6") + " @ 30" + std::to_string(x) + " 00");
     d.value(NumericId::txt4Pojem) = 3;
     const ObjectRec before = st.object(x, 3);
     storeEditor(st, s, d);
     EXPECT_EQ(st.object(x, 3).ValueE, before.ValueE);
   }
 
-  d = loadEditor(st, stationSubject());
+  EditorData d = loadEditor(st, stationSubject());
   ASSERT_EQ(d.page, EditorPage::Station);
   // Linked objects outside groups (2 entries, entry-exit, sidings, shed, 2 stopping points)
   // and the first cells of the two groups; sidings hold 10 each.
@@ -140,10 +132,10 @@ TEST_F(Editor, StoppingPointsStoreNothingAndTheStationPageHasTheTotals) {
   EXPECT_EQ(st.StationComment, "Nowy komentarz");
 
   // Track cells and digits outside groups open no page and store nothing.
-  EXPECT_EQ(editorPageOf(st, cellSubject(st, 1, 1)), EditorPage::None);
-  EXPECT_EQ(editorPageOf(st, cellSubject(st, 0, 2)), EditorPage::None);
-  EXPECT_EQ(editorPageOf(st, cellSubject(st, 3, 1)), EditorPage::Platform);
-  EXPECT_EQ(editorPageOf(st, cellSubject(st, 7, 1)), EditorPage::GoodsTracks);
+  std::string pages;
+  for (const auto& [x, y] : {std::pair{1, 1}, {0, 2}, {3, 1}, {7, 1}})
+    pages += std::to_string(static_cast<int>(editorPageOf(st, cellSubject(st, x, y))));
+  EXPECT_EQ(pages, "0038");
 }
 
 }  // namespace

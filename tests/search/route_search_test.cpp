@@ -1,70 +1,42 @@
-// The walk: the order of start ports and exits, which objects take a walk, and the stack limit.
+// The search on stations drawn in the test: which cells take a walk and in what order, what
+// becomes of a route once a walk reaches an object, what the window is told, and the route file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "search/search_fixture.h"
+#include "stationfile/station_reader.h"
 
 namespace szl {
 namespace {
 
 using test::runSearch;
-using test::stationFromRows;
 using test::withoutPlatformRule;
-
-TEST(Walk, TheLowerExitIsWalkedFirstAndBothRoutesCarryTheWholePath) {
-  // A switch entered at its points: east (5) is walked before south-east (8).
-  const auto run = runSearch(stationFromRows({"0 0  0  0  0  0",  //
-                                              "0 21 10 19 10 21", "0 0  0  0  21 0"}));
-  EXPECT_EQ(run.routes, "1,1,101,102,103,104,105,0,\r\n1,1,101,102,103,204,0,\r\n");
-  EXPECT_EQ(run.result.counters.connections, 4);  // and twice the other way, dropped
-}
-
-TEST(Walk, StartPortsRowByRowAndPortsFromEightDownToOne) {
-  const auto run =
-      runSearch(stationFromRows({"0 0  0  21",  //
-                                 "0 0  14 0", "0 22 10 21", "0 0  13 0", "0 0  0  21"}));
-  EXPECT_EQ(run.routes, "1,1,3,102,201,0,\r\n1,1,201,302,403,0,\r\n1,1,201,202,203,0,\r\n");
-  EXPECT_EQ(
-      run.host.entries("marker 1,2"),
-      (std::vector<std::string>{"marker 1,2 8 blue", "marker 1,2 8 red", "marker 1,2 5 blue",
-                                "marker 1,2 5 red", "marker 1,2 3 blue", "marker 1,2 3 red"}));
-  EXPECT_EQ(run.host.entries("marker").front(), "marker 3,0 6 blue");
-  EXPECT_EQ(run.host.entries("progress").back(), "progress 6/6");
-  EXPECT_EQ(run.host.entries("yield").size(), 6u);
-}
 
 TEST(Walk, EntriesAndExitsTakeAWalkOnlyInTheirOwnDirection) {
   // 50 takes walks running west, 51 walks running east; both can be passed through.
-  EXPECT_EQ(
-      runSearch(stationFromRows({"0 0 0 0 0 0", "0 21 10 50 10 21"}), withoutPlatformRule()).routes,
-      "0,1,103,102,101,0,\r\n0,1,105,104,103,0,\r\n0,1,105,104,103,102,101,0,\r\n");
-  EXPECT_EQ(
-      runSearch(stationFromRows({"0 0 0 0 0 0", "0 21 10 51 10 21"}), withoutPlatformRule()).routes,
-      "0,1,101,102,103,0,\r\n0,1,101,102,103,104,105,0,\r\n0,1,103,104,105,0,\r\n");
+  EXPECT_EQ(runSearch({"0 0 0 0 0 0", "0 21 10 50 10 21"}, withoutPlatformRule()).routes,
+            "0,1,103,102,101,0,\r\n0,1,105,104,103,0,\r\n0,1,105,104,103,102,101,0,\r\n");
+  EXPECT_EQ(runSearch({"0 0 0 0 0 0", "0 21 10 51 10 21"}, withoutPlatformRule()).routes,
+            "0,1,101,102,103,0,\r\n0,1,101,102,103,104,105,0,\r\n0,1,103,104,105,0,\r\n");
   // 52 takes a walk from the north-east but not one running straight south.
-  const auto run = runSearch(stationFromRows({"0 21 0  21",  //
-                                              "0 49 14 0", "0 52 0  0"}),
-                             withoutPlatformRule());
+  const auto run = runSearch({"0 21 0  21", "0 49 14 0", "0 52 0  0"}, withoutPlatformRule());
   EXPECT_EQ(run.routes, "1,1,3,102,201,0,\r\n");
   EXPECT_EQ(run.result.counters.connections, 2);
 }
 
-TEST(Walk, ObjectsArePassedThroughOnlyWhenTheOptionsAllowIt) {
+TEST(Walk, ObjectsArePassedThroughOnlyWhenTheOptionsAllowItAndCellZeroTakesNoPart) {
   const std::vector<std::string> rows{"0 0 0 0 0 0", "0 21 10 21 10 21"};
-  EXPECT_EQ(runSearch(stationFromRows(rows)).routes,
+  EXPECT_EQ(runSearch(rows).routes,
             "1,1,101,102,103,0,\r\n1,1,101,102,103,104,105,0,\r\n1,1,103,104,105,0,\r\n");
   SearchOptions closed;
   closed.passages.throughObjects = false;
-  EXPECT_EQ(runSearch(stationFromRows(rows), closed).routes,
-            "1,1,101,102,103,0,\r\n1,1,103,104,105,0,\r\n");
-}
+  EXPECT_EQ(runSearch(rows, closed).routes, "1,1,101,102,103,0,\r\n1,1,103,104,105,0,\r\n");
 
-TEST(Walk, CellZeroNeitherStartsNorTakesPartInARoute) {
-  const auto run = runSearch(stationFromRows({"21 10 21", "0 0 0"}));
-  EXPECT_EQ(run.routes, "");
-  EXPECT_EQ(run.result.counters.connections, 0);
-  EXPECT_EQ(run.host.entries("marker").size(), 2u);  // only from (2, 0)
+  const auto zero = runSearch({"21 10 21", "0 0 0"});
+  EXPECT_EQ(zero.routes, "");
+  EXPECT_EQ(zero.result.counters.connections, 0);
+  EXPECT_EQ(zero.host.entries("marker").size(), 2u);  // only from (2, 0)
 }
 
 // Sixty switches climbing north-east from an entry 51 at (0, 63); each leaves its east exit
@@ -79,7 +51,7 @@ Station switchChain() {
   std::vector<std::string> rows(64);
   for (int y = 0; y < 64; ++y)
     for (int c : codes[y]) rows[y] += std::to_string(c) + " ";
-  return stationFromRows(rows);
+  return test::stationFromRows(rows);
 }
 
 TEST(Walk, AFullStackDropsTheBranchAndTheSearchGoesOnWithThePendingOnes) {
@@ -91,26 +63,6 @@ TEST(Walk, AFullStackDropsTheBranchAndTheSearchGoesOnWithThePendingOnes) {
   EXPECT_EQ(run.host.maxDepth, 49);
   EXPECT_EQ(run.host.asked[0].kind, MessageKind::StackOverflow);
   EXPECT_NE(run.host.asked[0].text.find("przez punkt 6300 będą"), std::string::npos);
-}
-
-// A line with a stopping point at each end on row 1, and below it a ring of track with a
-// passing loop, entered by a stub from a stopping point. The walk from that stop goes round the
-// ring, parting in two at the passing loop on every lap: only the stack limit ends a branch, and
-// there are far more branches than any search could walk.
-Station ringStation() {
-  using test::straight;
-  test::Path ring = straight({4, 4}, 1, 0, 12);  // the top, west to east
-  for (const auto& [dx, dy, steps] : std::vector<std::array<int, 3>>{
-           {1, 1, 1}, {0, 1, 1}, {-1, 1, 1}, {-1, 0, 12}, {-1, -1, 1}, {0, -1, 1}, {1, -1, 1}}) {
-    const test::Path side = straight(ring.back(), dx, dy, steps);
-    ring.insert(ring.end(), side.begin() + 1, side.end());
-  }
-  test::Path loop = straight({6, 4}, 1, -1, 1);
-  for (const auto& cell : straight({8, 3}, 1, 0, 4)) loop.push_back(cell);
-  loop.push_back({13, 4});
-  const test::Path stub{{10, 7}, {11, 8}, {12, 8}};
-  return test::trackStation({straight({1, 1}, 1, 0, 3), ring, loop, stub},
-                            {{1, 1}, {4, 1}, {12, 8}}, 20, 10);
 }
 
 // Whether this process still holds `file` open.
@@ -135,9 +87,11 @@ bool heldOpen(const std::filesystem::path& file) {
 }
 
 TEST(Walk, AHostThatThrowsWhileTheWalkGoesOnEndsTheSearchWithTheRouteFileClosed) {
+  // A line with a stopping point at each end, and below it a ring of track with a passing loop
+  // entered from a stopping point: going round, the walk parts in two on every lap.
   test::TempDir dir;
-  Station st = ringStation();
-  st.StationDir = dir.path().string() + "/";
+  std::filesystem::copy_file(test::dataPath("ring_20x10.stc"), dir / "ring.stc");
+  Station st = *WczytajStacje((dir / "ring.stc").string()).station;
   PrzygotujStacje(st, {});
   test::ScriptedHost host;
   host.interruptAt = 3;
@@ -153,37 +107,204 @@ TEST(Walk, AHostThatThrowsWhileTheWalkGoesOnEndsTheSearchWithTheRouteFileClosed)
   EXPECT_EQ(host.asked[0].kind, MessageKind::StackOverflow);
   EXPECT_EQ(host.asked[1].kind, MessageKind::SegmentOverflow);
 
-  // The route found before is in the file as a whole line; the file is closed and can go.
+  // The route found before is in the file as a whole line, and the file is closed.
   const std::filesystem::path routes = dir / "trasy.txt";
   EXPECT_EQ(test::readFile(routes), "1,1,101,102,103,104,0,\r\n");
-  if (std::filesystem::exists("/proc/self/fd")) {
-    EXPECT_FALSE(heldOpen(routes));
-  }
-  EXPECT_TRUE(std::filesystem::remove(routes));
-  test::writeFile(routes, "x");
-  EXPECT_EQ(test::readFile(routes), "x");
+  EXPECT_FALSE(heldOpen(routes));
 }
 
-}  // namespace
-}  // namespace szl
+TEST(Recording, FiftyEightCellsAreWrittenFiftyNineRejectedAndTheWalkStopsThere) {
+  // Stopping points on row 1 at columns 1, 58 and 60, on row 3 at 1, 59 and 61.
+  std::vector<std::string> rows(5);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 64; ++x) {
+      const int end = y == 1 ? 58 : y == 3 ? 59 : -9;
+      rows[y] += x == 1 || x == end || x == end + 2 ? "21 " : x > 1 && x < end + 2 ? "10 " : "0 ";
+    }
+  const auto run = runSearch(rows);
+  EXPECT_EQ(run.routes, test::routeLine("1,1", test::serpentine(58)) + "1,1,158,159,160,0,\r\n" +
+                            "1,1,359,360,361,0,\r\n");
+  // Going on, the walk from 101 would reach 162 and the one from 301 reach 361.
+  EXPECT_EQ(run.result.counters.connections, 11);
+  EXPECT_EQ(run.host.asked.size(), 1u);  // the summary only
 
-namespace szl {
-namespace {
+  EXPECT_EQ(runSearch(rows, {}, true).host.told("Ta trasa jest zbyt długa."), 2);
+}
 
-// The ring's walk is given up past the cell limit; the search goes on and ends with its summary.
-TEST(Walk, AWalkThatGoesOnForAgesIsGivenUpAndTheSearchGoesOn) {
+TEST(Recording, OneHundredNinetyNineCellsWithLongRoutesAllowedTwoHundredNever) {
+  SearchOptions longOnes;
+  longOnes.allowLong = true;
+  // 198 walked cells fill level 0 and go on on level 1, each walk beyond the full level once.
+  const auto path = test::serpentine(199);
+  const auto kept = runSearch(test::pathStation(path), longOnes);
+  EXPECT_EQ(kept.routes, test::routeLine("1,1", path));
+  EXPECT_EQ(kept.result.counters.connections, 2);
+  EXPECT_EQ(kept.result.limitCount(MessageKind::SegmentOverflow), 2);
+
+  for (bool confirm : {false, true}) {
+    const auto run = runSearch(test::pathStation(test::serpentine(200)), longOnes, confirm);
+    EXPECT_EQ(run.routes, "");
+    EXPECT_EQ(run.result.counters.connections, 0);
+    EXPECT_EQ(run.result.limitCount(MessageKind::RouteTooLong), 2);
+    EXPECT_EQ(run.host.texts()[1], "Zbyt długa trasa!\r\n\r\nNie zostanie ona zapisana.");
+    EXPECT_EQ(run.host.entries("show")[0], "show 199");
+  }
+}
+
+TEST(Recording, TwinsAreDroppedAndTheFiltersKeepTheirKind) {
+  // Row 1 two-way, row 3 from entries; the second of each pair is not electrified.
+  const std::vector<std::string> rows{"0 0  0  0  0  0  0   0",  //
+                                      "0 21 10 21 0  21 100 21", "0 0  0  0  0  0  0   0",
+                                      "0 51 10 21 0  51 100 21"};
+  const std::string l101 = "1,1,101,102,103,0,\r\n", l105 = "1,0,105,106,107,0,\r\n",
+                    l301 = "0,1,301,302,303,0,\r\n", l305 = "0,0,305,306,307,0,\r\n";
+  SearchOptions o = withoutPlatformRule();
+  const auto all = runSearch(rows, o);
+  EXPECT_EQ(all.routes, l101 + l105 + l301 + l305);
+  EXPECT_EQ(all.result.counters.connections, 6);
+
+  for (const auto& [d, e, routes, told] :
+       {std::tuple{Direction::OneWay, Electrification::All, l301 + l305,
+                   "Ta trasa jest dwukierunkowa."},
+        {Direction::TwoWay, Electrification::All, l101 + l105, "Ta trasa jest jednokierunkowa."},
+        {Direction::All, Electrification::Yes, l101 + l301, "Ta trasa nie jest zelektryfikowana."},
+        {Direction::All, Electrification::No, l105 + l305, "Ta trasa jest zelektryfikowana."}}) {
+    o.direction = d;
+    o.electrification = e;
+    EXPECT_EQ(runSearch(rows, o).routes, routes);
+    const auto asked = runSearch(rows, o, true);
+    EXPECT_EQ(asked.routes, routes);
+    EXPECT_EQ(asked.host.told(told), 2) << told;
+  }
+}
+
+// A platform whose ends are joined by a loop: from either end the route comes back to the
+// other end of its own object. Both directions are kept as twins, and both repeat the object.
+const std::vector<std::string> kPlatformLoop{"0 0  0  0  0  0  0",  //
+                                             "0 0  11 10 10 16 0", "0 33 0  0  0  0  32",
+                                             "0 34 0  0  0  0  35", "0 0  15 21 5  21 0"};
+const std::string kPlatformLoopRoutes =
+    "1,1,403,402,301,201,102,103,104,105,206,306,405,0,\r\n"
+    "1,1,405,306,206,105,104,103,102,201,301,402,403,0,\r\n";
+
+TEST(Recording, ARouteBackToItsOwnPlatformRepeatsAnElement) {
+  SearchOptions o = withoutPlatformRule();
+  const auto told = runSearch(kPlatformLoop, o);
+  EXPECT_EQ(told.routes, "");
+  EXPECT_EQ(told.host.texts()[0], "Powtarzające się elementy w trasie. (403)");
+  EXPECT_EQ(told.host.texts()[1], "Powtarzające się elementy w trasie. (405)");
+
+  const auto ok = runSearch(kPlatformLoop, o, true);
+  EXPECT_EQ(ok.routes, kPlatformLoopRoutes);
+  EXPECT_EQ(ok.host.asked[0].title, "Błąd");
+  EXPECT_EQ(ok.host.asked[0].buttons, Buttons::OkCancel);
+  EXPECT_EQ(runSearch(kPlatformLoop, o, true, {Answer::Cancel, Answer::Cancel}).routes, "");
+
+  o.allowRepeats = true;
+  const auto allowed = runSearch(kPlatformLoop, o);
+  EXPECT_EQ(allowed.routes, kPlatformLoopRoutes);
+  EXPECT_EQ(allowed.host.asked.size(), 1u);
+}
+
+// A loop that crosses itself on a diamond crossing between two stopping points.
+const std::vector<std::string> kCrossingLoop{
+    "0 0  0  0  0  0  0",  //
+    "0 0  11 16 0  0  0", "0 33 0  0  32 0  0", "0 34 0  0  49 0  0", "0 0  13 0  35 0  0",
+    "0 0  0  23 0  0  0", "0 0  14 0  13 0  0", "0 21 0  0  0  15 21"};
+
+TEST(Recording, ACrossingPassedTwiceIsAWarningInConfirmMode) {
+  const auto told = runSearch(kCrossingLoop);
+  EXPECT_EQ(told.routes, "");
+  EXPECT_EQ(told.host.texts()[0], "Powtarzające się elementy w trasie. (503)");
+  EXPECT_EQ(told.result.limitCount(MessageKind::RepeatedElements), 1);
+
+  const auto ok = runSearch(kCrossingLoop, {}, true, {Answer::Ok, Answer::Yes});
+  EXPECT_EQ(ok.routes, "1,1,701,602,503,404,304,204,103,102,201,301,402,503,604,705,706,0,\r\n");
+  EXPECT_EQ(ok.host.asked[0].title, "Ostrzeżenie");
+  EXPECT_EQ(
+      ok.host.asked[0].text.rfind("Trasa dwa razy prowadzi przez element typu krzyżowego.", 0), 0u);
+  EXPECT_EQ(ok.host.asked[1].title, "Trasa");
+  EXPECT_EQ(ok.host.entries("repeated"),
+            (std::vector<std::string>{"repeated 3,5 blue", "repeated 3,5 orange"}));
+
+  const auto cancel = runSearch(kCrossingLoop, {}, true, {Answer::Cancel});
+  EXPECT_EQ(cancel.routes, "");
+  EXPECT_EQ(cancel.result.end, SearchEnd::Completed);  // only that route is rejected
+  EXPECT_EQ(cancel.host.asked.size(), 2u);             // the warning and the summary
+}
+
+TEST(Recording, ThePlatformRuleTellsWhichEndIsWrong) {
+  const std::vector<std::string> rows{"0 0  0  0  0 0  0  0",  //
+                                      "0 22 10 21 3 21 10 52", "0 0  0  0  0 0  0  0",
+                                      "0 52 10 21 3 21 10 22"};
+  const auto run = runSearch(rows, {}, true);
+  EXPECT_EQ(run.routes, "1,1,105,106,107,0,\r\n1,1,301,302,303,0,\r\n");
+  auto told = run.host.texts();
+  told.pop_back();  // the summary
+  const std::string question = "Zaliczyć trasę dwukierunkową, zelektryfikowaną,\r\n od punktu ";
+  EXPECT_EQ(told, (std::vector<std::string>{"Trasa nie prowadzi z żadnego wjazdu na ten peron.",
+                                            "Trasa nie prowadzi z żadnego peronu na ten wyjazd.",
+                                            question + "105 do punktu 107 do właściwych tras?",
+                                            question + "301 do punktu 303 do właściwych tras?",
+                                            "Trasa nie prowadzi z tego wjazdu na żaden peron.",
+                                            "Trasa nie prowadzi z tego peronu na żaden wyjazd."}));
+  EXPECT_EQ(runSearch(rows).routes, run.routes);
+}
+
+const std::vector<std::string> kSwitch{"0 0  0  0  0  0",  //
+                                       "0 21 10 19 10 21", "0 0  0  0  21 0"};
+
+TEST(Recording, TheQuestionShowsTheRouteCountsTheAnswersAndCancelEndsTheSearch) {
+  const auto run = runSearch(kSwitch, {}, true, {Answer::No, Answer::Yes});
+  EXPECT_EQ(run.routes, "1,1,101,102,103,204,0,\r\n");
+  EXPECT_EQ(run.result.counters.improper, 1);
+  // The first start port, as the window sees it.
+  const std::vector<std::string> first(run.host.log.begin(), run.host.log.begin() + 18);
+  EXPECT_EQ(first, (std::vector<std::string>{
+                       "counters 0 0", "flags 00", "progress 0/3", "progress 1/3",
+                       "marker 1,1 5 blue", "counters 1 0", "flags 11", "show 5", "ask Trasa",
+                       "restore 5", "counters 2 0", "flags 11", "show 4", "ask Trasa",
+                       "counters 2 1", "restore 4", "marker 1,1 5 red", "yield"}));
+  EXPECT_EQ(run.host.asked.back().text,
+            "Znaleziono:\r\n• 4 połączeń oraz\r\n• 1 właściwych tras i\r\n• 1 niewłaściwych tras.");
+
+  // Cancel ends the search at once, the route shown restored.
+  const auto cancel = runSearch(kSwitch, {}, true, {Answer::Yes, Answer::Cancel});
+  EXPECT_EQ(cancel.routes, "1,1,101,102,103,104,105,0,\r\n");
+  EXPECT_EQ(cancel.result.end, SearchEnd::Aborted);
+  EXPECT_EQ(cancel.host.entries("progress").back(), "progress 1/3");
+  EXPECT_EQ(cancel.host.entries("yield").size(), 0u);
+  EXPECT_EQ(cancel.host.log[cancel.host.log.size() - 2], "marker 1,1 5 red");
+  EXPECT_EQ(cancel.host.asked.back().title, "Szlakownik - OK");
+}
+
+TEST(RouteFile, ARefusedNameOrFileStopsTheSearchBeforeTheWalkAFailedWriteIsReported) {
+  for (const char* name : {"", "a/b", ".", ".."}) {
+    SearchOptions o;
+    o.routeFileBase = name;
+    const auto run = runSearch(kSwitch, o);
+    EXPECT_EQ(run.result.end, SearchEnd::Refused) << name;
+    EXPECT_EQ(run.host.log, std::vector<std::string>{"ask Błąd"}) << name;
+  }
+
   test::TempDir dir;
-  Station st = ringStation();
-  st.StationDir = dir.path().string() + "/";
+  test::writeFile(dir / "plik", "x");
+  Station st = test::stationFromRows(kSwitch);
   PrzygotujStacje(st, {});
-  test::ScriptedHost host;
-  const SearchResult r = Wyszukaj(st, {}, false, host);
-  EXPECT_EQ(r.end, SearchEnd::Completed);
-  EXPECT_EQ(r.limitCount(MessageKind::WalkAbandoned), 1);
-  ASSERT_FALSE(host.asked.empty());
-  EXPECT_EQ(host.asked.back().title, "Szlakownik - OK");
-  EXPECT_EQ(host.asked[host.asked.size() - 2].kind, MessageKind::WalkAbandoned);
-  EXPECT_EQ(test::readFile(dir / "trasy.txt"), "1,1,101,102,103,104,0,\r\n");
+  st.StationDir = (dir / "plik").string() + "/";  // a folder that cannot exist
+  test::ScriptedHost refused;
+  EXPECT_EQ(Wyszukaj(st, {}, false, refused).end, SearchEnd::Refused);
+  EXPECT_EQ(refused.log, std::vector<std::string>{"ask Błąd"});
+  EXPECT_NE(refused.asked[0].text.find(st.StationDir + "trasy.txt"), std::string::npos);
+
+#ifndef _WIN32
+  // A device that is always full takes the file but not its lines.
+  st.StationDir = dir.path().string() + "/";
+  std::filesystem::create_symlink("/dev/full", dir / "trasy.txt");
+  test::ScriptedHost full;
+  EXPECT_EQ(Wyszukaj(st, {}, false, full).end, SearchEnd::WriteFailed);
+  EXPECT_EQ(full.asked.back().text.rfind("Błąd zapisu pliku z trasami", 0), 0u);
+#endif
 }
 
 }  // namespace

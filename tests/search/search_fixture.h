@@ -58,6 +58,11 @@ class ScriptedHost : public SearchHost {
     if (++stillWorkingCalls == interruptAt) throw Interrupted{};
   }
 
+  // How many times the host was told `text`.
+  long told(const std::string& text) const {
+    return std::count_if(asked.begin(), asked.end(),
+                         [&](const Message& m) { return m.text == text; });
+  }
   std::vector<std::string> texts() const {
     std::vector<std::string> t;
     for (const Message& m : asked) t.push_back(m.text);
@@ -109,48 +114,36 @@ inline SearchRun runSearch(Station st, const SearchOptions& opt = {}, bool confi
   return run;
 }
 
+inline SearchRun runSearch(const std::vector<std::string>& rows, const SearchOptions& opt = {},
+                           bool confirm = false, std::vector<Answer> answers = {}) {
+  return runSearch(stationFromRows(rows), opt, confirm, std::move(answers));
+}
+
 using Path = std::vector<std::pair<int, int>>;
 
-// Cells from `from` taking `steps` steps of (dx, dy), `from` included.
-inline Path straight(std::pair<int, int> from, int dx, int dy, int steps) {
-  Path p{from};
-  for (int i = 0; i < steps; ++i) p.push_back({p.back().first + dx, p.back().second + dy});
-  return p;
-}
-
-// A station drawn as paths of track: each cell gets the ports toward its neighbours on every
-// path through it (a cell where paths part or meet becomes a switch), and the cells in `stops`
-// are stopping points (21). A path that ends on its first cell is a closed loop.
-inline Station trackStation(const std::vector<Path>& paths, const Path& stops, int cols,
-                            int rows) {
-  std::vector<std::vector<int>> masks(rows, std::vector<int>(cols, 0));
-  auto port = [](std::pair<int, int> a, std::pair<int, int> b) {
-    return PortAtStep[b.first - a.first + 1][b.second - a.second + 1];
-  };
-  for (const Path& path : paths)
-    for (size_t i = 0; i + 1 < path.size(); ++i) {
-      masks[path[i].second][path[i].first] |= 1 << (port(path[i], path[i + 1]) - 1);
-      masks[path[i + 1].second][path[i + 1].first] |= 1 << (port(path[i + 1], path[i]) - 1);
-    }
-  std::vector<std::string> lines(rows);
-  for (int y = 0; y < rows; ++y)
-    for (int x = 0; x < cols; ++x) {
-      int code = 0;
+// A station of 63 x 12 holding the path, each cell the element that joins it to its neighbours
+// on the path, with a stopping point at each end.
+inline Station pathStation(const Path& path) {
+  std::vector<std::vector<int>> masks(12, std::vector<int>(63, 0));
+  for (size_t i = 0; i + 1 < path.size(); ++i) {
+    const auto [x, y] = path[i];
+    const auto [nx, ny] = path[i + 1];
+    masks[y][x] |= 1 << (PortAtStep[nx - x + 1][ny - y + 1] - 1);
+    masks[ny][nx] |= 1 << (PortAtStep[x - nx + 1][y - ny + 1] - 1);
+  }
+  std::vector<std::string> rows(12);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 63; ++x) {
+      int code = std::pair{x, y} == path.front() || std::pair{x, y} == path.back() ? 21 : 0;
       for (const ElementPair& e : kElementPairs)
-        if (masks[y][x] != 0 && e.mask == masks[y][x]) code = e.code;
-      if (std::find(stops.begin(), stops.end(), std::pair{x, y}) != stops.end()) code = 21;
-      lines[y] += std::to_string(code) + " ";
+        if (code == 0 && masks[y][x] == e.mask) code = e.code;
+      rows[y] += std::to_string(code) + " ";
     }
-  return stationFromRows(lines);
-}
-
-// A station of one path with a stopping point at each end.
-inline Station pathStation(const Path& path, int cols, int rows) {
-  return trackStation({path}, {path.front(), path.back()}, cols, rows);
+  return stationFromRows(rows);
 }
 
 // `cells` cells winding east and west between columns 1 and 60, lanes three rows apart; fits
-// 63 x 12 up to about 250 cells.
+// a path station up to about 250 cells.
 inline Path serpentine(int cells) {
   Path p{{1, 1}};
   int dir = 1;

@@ -1,0 +1,116 @@
+// What the batch tool says and returns when the command line, the station or the route file is
+// not what it should be.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/test_support.h"
+
+namespace szl {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readFile;
+using test::runCli;
+using test::writeFile;
+
+TEST(Commands, WrongUsageIsNamedWithStatusTwoHelpAndVersionGoToStandardOutput) {
+  test::TempDir dir;
+  const std::string st = (dir / "s.stc").string();
+  writeFile(st, test::stationFileText({"0 0 0 0", "0 21 10 21"}));
+  // An option's missing value is never taken from the next option.
+  for (const auto& [args, named] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"search"}, "STACJA"},
+           {{"info", st, st}, st},
+           {{"groups", st, "--verbose"}, "--verbose"},
+           {{"search", st, "--direction", "both"}, "--direction"},
+           {{"search", st, "--allow-long"}, "--allow-long"},
+           {{"search", st, "--route-file", "--allow-long", "on"}, "--route-file"},
+           {{"groups", st, "--route-file", "../trasy"}, "../trasy"},
+           {{"nonsense"}, "nonsense"}}) {
+    const auto run = runCli(args);
+    EXPECT_EQ(run.status, 2) << args.back();
+    EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+  }
+  EXPECT_FALSE(fs::exists(dir / "trasy.txt"));
+
+  auto run = runCli({"search", "--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("--through-platforms on|off"), std::string::npos) << run.out;
+  run = runCli({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "szlakownik-cli 2.0\n");
+}
+
+TEST(Commands, RefusedFilesEndWithStatusOneAndSayWhy) {
+  test::TempDir dir;
+  const std::string st = (dir / "s.stc").string();
+  writeFile(st, test::stationFileText({"0 0 0 0", "0 21 10 21"}));
+  for (const char* command : {"info", "search", "groups"}) {
+    const auto run = runCli({command, (dir / "brak.stc").string()});
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_NE(run.err.find("nie istnieje"), std::string::npos) << run.err;
+  }
+
+  // A missing route file is refused naming it; an empty one gets the window's message.
+  auto run = runCli({"groups", st});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Nie można otworzyć pliku z trasami " + (dir / "trasy.txt").string() +
+                         ":\ntaki plik nie istnieje."),
+            std::string::npos)
+      << run.err;
+  writeFile(dir / "trasy.txt", "");
+  run = runCli({"groups", st});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "groups=0 routes=0\nneeds_manual=0\n");
+  EXPECT_EQ(run.err, "[Selekcja tras] W pliku z trasami nie ma ani jednej trasy.\n");
+  writeFile(dir / "trasy.txt", "1,1,101,102,0,\r\n1,1,101,9999,0,\r\n");
+  run = runCli({"groups", st});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out.empty());
+  EXPECT_NE(run.err.find("w wierszu 2 punkt 9999 leży poza siatką stacji"), std::string::npos);
+
+  fs::remove(dir / "trasy.txt");
+  fs::create_directory(dir / "trasy.txt");
+  run = runCli({"search", st});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Nie można utworzyć pliku z trasami " + (dir / "trasy.txt").string()),
+            std::string::npos);
+  run = runCli({"search", st, "--route-file", "inne", "--through-objects", "off"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(readFile(dir / "inne.txt"), "1,1,101,102,103,0,\r\n");
+  EXPECT_TRUE(
+      runCli({"groups", st, "--route-file", "inne"}).out.starts_with("groups=1 routes=1\n"));
+
+  // A station wider than point numbers can tell apart opens, but is not analysed.
+  std::string wide = "0 21 10 21";
+  for (int x = 4; x < 101; ++x) wide += " 0";
+  writeFile(dir / "szeroka.stc", test::stationFileText({wide, wide}));
+  for (const char* command : {"search", "groups", "save"}) {
+    std::vector<std::string> args{command, (dir / "szeroka.stc").string()};
+    if (command == std::string("save")) args.insert(args.end(), {"--output", st + ".out"});
+    run = runCli(args);
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_NE(run.err.find("Stacja ma 101 kolumn i 2 wiersze."), std::string::npos) << run.err;
+  }
+}
+
+TEST(Commands, InfoTellsEveryLoadingMessage) {
+  test::TempDir dir;
+  std::string text = "0,\r\n35,60,\r\n10,";
+  for (int cell = 1; cell < 35 * 60; ++cell) text += cell % 60 == 0 ? "\r\n0," : "0,";
+  writeFile(dir / "big.stc", text + "\r\n");
+  const auto run = runCli({"info", (dir / "big.stc").string()});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "rows=35 cols=60\nlimit_message=1 screen_message=1 point0_warning=1\n"
+            "bbox=0,1,0,1 trim_advised=1\n");
+  for (const char* told : {"Stacja przekracza maksymalne rozmiary", "Ehm, myślisz",
+                           "Pole w punkcie 0 nie jest puste.", "przycięcie rozmiarów"})
+    EXPECT_NE(run.err.find(told), std::string::npos) << told;
+}
+
+}  // namespace
+}  // namespace szl

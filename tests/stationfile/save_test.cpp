@@ -1,0 +1,380 @@
+// The save and the saved station read back: every object's data asked for as an author gives
+// it, the file written byte for byte, opened again with its data and written the same; a route
+// file that changed, an author who gives up, a failed write; a saved station whose grid changed,
+// a damaged tail, and trimming.
+#include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "model/preparation.h"
+#include "model/trimming.h"
+#include "select/route_selector.h"
+#include "stationfile/carry_over.h"
+#include "stationfile/sample_station.h"
+#include "stationfile/station_reader.h"
+#include "stationfile/station_writer.h"
+
+namespace szl {
+namespace {
+
+namespace fs = std::filesystem;
+using test::kSampleRows;
+using test::kSampleTail;
+using test::readFile;
+using test::sampleFile;
+using test::writeFile;
+
+// Answers the selector and the save as an author would, the editor through its own load and
+// store rules.
+class Author : public SaveHost, public SelectorHost {
+ public:
+  Answer ask(const Message& m) override {
+    asked.push_back(m);
+    if (answers.empty()) return Answer::Ok;
+    const Answer a = answers.front();
+    answers.erase(answers.begin());
+    return a;
+  }
+  bool cmdPozostale_Click(Station& st) override {
+    ++stationEdits;
+    if (cancelStation) return true;
+    EditorData d = loadEditor(st, stationSubject());
+    if (!comment.empty()) d.comment = comment, d.TickIndex = 8;
+    storeEditor(st, stationSubject(), d);
+    return false;
+  }
+  // Types the values of `fill` for the point; a point in `cancelOnce` gets "Anuluj" first.
+  bool Uzupelnij(Station& st, int x, int y) override {
+    const int p = pointNumber(x, y);
+    edits.push_back(p);
+    if (cancelOnce.erase(p)) return true;
+    const EditorSubject s = cellSubject(st, x, y);
+    EditorData d = loadEditor(st, s);
+    for (const auto& [field, value] : fill[p]) d.value(field) = value;
+    storeEditor(st, s, d);
+    return false;
+  }
+  std::optional<std::string> chooseSavePath() override { return path; }
+  std::string shortDate() override { return "2024-05-17"; }
+  std::string shortTime() override { return "14:03"; }
+
+  std::vector<Message> asked;
+  std::vector<Answer> answers;
+  std::vector<int> edits;
+  int stationEdits = 0;
+  bool cancelStation = false;
+  std::string comment = "Stacja testowa: żółw, gęś.\nLinia druga 日本";  // none: keep the station's
+  std::map<int, std::vector<std::pair<NumericId, int>>> fill;
+  std::set<int> cancelOnce;
+  std::optional<std::string> path;
+};
+
+class Save : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directory(dir / "out");
+    author.path = (dir / "out" / "gotowa").string();
+    using enum NumericId;
+    author.fill = {{101, {{txt1Czas, 5}, {txt1Wyprz, 10}}},
+                   {110, {{txt1Czas, 3}, {txt1Wyprz, 7}}},
+                   {301, {{txt2CzasZwoln, 4}, {txt2CzasMij, 7}, {txt2Wyprz, 15}}},
+                   {506, {{txt7Pojem, 5}, {txt7Napr, 1}, {txt7CzasZam, 20}, {txt7CzasNapr, 60}}},
+                   {601, {{txt7Pojem, 8}, {txt7Napr, 2}, {txt7CzasZam, 15}, {txt7CzasNapr, 45}}}};
+    author.cancelOnce = {101};
+  }
+
+  // Opens the file as the window does when the author takes its saved data, and prepares it.
+  Station open(const std::string& bytes) {
+    writeFile(dir / "stacja.stc", bytes);
+    loaded = WczytajStacje((dir / "stacja.stc").string());
+    EXPECT_TRUE(loaded.station) << loaded.error;
+    Station st = loaded.station.value_or(Station());
+    if (loaded.saved) carried = takeSavedData(st, *loaded.saved);
+    prepare(st);
+    return st;
+  }
+  // Analyses the station and prepares the route selector on `routeFile`.
+  void prepare(Station& st) {
+    PrzygotujStacje(st, {});
+    writeFile(dir / "trasy.txt", routeFile);
+    EXPECT_TRUE(sel.Prepare(st, routes(), author));
+  }
+  SaveResult save(Station& st) { return cmdSave_Click(st, sel.table(), routes(), author); }
+  std::string routes() const { return (dir / "trasy.txt").string(); }
+
+  test::TempDir dir;
+  Author author;
+  RouteSelector sel;
+  LoadResult loaded;
+  CarryReport carried;
+  std::string routeFile = test::kSampleRoutes;
+};
+
+TEST_F(Save, EveryObjectClassByteForByteAndTheSameFileFromItsOwnData) {
+  Station st = open(test::stationFileText(kSampleRows));
+  // The group of three: keep its first and third route.
+  sel.Edit(2, st, author);
+  ASSERT_TRUE(sel.tickRoute(0, st, author));
+  ASSERT_TRUE(sel.tickRoute(2, st, author));
+  sel.Accept(st, author);
+  sel.Confirm();
+  // The author set two sidings on the view; the third keeps its 10.
+  st.object(9, 3).ValueE = 6;
+  st.object(4, 6).ValueE = 4;
+  author.asked.clear();
+  author.answers = {Answer::Cancel};  // the abort question after the first "Anuluj": go on
+  const SaveResult res = save(st);
+  ASSERT_EQ(res.outcome, SaveOutcome::Saved);
+  EXPECT_EQ(res.path, (dir / "out" / "gotowa.stc").string());
+  EXPECT_EQ(readFile(res.path), sampleFile());
+  EXPECT_EQ(res.totals.ObjectCount, 11);
+  EXPECT_EQ(res.totals.SidingPlaces, 20);
+
+  // The entry twice (Anuluj, then data), the goods group without a number once, each shed
+  // once; the exit's lead time is kept in memory though the file has 0 there.
+  EXPECT_EQ(author.stationEdits, 1);
+  EXPECT_EQ(author.edits, (std::vector<int>{101, 101, 110, 301, 304, 506, 601}));
+  EXPECT_EQ(st.object(10, 1).ValueB, 7);
+  ASSERT_EQ(author.asked.size(), 3u);
+  EXPECT_EQ(author.asked[0].title, "Zapisywanie stacji - wjazd/wyjazd");
+  EXPECT_EQ(author.asked[0].text, "Naprawdę chcesz przerwać wpisywanie danych do pliku stacji?");
+  EXPECT_EQ(author.asked[0].buttons, Buttons::OkCancel);
+  EXPECT_EQ(author.asked[1].title, "Zapisywanie stacji");  // the two characters told once
+  EXPECT_NE(author.asked[1].text.find("\"?\""), std::string::npos);
+  EXPECT_EQ(author.asked[2].title, "Przypomnienie");
+  EXPECT_EQ(author.asked[2].icon, Icon::Information);
+  EXPECT_EQ(author.asked[2].text,
+            "Stacja gotowa.stc została zapisana.\r\n\r\nJeżeli zamierzasz opublikować stację, "
+            "stworzoną przy pomocy tego programu, \r\nnie zapomnij powiadomić o tym e-mailem "
+            "autora programu oraz zawrzeć \r\nstosowne informacje w pliku stacji i ewentualnie w "
+            "pliku dokumentacji stacji.");
+
+  // Opened with its data: the analysis keeps the author's (the sidings' 6 and 4 rather than
+  // its 10), the kept routes are ticked again, and the save asks only for the goods group's
+  // number, which the file cannot keep.
+  Station again = open(readFile(res.path));
+  EXPECT_EQ(again.StationComment, "Stacja testowa: żółw, gęś.\r\nLinia druga ??");
+  EXPECT_EQ(TickUnits[again.TickIndex], 15);
+  EXPECT_EQ(carried.carriedRecords, 11);
+  EXPECT_TRUE(carried.droppedRecords.empty());
+  EXPECT_EQ(sel.carry().carried, 5);
+  EXPECT_EQ(sel.carry().dropped, 0);
+  EXPECT_FALSE(sel.table().routes[3].selected);
+  EXPECT_TRUE(sel.table().routes[4].selected);
+  sel.Confirm();
+  author.asked.clear();
+  author.edits.clear();
+  author.comment.clear();
+  author.path = (dir / "out" / "DRUGA.STC").string();
+  ASSERT_EQ(save(again).outcome, SaveOutcome::Saved);
+  EXPECT_EQ(author.edits, std::vector<int>{304});
+  ASSERT_EQ(author.asked.size(), 1u);
+  EXPECT_EQ(author.asked[0].title, "Przypomnienie");
+  EXPECT_EQ(readFile(*author.path), sampleFile());
+}
+
+TEST_F(Save, EndedByTheAuthorWritesNothing) {
+  Station st = open(test::stationFileText(kSampleRows));
+  sel.Confirm();
+  author.asked.clear();
+  author.cancelStation = true;
+  EXPECT_EQ(save(st).outcome, SaveOutcome::Cancelled);
+  ASSERT_EQ(author.asked.size(), 1u);
+  EXPECT_EQ(author.asked[0].title, "Zapisywanie stacji - pozostałe dane");
+  EXPECT_TRUE(author.edits.empty());
+
+  author.cancelStation = false;
+  author.asked.clear();
+  author.path.reset();  // the save-file dialog cancelled
+  author.cancelOnce.clear();
+  EXPECT_EQ(save(st).outcome, SaveOutcome::Cancelled);
+  EXPECT_TRUE(author.asked.empty());
+  EXPECT_TRUE(fs::is_empty(dir / "out"));
+}
+
+TEST_F(Save, ARouteFileThatNoLongerMatchesIsRefused) {
+  Station st = open(test::stationFileText(kSampleRows));
+  sel.Confirm();
+  for (const std::string& text :
+       {test::kSampleRoutes + "1,1,501,502,0,\r\n",  // a new search found one route more
+        "1,1,101,102,103,105,0,\r\n" + test::kSampleRoutes.substr(24),  // an end moved
+        "1,1,101,103,104,0,\r\n" + test::kSampleRoutes.substr(24),      // a point lost
+        std::string()}) {  // the file is gone: it counts as empty
+    if (text.empty())
+      fs::remove(routes());
+    else
+      writeFile(routes(), text);
+    author.asked.clear();
+    EXPECT_EQ(save(st).outcome, SaveOutcome::Refused);
+    ASSERT_EQ(author.asked.size(), 1u);
+    EXPECT_EQ(author.asked[0].icon, Icon::Critical);
+    EXPECT_NE(author.asked[0].text.find("Uruchom ponownie selekcję tras"), std::string::npos);
+    EXPECT_EQ(author.stationEdits, 0);  // refused before the author typed anything
+  }
+  EXPECT_TRUE(fs::is_empty(dir / "out"));
+
+  // No route file and no routes selected: an empty route section.
+  author.answers = {Answer::Cancel};
+  ASSERT_EQ(cmdSave_Click(st, RouteTable{}, routes(), author).outcome, SaveOutcome::Saved);
+  EXPECT_NE(readFile(dir / "out" / "gotowa.stc")
+                .find(test::stationFileText(kSampleRows) + "0,\r\n11,30,\r\n"),
+            std::string::npos);
+}
+
+TEST_F(Save, AFailedWriteLeavesTheOldFileAndNamesTheFile) {
+  Station st = open(test::stationFileText(kSampleRows));
+  sel.Confirm();
+  author.answers = {Answer::Cancel};
+  const auto target = dir / "out" / "gotowa.stc";
+  writeFile(target, "stary plik");
+
+#ifdef _WIN32
+  // A file another program holds open (the simulator, say) cannot be replaced.
+  std::ifstream held(target);
+  const SaveResult res = save(st);
+  held.close();
+#else
+  // The file system refuses every byte beyond the first hundred.
+  struct rlimit old {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  struct rlimit small = old;
+  small.rlim_cur = 100;
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const SaveResult res = save(st);
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+#endif
+
+  EXPECT_EQ(res.outcome, SaveOutcome::Failed);
+  EXPECT_EQ(readFile(target), "stary plik");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), {}), 1);
+  ASSERT_FALSE(author.asked.empty());
+  const Message& m = author.asked.back();
+  EXPECT_EQ(m.icon, Icon::Critical);
+  EXPECT_NE(m.text.find("Nie można zapisać stacji do pliku " + target.string()), std::string::npos)
+      << m.text;
+  EXPECT_NE(m.text.find("pozostał bez zmian"), std::string::npos);
+
+  // A folder whose parent is a file, and a name taken by a folder.
+  writeFile(dir / "plik", "x");
+  author.path = (dir / "plik" / "podkatalog" / "stacja.stc").string();
+  author.asked.clear();
+  EXPECT_EQ(save(st).outcome, SaveOutcome::Failed);
+  ASSERT_EQ(author.asked.size(), 1u);
+  EXPECT_NE(author.asked[0].text.find(*author.path), std::string::npos);
+  EXPECT_EQ(readFile(dir / "plik"), "x");
+
+  fs::create_directory(dir / "out" / "katalog.stc");
+  author.path = (dir / "out" / "katalog.stc").string();
+  EXPECT_EQ(save(st).outcome, SaveOutcome::Failed);
+  EXPECT_NE(author.asked.back().text.find("pod tą nazwą jest katalog"), std::string::npos);
+  EXPECT_TRUE(fs::is_empty(dir / "out" / "katalog.stc"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), {}), 2);
+}
+
+TEST_F(Save, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
+  // The sidings at 309 became track, a shed record was written twice, and the search no longer
+  // finds the kept route through 402 and 403.
+  std::vector<std::string> rows = kSampleRows;
+  rows[3] = "0 52 10 10 53 53 53 10 10 10 0 0";
+  std::vector<std::string> tail = kSampleTail;
+  tail.insert(tail.begin() + 16, "8,2,506,0,0,0,");
+  routeFile.replace(routeFile.find("402,403"), 7, "202,303");
+  const Station st = open(sampleFile(rows, tail));
+  EXPECT_EQ(carried.carriedRecords, 10);
+  EXPECT_EQ(carried.droppedRecords,
+            (std::vector<std::string>{
+                "punkt 309, Tory postojowe (wiersz 22): nie ma tam już takiego obiektu",
+                "punkt 506, Lokomotywownia (wiersz 26): drugi zapis tego samego obiektu"}));
+  EXPECT_EQ(st.object(1, 1).ValueA, 5);
+  EXPECT_EQ(sel.carry().carried, 4);
+  EXPECT_EQ(sel.carry().dropped, 1);
+  ASSERT_EQ(author.asked.size(), 1u);
+  EXPECT_NE(author.asked[0].text.find("- trasa od punktu 301 do punktu 304 (wiersz 14 pliku "
+                                      "stacji): wyszukiwanie jej nie znalazło"),
+            std::string::npos)
+      << author.asked[0].text;
+  // The group keeps only the route the file kept.
+  EXPECT_TRUE(sel.table().routes[2].selected);
+  EXPECT_FALSE(sel.table().routes[3].selected);
+  EXPECT_FALSE(sel.table().routes[4].selected);
+}
+
+TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
+  struct Case {
+    int changed;              // the line changed
+    std::string replacement;  // "" removes it and every line after it
+    int line;                 // the line named
+    const char* why;
+  };
+  const std::vector<Case> cases = {
+      {10, "6,", 16, "zapisano tylko 5 tras, a wiersz 10 zapowiada ich 6"},
+      {10, "4,", 15, "tu jest jeszcze jedna trasa, a wiersz 10 zapowiada ich 4"},
+      {12, "0,1,106,107,108,109,110,", 12, "kończące je zero"},
+      {13, "1,1,301,302,3x3,304,0,", 13, "pole \"3x3\" nie jest liczbą całkowitą"},
+      {14, "1,1,301,402,9999,304,0,", 14, "punkt 9999 leży poza siatką stacji (7 x 12)"},
+      {19, "2,3,110,0,20,", 19, "zapis obiektu ma 5 pól zamiast 6"},
+      {20, "12,407,301,15,0,31,", 20, "nieznany rodzaj obiektu 12"},
+      {21, "9,3,304,305,307,0,", 21, "trzy sąsiednie punkty"},
+      {28, "7,", 28, "jednostka taktowania zegara 7 s"},
+      {29, "8,2,15,", 29, "oczekiwano: dane lokomotywowni (4 pola), a wiersz ma 3 pola"},
+      {31, "", 31, "brak komentarza i podpisu stacji"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> tail = kSampleTail;
+    if (c.replacement.empty()) {
+      tail.resize(c.changed - 10);
+    } else {
+      tail[c.changed - 10] = c.replacement;
+    }
+    open(sampleFile(kSampleRows, tail));  // the grid opens all the same
+    EXPECT_FALSE(loaded.saved) << c.why;
+    EXPECT_NE(loaded.tailError.find("w wierszu " + std::to_string(c.line) + " "), std::string::npos)
+        << loaded.tailError;
+    EXPECT_NE(loaded.tailError.find(c.why), std::string::npos) << loaded.tailError;
+  }
+  // A grid-only file, even with blank lines after it, has nothing more to take.
+  open(test::stationFileText(kSampleRows) + "\r\n  \r\n");
+  EXPECT_FALSE(loaded.saved);
+  EXPECT_TRUE(loaded.tailError.empty());
+}
+
+TEST_F(Save, TakenDataAndKeptRoutesMoveWithTrimming) {
+  // Cutting column 0 and the empty last column moves every point one to the left.
+  Station st = cutStation(open(sampleFile()), TrimRect{1, 11, 0, 7, false});
+  EXPECT_EQ(st.object(0, 1).ValueA, 5);  // the entry, now at point 100
+  EXPECT_EQ(st.object(0, 6).ValueD, 45);
+  EXPECT_EQ(st.KeptRoutes[0].points, (std::vector<int16_t>{100, 101, 102, 103}));
+  EXPECT_EQ(st.KeptRoutes[0].fileStart, 101);  // the author is told the file's numbers
+
+  routeFile =
+      "1,1,100,101,102,103,0,\r\n"
+      "0,1,105,106,107,108,109,0,\r\n"
+      "1,1,300,301,302,303,0,\r\n"
+      "1,1,300,201,202,303,0,\r\n"
+      "1,1,300,401,402,303,0,\r\n"
+      "1,0,500,501,502,503,504,505,0,\r\n";
+  prepare(st);
+  EXPECT_EQ(sel.carry().carried, 5);
+  sel.Confirm();
+  ASSERT_EQ(save(st).outcome, SaveOutcome::Saved);
+  EXPECT_NE(
+      readFile(dir / "out" / "gotowa.stc").find("\r\n1,5,100,10,0,11,\r\n4,3,103,104,105,4,\r\n"),
+      std::string::npos);
+
+  // Cutting a kept route's cells away drops it from the carried ticks.
+  const Station cut = cutStation(st, TrimRect{0, 10, 2, 7, false});
+  EXPECT_TRUE(cut.KeptRoutes[0].points.empty());
+  EXPECT_EQ(cut.KeptRoutes[2].points, (std::vector<int16_t>{100, 101, 102, 103}));
+}
+
+}  // namespace
+}  // namespace szl
