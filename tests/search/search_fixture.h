@@ -59,7 +59,7 @@ class ScriptedHost : public SearchHost {
   }
 
   // How many times the host was told `text`.
-  long told(const std::string& text) const {
+  long long told(const std::string& text) const {
     return std::count_if(asked.begin(), asked.end(),
                          [&](const Message& m) { return m.text == text; });
   }

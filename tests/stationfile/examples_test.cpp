@@ -50,8 +50,8 @@ TEST(Examples, WellFormedJoinedUpSearchedWithoutALimitAndShowingEveryKind) {
   bool fullSize = false, platformGroup = false, singleStop = false, goodsGroup = false;
   for (const fs::path& p : files) {
     test::TempDir dir;
-    fs::copy_file(p, dir / p.filename());
-    const LoadResult res = WczytajStacje((dir / p.filename()).string());
+    fs::copy_file(p, dir.path() / p.filename());
+    const LoadResult res = WczytajStacje((dir.path() / p.filename()).string());
     ASSERT_TRUE(res.station) << p << ": " << res.error;
     EXPECT_FALSE(res.info.limitMessage || res.info.point0Warning) << p;
     Station st = *res.station;
