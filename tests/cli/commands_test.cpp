@@ -10,7 +10,6 @@ namespace szl {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
 using test::runCli;
 using test::writeFile;
 
@@ -76,7 +75,7 @@ TEST(Commands, WrongUsageAndRefusedFilesAreNamedWithTheirStatus) {
             std::string::npos);
   run = runCli({"search", st, "--route-file", "inne", "--through-objects", "off"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(readFile(dir / "inne.txt"), "1,1,101,102,103,0,\r\n");
+  EXPECT_EQ(test::readFile(dir / "inne.txt"), "1,1,101,102,103,0,\r\n");
   EXPECT_TRUE(
       runCli({"groups", st, "--route-file", "inne"}).out.starts_with("groups=1 routes=1\n"));
 
