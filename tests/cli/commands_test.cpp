@@ -10,11 +10,10 @@ namespace szl {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
 using test::runCli;
 using test::writeFile;
 
-TEST(Commands, WrongUsageIsNamedWithStatusTwoHelpAndVersionGoToStandardOutput) {
+TEST(Commands, WrongUsageAndRefusedFilesAreNamedWithTheirStatus) {
   test::TempDir dir;
   const std::string st = (dir / "s.stc").string();
   writeFile(st, test::stationFileText({"0 0 0 0", "0 21 10 21"}));
@@ -41,21 +40,17 @@ TEST(Commands, WrongUsageIsNamedWithStatusTwoHelpAndVersionGoToStandardOutput) {
   run = runCli({"--version"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "szlakownik-cli 2.0\n");
-}
 
-TEST(Commands, RefusedFilesEndWithStatusOneAndSayWhy) {
-  test::TempDir dir;
-  const std::string st = (dir / "s.stc").string();
-  writeFile(st, test::stationFileText({"0 0 0 0", "0 21 10 21"}));
+  // Refused files end with status 1 and a word why.
   for (const char* command : {"info", "search", "groups"}) {
-    const auto run = runCli({command, (dir / "brak.stc").string()});
+    run = runCli({command, (dir / "brak.stc").string()});
     EXPECT_EQ(run.status, 1) << command;
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("nie istnieje"), std::string::npos) << run.err;
   }
 
   // A missing route file is refused naming it; an empty one gets the window's message.
-  auto run = runCli({"groups", st});
+  run = runCli({"groups", st});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Nie można otworzyć pliku z trasami " + (dir / "trasy.txt").string() +
                          ":\ntaki plik nie istnieje."),
@@ -80,7 +75,7 @@ TEST(Commands, RefusedFilesEndWithStatusOneAndSayWhy) {
             std::string::npos);
   run = runCli({"search", st, "--route-file", "inne", "--through-objects", "off"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(readFile(dir / "inne.txt"), "1,1,101,102,103,0,\r\n");
+  EXPECT_EQ(test::readFile(dir / "inne.txt"), "1,1,101,102,103,0,\r\n");
   EXPECT_TRUE(
       runCli({"groups", st, "--route-file", "inne"}).out.starts_with("groups=1 routes=1\n"));
 

@@ -18,7 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::readFile;
 using test::runCli;
-using test::TempDir;
 
 class Quiet : public SelectorHost {
  public:
@@ -71,7 +70,7 @@ class SaveRoundTrip : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(SaveRoundTrip, DataFromTheSavedFileGivesItsBytesBack) {
   const fs::path source = fs::path(SZL_TEST_DATA) / ".." / ".." / GetParam();
-  TempDir dir;
+  test::TempDir dir;
   const fs::path station = dir / source.filename().string();
   fs::copy_file(source, station);
   runCli({"search", station.string()});
@@ -111,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(SaveCommand, SignatureTimeMissingDataAndRefusals) {
-  TempDir dir;
+  test::TempDir dir;
   const fs::path station = dir / "yard.stc";
   fs::copy_file(fs::path(SZL_TEST_DATA) / "reference/yard_14x7.stc", station);
   ASSERT_EQ(runCli({"search", station.string()}).status, 0);

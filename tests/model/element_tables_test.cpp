@@ -28,17 +28,6 @@ TEST(ElementTables, GeometryOfEveryRowAndType) {
         }
 }
 
-TEST(ElementTables, RowsOfCodesAndASwitch) {
-  for (const auto& [code, row] :
-       {std::pair{12, 2}, {120, 2}, {490, 36}, {21, -1}, {5, -1}, {67, -1}, {2100, -1}})
-    EXPECT_EQ(elementRow(code), row) << code;
-  EXPECT_EQ(electrifiedRow(230), -1);
-  EXPECT_EQ(nonElectrifiedRow(230), 11);
-  // A switch lets the diverging track only to the common track.
-  EXPECT_TRUE(passes(2, 4, 3));
-  EXPECT_FALSE(passes(2, 3, 5));
-}
-
 // The movements each slip-crossing type keeps, as authors read them.
 TEST(ElementTables, SlipCrossingTypes) {
   const char* table[4][7] = {

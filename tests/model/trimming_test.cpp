@@ -7,8 +7,6 @@
 namespace szl {
 namespace {
 
-using test::stationFromRows;
-
 // Columns XLo,XHi then rows YLo,YHi, each high bound one past the last kept.
 std::string rect(const TrimRect& r) {
   return std::to_string(r.TrimXLo) + "," + std::to_string(r.TrimXHi) + " " +
@@ -26,7 +24,8 @@ TEST(Trimming, BoundingBoxAndAdvice) {
       // Negative codes do not count as occupied.
       {{"-5 0", "0 10"}, "1,2 1,2"},
   };
-  for (const auto& [rows, box] : cases) EXPECT_EQ(rect(boundingBox(stationFromRows(rows))), box);
+  for (const auto& [rows, box] : cases)
+    EXPECT_EQ(rect(boundingBox(test::stationFromRows(rows))), box);
 }
 
 TEST(Trimming, SlidersKeepOneColumnAndRowAndShowTheirSpans) {
@@ -48,7 +47,7 @@ TEST(Trimming, SlidersKeepOneColumnAndRowAndShowTheirSpans) {
 }
 
 TEST(Trimming, CutRebuildsTheStation) {
-  Station st = stationFromRows({"0 0 0 0", "0 0 0 0", "0 10 21 0", "0 0 0 0"});
+  Station st = test::stationFromRows({"0 0 0 0", "0 0 0 0", "0 10 21 0", "0 0 0 0"});
   st.StationFile = "a.stc";
   st.StationComment = "mine";
   st.object(2, 2).ValueE = 7;

@@ -43,15 +43,11 @@ TEST(Walk, ObjectsArePassedThroughOnlyWhenTheOptionsAllowItAndCellZeroTakesNoPar
 // pending, so the 49th fills the stack. Stopping points east of switches 1, 49 and 50 show
 // which branches were walked (the entry makes the routes one-way: none is dropped as a twin).
 Station switchChain() {
-  std::vector<std::vector<int>> codes(64, std::vector<int>(64, 0));
-  codes[63][0] = 51;
-  for (int i = 1; i <= 60; ++i) codes[63 - i][i] = 29;
-  codes[2][61] = 21;
-  for (int i : {1, 49, 50}) codes[63 - i][i + 1] = 21;
-  std::vector<std::string> rows(64);
-  for (int y = 0; y < 64; ++y)
-    for (int c : codes[y]) rows[y] += std::to_string(c) + " ";
-  return test::stationFromRows(rows);
+  Station st(64, 64);
+  st.setCode(0, 63, 51);
+  for (int i = 1; i <= 60; ++i) st.setCode(i, 63 - i, 29);
+  for (const auto& [x, y] : {std::pair{61, 2}, {2, 62}, {50, 14}, {51, 13}}) st.setCode(x, y, 21);
+  return st;
 }
 
 TEST(Walk, AFullStackDropsTheBranchAndTheSearchGoesOnWithThePendingOnes) {
@@ -115,20 +111,18 @@ TEST(Walk, AHostThatThrowsWhileTheWalkGoesOnEndsTheSearchWithTheRouteFileClosed)
 
 TEST(Recording, FiftyEightCellsAreWrittenFiftyNineRejectedAndTheWalkStopsThere) {
   // Stopping points on row 1 at columns 1, 58 and 60, on row 3 at 1, 59 and 61.
-  std::vector<std::string> rows(5);
-  for (int y = 0; y < 5; ++y)
-    for (int x = 0; x < 64; ++x) {
-      const int end = y == 1 ? 58 : y == 3 ? 59 : -9;
-      rows[y] += x == 1 || x == end || x == end + 2 ? "21 " : x > 1 && x < end + 2 ? "10 " : "0 ";
-    }
-  const auto run = runSearch(rows);
+  Station st(64, 5);
+  for (const auto& [y, end] : {std::pair{1, 58}, {3, 59}})
+    for (int x = 1; x <= end + 2; ++x)
+      st.setCode(x, y, x == 1 || x == end || x == end + 2 ? 21 : 10);
+  const auto run = runSearch(st);
   EXPECT_EQ(run.routes, test::routeLine("1,1", test::serpentine(58)) + "1,1,158,159,160,0,\r\n" +
                             "1,1,359,360,361,0,\r\n");
   // Going on, the walk from 101 would reach 162 and the one from 301 reach 361.
   EXPECT_EQ(run.result.counters.connections, 11);
   EXPECT_EQ(run.host.asked.size(), 1u);  // the summary only
 
-  EXPECT_EQ(runSearch(rows, {}, true).host.told("Ta trasa jest zbyt długa."), 2);
+  EXPECT_EQ(runSearch(st, {}, true).host.told("Ta trasa jest zbyt długa."), 2);
 }
 
 TEST(Recording, OneHundredNinetyNineCellsWithLongRoutesAllowedTwoHundredNever) {

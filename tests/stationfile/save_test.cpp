@@ -26,7 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::kSampleRows;
-using test::kSampleTail;
 using test::readFile;
 using test::sampleFile;
 using test::writeFile;
@@ -285,7 +284,7 @@ TEST_F(Save, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
   // finds the kept route through 402 and 403.
   std::vector<std::string> rows = kSampleRows;
   rows[3] = "0 52 10 10 53 53 53 10 10 10 0 0";
-  std::vector<std::string> tail = kSampleTail;
+  std::vector<std::string> tail = test::kSampleTail;
   tail.insert(tail.begin() + 16, "8,2,506,0,0,0,");
   routeFile.replace(routeFile.find("402,403"), 7, "202,303");
   const Station st = open(sampleFile(rows, tail));
@@ -329,7 +328,7 @@ TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
       {31, "", 31, "brak komentarza i podpisu stacji"},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> tail = kSampleTail;
+    std::vector<std::string> tail = test::kSampleTail;
     if (c.replacement.empty()) {
       tail.resize(c.changed - 10);
     } else {
