@@ -19,11 +19,6 @@ namespace fs = std::filesystem;
 using test::readFile;
 using test::runCli;
 
-class Quiet : public SelectorHost {
- public:
-  Answer ask(const Message&) override { return Answer::Ok; }
-};
-
 // What an author would type for every linked object through the editor: never zero, and
 // different from the analysis' defaults.
 void fillObjectData(Station& st) {
@@ -50,7 +45,7 @@ std::string savedWithData(const fs::path& station, const fs::path& routes) {
   EXPECT_TRUE(res.station) << res.error;
   Station st = std::move(*res.station);
   PrzygotujStacje(st, {});
-  Quiet q;
+  test::Quiet q;
   RouteSelector sel;
   EXPECT_TRUE(sel.Prepare(st, routes.string(), q));
   for (int g = 0; g < sel.groupCount(); ++g) {

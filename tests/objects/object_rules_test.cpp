@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/preparation.h"
+#include "objects/missing_data.h"
 #include "objects/numeric_field.h"
 #include "objects/object_data.h"
 #include "support/test_support.h"
@@ -9,29 +10,21 @@ namespace szl {
 namespace {
 
 TEST(NumericField, IntegerPartWithinRangeAndLength) {
-  struct Case {
-    NumericId field;
-    const char* text;
-    std::optional<int> value;
+  using enum NumericId;
+  const std::tuple<NumericId, const char*, std::optional<int>> cases[] = {
+      // clang-format off
+      {txt1Czas, "12.7", 12}, {txt1Czas, "12,7", 12},  {txt1Czas, " 7 ", 7},   {txt1Czas, "0", 0},
+      {txt1Czas, "99", 99},   {txt1Czas, "99.99", 99}, {txt1Czas, "100", {}},  {txt1Czas, "", {}},
+      {txt1Czas, "  ", {}},   {txt1Czas, "abc", {}},   {txt1Czas, "1a", {}},   {txt1Czas, "-3", {}},
+      {txt1Czas, "-0.5", {}}, {txt1Czas, ".", {}},     {txt1Czas, "1e1", {}},  {txt1Numer, "0", {}},
+      {txt1Czas, "99999999999999999999", {}},          {txt1Numer, "9", 9},    {txt1Numer, "10", {}},
+      {txt3Numer, "0", 0},    {txt4Pojem, "10", 10},   {txt4Pojem, "11", {}},  {txt4Pojem, "0.9", {}},
+      {txt7Pojem, "999", 999}, {txt7Pojem, "1000", {}}, {txt7CzasZam, "+15", 15},
+      // clang-format on
   };
-  const Case cases[] = {
-      {NumericId::txt1Czas, "12.7", 12},  {NumericId::txt1Czas, "12,7", 12},
-      {NumericId::txt1Czas, " 7 ", 7},    {NumericId::txt1Czas, "0", 0},
-      {NumericId::txt1Czas, "99", 99},    {NumericId::txt1Czas, "99.99", 99},
-      {NumericId::txt1Czas, "100", {}},   {NumericId::txt1Czas, "", {}},
-      {NumericId::txt1Czas, "  ", {}},    {NumericId::txt1Czas, "abc", {}},
-      {NumericId::txt1Czas, "1a", {}},    {NumericId::txt1Czas, "-3", {}},
-      {NumericId::txt1Czas, "-0.5", {}},  {NumericId::txt1Czas, ".", {}},
-      {NumericId::txt1Czas, "1e1", {}},   {NumericId::txt1Czas, "99999999999999999999", {}},
-      {NumericId::txt1Numer, "0", {}},    {NumericId::txt1Numer, "9", 9},
-      {NumericId::txt1Numer, "10", {}},   {NumericId::txt3Numer, "0", 0},
-      {NumericId::txt4Pojem, "10", 10},   {NumericId::txt4Pojem, "11", {}},
-      {NumericId::txt4Pojem, "0.9", {}},  {NumericId::txt7Pojem, "999", 999},
-      {NumericId::txt7Pojem, "1000", {}}, {NumericId::txt7CzasZam, "+15", 15},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(numericFieldValue(numericField(c.field), c.text), c.value)
-        << numericField(c.field).textBox << " \"" << c.text << "\"";
+  for (const auto& [field, text, value] : cases)
+    EXPECT_EQ(numericFieldValue(numericField(field), text), value)
+        << numericField(field).textBox << " \"" << text << "\"";
 }
 
 class Editor : public ::testing::Test {
@@ -136,6 +129,34 @@ TEST_F(Editor, StoppingPointsStoreNothingAndTheStationPageHasTheTotals) {
   for (const auto& [x, y] : {std::pair{1, 1}, {0, 2}, {3, 1}, {7, 1}})
     pages += std::to_string(static_cast<int>(editorPageOf(st, cellSubject(st, x, y))));
   EXPECT_EQ(pages, "0038");
+}
+
+// Whatever the data, the items named are missing exactly when the save asks for the object.
+TEST_F(Editor, MissingDataNamesWhatTheSaveWaitsFor) {
+  const auto agree = [&](const char* when) {
+    for (int y = 0; y < st.RowCount(); ++y)
+      for (int x = 0; x < st.ColCount(); ++x)
+        EXPECT_EQ(missingObjectData(st, x, y).any(), objectDataMissing(st, x, y))
+            << when << " at " << x << "," << y;
+  };
+  agree("prepared");
+  // The entry on the left: its number, direction and side come from the preparation.
+  const MissingData entry = missingObjectData(st, 0, 1);
+  EXPECT_FALSE(entry.direction || entry.side);
+  EXPECT_EQ(entry.fields, (std::vector<NumericId>{NumericId::txt1Czas, NumericId::txt1Wyprz}));
+  EXPECT_EQ(missingObjectData(st, 0, 3).fields.size(), 3u);  // the entry-exit, numbered 1
+  EXPECT_EQ(missingObjectData(st, 4, 3).fields.size(), 4u);  // the shed
+
+  st.object(0, 1).ValueA = 5;
+  st.object(0, 1).Direction = 2;  // an exit needs no lead time
+  st.object(0, 3).Side = 0;
+  st.object(4, 3).ValueD = 30;
+  st.object(2, 1).ValueC = 0;
+  agree("changed");
+  EXPECT_FALSE(missingObjectData(st, 0, 1).any());
+  EXPECT_TRUE(missingObjectData(st, 0, 3).side);
+  EXPECT_FALSE(missingObjectData(st, 4, 3).any());
+  EXPECT_EQ(missingObjectData(st, 2, 1).fields, std::vector<NumericId>{NumericId::txt3Numer});
 }
 
 }  // namespace

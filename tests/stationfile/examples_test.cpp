@@ -35,11 +35,6 @@ bool isObject(int c) {
          c == 480 || (c >= 500 && c <= 530 && c % 10 == 0);
 }
 
-class AnswerOk : public SearchHost {
- public:
-  Answer ask(const Message&) override { return Answer::Ok; }
-};
-
 TEST(Examples, WellFormedJoinedUpSearchedWithoutALimitAndShowingEveryKind) {
   std::vector<fs::path> files;
   for (const auto& e : fs::directory_iterator(SZL_EXAMPLES))
@@ -102,7 +97,7 @@ TEST(Examples, WellFormedJoinedUpSearchedWithoutALimitAndShowingEveryKind) {
     }
 
     st.StationDir = dir.path().string() + "/";
-    AnswerOk host;
+    test::Quiet host;
     const SearchResult r = Wyszukaj(st, {}, false, host);
     EXPECT_EQ(r.end, SearchEnd::Completed) << p;
     for (MessageKind k : {MessageKind::StackOverflow, MessageKind::SegmentOverflow,

@@ -60,20 +60,6 @@ TEST(Reader, GridsAsWrittenByHandOrConvertedBetweenTextModes) {
   }
 }
 
-TEST(Reader, NameRule) {
-  EXPECT_EQ(splitStationPath("/a/b/STACJA.STC").file, "STACJA.STC");
-  EXPECT_EQ(splitStationPath("/a/b/STACJA.STC").dir, "/a/b/");
-  EXPECT_EQ(splitStationPath("/a/Poznanx").file, "Poznanx.stc");
-  EXPECT_EQ(splitStationPath("/a/abc").file, "abc");
-  EXPECT_EQ(splitStationPath("stacja").dir, "");
-
-  TempDir dir;
-  writeFile(dir / "Kutno.stc", "0,\r\n1,1,\r\n0,\r\n");
-  const auto res = WczytajStacje((dir / "Kutno").string());
-  ASSERT_TRUE(res.station) << res.error;
-  EXPECT_EQ(res.station->StationFile, "Kutno.stc");
-}
-
 TEST(Reader, SizeMessagesAndPointZero) {
   TempDir dir;
   // Rows, columns, the code of cell (0, 0); the messages: size limit, screen, point 0.

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "model/station.h"
+#include "search/search_host.h"
+#include "select/selector_host.h"
 
 namespace szl::test {
 
@@ -38,6 +40,11 @@ class TempDir {
 
  private:
   std::filesystem::path path_;
+};
+
+// A search or route selector that is answered OK to everything, as the batch tool does.
+struct Quiet : SearchHost, SelectorHost {
+  Answer ask(const Message&) override { return Answer::Ok; }
 };
 
 // Runs the batch tool with arguments; captures standard output and error.
