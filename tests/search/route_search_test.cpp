@@ -2,6 +2,7 @@
 // becomes of a route once a walk reaches an object, what the window is told, and the route file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "search/search_fixture.h"
@@ -122,7 +123,8 @@ TEST(Recording, FiftyEightCellsAreWrittenFiftyNineRejectedAndTheWalkStopsThere) 
   EXPECT_EQ(run.result.counters.connections, 11);
   EXPECT_EQ(run.host.asked.size(), 1u);  // the summary only
 
-  EXPECT_EQ(runSearch(st, {}, true).host.told("Ta trasa jest zbyt długa."), 2);
+  EXPECT_EQ(std::ranges::count(runSearch(st, {}, true).host.texts(), "Ta trasa jest zbyt długa."),
+            2);
 }
 
 TEST(Recording, OneHundredNinetyNineCellsWithLongRoutesAllowedTwoHundredNever) {
@@ -140,7 +142,7 @@ TEST(Recording, OneHundredNinetyNineCellsWithLongRoutesAllowedTwoHundredNever) {
     EXPECT_EQ(run.routes, "");
     EXPECT_EQ(run.result.counters.connections, 0);
     EXPECT_EQ(run.result.limitCount(MessageKind::RouteTooLong), 2);
-    EXPECT_EQ(run.host.texts()[1], "Zbyt długa trasa!\r\n\r\nNie zostanie ona zapisana.");
+    EXPECT_EQ(run.host.asked[1].text, "Zbyt długa trasa!\r\n\r\nNie zostanie ona zapisana.");
     EXPECT_EQ(run.host.entries("show")[0], "show 199");
   }
 }
@@ -168,7 +170,7 @@ TEST(Recording, TwinsAreDroppedAndTheFiltersKeepTheirKind) {
     EXPECT_EQ(runSearch(rows, o).routes, routes);
     const auto asked = runSearch(rows, o, true);
     EXPECT_EQ(asked.routes, routes);
-    EXPECT_EQ(asked.host.told(told), 2) << told;
+    EXPECT_EQ(std::ranges::count(asked.host.texts(), told), 2) << told;
   }
 }
 
@@ -185,8 +187,8 @@ TEST(Recording, ARouteBackToItsOwnPlatformRepeatsAnElement) {
   SearchOptions o = withoutPlatformRule();
   const auto told = runSearch(kPlatformLoop, o);
   EXPECT_EQ(told.routes, "");
-  EXPECT_EQ(told.host.texts()[0], "Powtarzające się elementy w trasie. (403)");
-  EXPECT_EQ(told.host.texts()[1], "Powtarzające się elementy w trasie. (405)");
+  EXPECT_EQ(told.host.asked[0].text, "Powtarzające się elementy w trasie. (403)");
+  EXPECT_EQ(told.host.asked[1].text, "Powtarzające się elementy w trasie. (405)");
 
   const auto ok = runSearch(kPlatformLoop, o, true);
   EXPECT_EQ(ok.routes, kPlatformLoopRoutes);
@@ -209,7 +211,7 @@ const std::vector<std::string> kCrossingLoop{
 TEST(Recording, ACrossingPassedTwiceIsAWarningInConfirmMode) {
   const auto told = runSearch(kCrossingLoop);
   EXPECT_EQ(told.routes, "");
-  EXPECT_EQ(told.host.texts()[0], "Powtarzające się elementy w trasie. (503)");
+  EXPECT_EQ(told.host.asked[0].text, "Powtarzające się elementy w trasie. (503)");
   EXPECT_EQ(told.result.limitCount(MessageKind::RepeatedElements), 1);
 
   const auto ok = runSearch(kCrossingLoop, {}, true, {Answer::Ok, Answer::Yes});

@@ -29,25 +29,19 @@ class ScriptedHost : public SearchHost {
     return a;
   }
   void startMarker(int x, int y, int port, bool walked) override {
-    note("marker " + xy(x, y) + " " + std::to_string(port) + (walked ? " red" : " blue"));
+    note("marker " + xy(x, y) + " " + n(port) + (walked ? " red" : " blue"));
   }
-  void showRoute(std::span<const RouteCell> r) override {
-    note("show " + std::to_string(r.size()));
-  }
-  void restoreRoute(std::span<const RouteCell> r) override {
-    note("restore " + std::to_string(r.size()));
-  }
+  void showRoute(std::span<const RouteCell> r) override { note("show " + n(r.size())); }
+  void restoreRoute(std::span<const RouteCell> r) override { note("restore " + n(r.size())); }
   void markRepeated(const RouteCell& c, bool asking) override {
     note("repeated " + xy(c.x, c.y) + (asking ? " blue" : " orange"));
   }
   void counters(const SearchCounters& c) override {
-    note("counters " + std::to_string(c.connections) + " " + std::to_string(c.proper));
+    note("counters " + n(c.connections) + " " + n(c.proper));
   }
-  void routeFlags(bool twoWay, bool electrified) override {
-    note(std::string("flags ") + (twoWay ? "1" : "0") + (electrified ? "1" : "0"));
-  }
+  void routeFlags(bool twoWay, bool e) override { note("flags " + n(twoWay) + n(e)); }
   void progress(int started, int total) override {
-    note("progress " + std::to_string(started) + "/" + std::to_string(total));
+    note("progress " + n(started) + "/" + n(total));
   }
   void stackDepth(int depth) override { maxDepth = std::max(maxDepth, depth); }
   void yieldToUser() override { note("yield"); }
@@ -58,11 +52,6 @@ class ScriptedHost : public SearchHost {
     if (++stillWorkingCalls == interruptAt) throw Interrupted{};
   }
 
-  // How many times the host was told `text`.
-  long long told(const std::string& text) const {
-    return std::count_if(asked.begin(), asked.end(),
-                         [&](const Message& m) { return m.text == text; });
-  }
   std::vector<std::string> texts() const {
     std::vector<std::string> t;
     for (const Message& m : asked) t.push_back(m.text);
@@ -86,7 +75,8 @@ class ScriptedHost : public SearchHost {
 
  private:
   void note(std::string s) { log.push_back(std::move(s)); }
-  static std::string xy(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
+  static std::string n(auto v) { return std::to_string(v); }
+  static std::string xy(int x, int y) { return n(x) + "," + n(y); }
 };
 
 // The options with the platform rule off, so that any two objects make a route.
