@@ -57,7 +57,6 @@ std::string routeLine(int twoWay, int electrified, const std::vector<int>& point
   return s + "0,\r\n";
 }
 
-const std::string kTickTitle = "Dodaj trasę";
 const std::string kOthersLose =
     "Zaznaczenie tej trasy spowoduje, że któraś/-eś \r\nz pozostałych zaznaczonych tras "
     "straci/-ą swoje \r\nunikalne punkty jednoznacznego wyboru.\r\n\r\nAby unikać takich "
@@ -150,27 +149,26 @@ class TickRule : public ::testing::Test {
 };
 
 TEST_F(TickRule, EveryTickedRouteKeepsAUniquePointAndAcceptKeepsTheTicks) {
+  const auto told = [&](Icon icon, const std::string& text) {
+    const Message& m = host.asked.back();
+    return m.icon == icon && m.title == "Dodaj trasę" && m.text == text;
+  };
   // The first tick counts every point.
   EXPECT_TRUE(sel.tickRoute(0, st, host));
-  EXPECT_EQ(host.asked.back().icon, Icon::Information);
-  EXPECT_EQ(host.asked.back().title, kTickTitle);
-  EXPECT_EQ(host.asked.back().text, countText(4));
+  EXPECT_TRUE(told(Icon::Information, countText(4)));
   EXPECT_EQ(host.marks, (std::vector<Mark>{{1, 1, 0}, {2, 1, 0}, {3, 1, 0}, {4, 1, 0}}));
   // B has a unique point (203) but leaves A none.
   EXPECT_FALSE(sel.tickRoute(1, st, host));
-  EXPECT_EQ(host.asked.back().icon, Icon::Critical);
-  EXPECT_EQ(host.asked.back().title, kTickTitle);
-  EXPECT_EQ(host.asked.back().text, kOthersLose);
+  EXPECT_TRUE(told(Icon::Critical, kOthersLose));
   ASSERT_TRUE(sel.tickRoute(2, st, host));
-  EXPECT_EQ(host.asked.back().text, countText(2));
+  EXPECT_TRUE(told(Icon::Information, countText(2)));
   // E: 101, 102 (A), 302 (C), 104: nothing of its own; A and C keep 103 and 301.
   EXPECT_FALSE(sel.tickRoute(4, st, host));
-  EXPECT_EQ(host.asked.back().icon, Icon::Critical);
-  EXPECT_EQ(host.asked.back().text, kNoUnique);
+  EXPECT_TRUE(told(Icon::Critical, kNoUnique));
   // D's repeated point counts twice; it lies on an empty cell and is not drawn.
   host.marks.clear();
   EXPECT_TRUE(sel.tickRoute(3, st, host));
-  EXPECT_EQ(host.asked.back().text, countText(2));
+  EXPECT_TRUE(told(Icon::Information, countText(2)));
   EXPECT_TRUE(host.marks.empty());
   EXPECT_EQ(host.asked.size(), 5u);
 
@@ -235,7 +233,7 @@ TEST(Prepare, DamagedFilesAreRefusedNamingTheFileAndTheLineAndChangeNothing) {
 
   std::string long256 = "1,1,";
   for (int i = 0; i < 256; ++i) long256 += std::to_string(101 + i % 19) + ",";
-  // A pipe, a device or a file larger than any search writes is refused before it is read.
+    // A pipe, a device or a file larger than any search writes is refused before it is read.
 #ifndef _WIN32
   ASSERT_EQ(::mkfifo((dir / "pipe.txt").c_str(), 0600), 0);
   std::filesystem::create_symlink("/dev/zero", dir / "zero.txt");

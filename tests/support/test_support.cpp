@@ -88,33 +88,25 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
+CliRun runCli(const std::vector<std::string>& args, const std::string& shell) {
 #ifdef _WIN32
-// Through cmd.exe, which takes a line quoted once more around everything as it stands.
-CliRun runCli(const std::vector<std::string>& args, const std::string& shell) {
+  // Through cmd.exe, which takes a line quoted once more around everything as it stands.
   if (!shell.empty()) throw std::invalid_argument("no POSIX shell on Windows: " + shell);
-  TempDir tmp;
-  std::string cmd = "\"\"" + std::string(SZL_CLI) + "\"";
-  for (const auto& a : args) cmd += " \"" + a + "\"";
-  cmd += " >\"" + (tmp / "out").string() + "\" 2>\"" + (tmp / "err").string() + "\" <NUL\"";
-  CliRun r;
-  r.status = std::system(cmd.c_str());
-  r.out = readFile(tmp / "out");
-  r.err = readFile(tmp / "err");
-  return r;
-}
+  const std::string q = "\"", start = q, end = " <NUL" + q;
 #else
-CliRun runCli(const std::vector<std::string>& args, const std::string& shell) {
-  TempDir tmp;
-  std::string cmd = (shell.empty() ? "" : shell + "; ") + "'" + SZL_CLI + "'";
-  for (const auto& a : args) cmd += " '" + a + "'";
-  cmd += " >'" + (tmp / "out").string() + "' 2>'" + (tmp / "err").string() + "' </dev/null";
-  CliRun r;
-  const int rc = std::system(cmd.c_str());
-  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  r.out = readFile(tmp / "out");
-  r.err = readFile(tmp / "err");
-  return r;
-}
+  const std::string q = "'", start = shell.empty() ? "" : shell + "; ", end = " </dev/null";
 #endif
+  TempDir tmp;
+  std::string cmd = start + q + SZL_CLI + q;
+  for (const auto& a : args) cmd += " " + q + a + q;
+  cmd += " >" + q + (tmp / "out").string() + q + " 2>" + q + (tmp / "err").string() + q + end;
+  const int rc = std::system(cmd.c_str());
+#ifdef _WIN32
+  const int status = rc;
+#else
+  const int status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+#endif
+  return {status, readFile(tmp / "out"), readFile(tmp / "err")};
+}
 
 }  // namespace szl::test
