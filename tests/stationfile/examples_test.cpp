@@ -19,17 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The header, size line and grid exactly as the program writes them.
-std::string gridText(const Station& st) {
-  std::string s =
-      "0,\r\n" + std::to_string(st.RowCount()) + "," + std::to_string(st.ColCount()) + ",\r\n";
-  for (int y = 0; y < st.RowCount(); ++y) {
-    for (int x = 0; x < st.ColCount(); ++x) s += std::to_string(st.cell(x, y).Code) + ",";
-    s += "\r\n";
-  }
-  return s;
-}
-
 bool isObject(int c) {
   return c == 21 || c == 22 || c == 48 || (c >= 50 && c <= 53) || c == 210 || c == 220 ||
          c == 480 || (c >= 500 && c <= 530 && c % 10 == 0);
@@ -52,7 +41,7 @@ TEST(Examples, WellFormedJoinedUpSearchedWithoutALimitAndShowingEveryKind) {
     Station st = *res.station;
     EXPECT_EQ(st.cell(0, 0).Code, 0) << p;
     // A missing comma or a bare LF would still load, but shifted; the bytes tell.
-    EXPECT_EQ(test::readFile(p), gridText(st)) << p;
+    EXPECT_EQ(test::readFile(p), test::gridText(st)) << p;
     fullSize |= st.ColCount() == kSimulatorColumns && st.RowCount() == kSimulatorRows;
 
     for (int y = 0; y < st.RowCount(); ++y)

@@ -12,8 +12,7 @@
 
 namespace szl::test {
 
-namespace {
-std::vector<std::vector<int>> parseRows(const std::vector<std::string>& rows) {
+Station stationFromRows(const std::vector<std::string>& rows) {
   std::vector<std::vector<int>> codes;
   for (const auto& r : rows) {
     std::istringstream in(r);
@@ -24,12 +23,6 @@ std::vector<std::vector<int>> parseRows(const std::vector<std::string>& rows) {
       throw std::invalid_argument("rows of different length");
     codes.push_back(line);
   }
-  return codes;
-}
-}  // namespace
-
-Station stationFromRows(const std::vector<std::string>& rows) {
-  const auto codes = parseRows(rows);
   Station st(static_cast<int>(codes.front().size()), static_cast<int>(codes.size()));
   for (int y = 0; y < st.RowCount(); ++y)
     for (int x = 0; x < st.ColCount(); ++x) st.setCode(x, y, static_cast<int16_t>(codes[y][x]));
@@ -37,11 +30,14 @@ Station stationFromRows(const std::vector<std::string>& rows) {
 }
 
 std::string stationFileText(const std::vector<std::string>& rows) {
-  const auto codes = parseRows(rows);
-  std::string s = "0,\r\n" + std::to_string(codes.size()) + "," +
-                  std::to_string(codes.front().size()) + ",\r\n";
-  for (const auto& line : codes) {
-    for (int v : line) s += std::to_string(v) + ",";
+  return gridText(stationFromRows(rows));
+}
+
+std::string gridText(const Station& st) {
+  std::string s =
+      "0,\r\n" + std::to_string(st.RowCount()) + "," + std::to_string(st.ColCount()) + ",\r\n";
+  for (int y = 0; y < st.RowCount(); ++y) {
+    for (int x = 0; x < st.ColCount(); ++x) s += std::to_string(st.cell(x, y).Code) + ",";
     s += "\r\n";
   }
   return s;

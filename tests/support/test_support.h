@@ -18,6 +18,9 @@ Station stationFromRows(const std::vector<std::string>& rows);
 // A station file's text (CR LF, trailing commas) for rows of codes.
 std::string stationFileText(const std::vector<std::string>& rows);
 
+// The header, size line and grid of a station exactly as the program writes them.
+std::string gridText(const Station& st);
+
 // A 459-byte station: two tracks joined by 25 crossovers, a stopping point at each end. Without
 // the platform rule its routes multiply past any real station's, past the route file's limit.
 std::string ladderStationText();
