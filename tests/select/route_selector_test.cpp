@@ -216,10 +216,9 @@ std::string refusal(RouteSelector& sel, const Station& st, const std::string& pa
   RecordingHost host;
   EXPECT_FALSE(sel.Prepare(st, path, host));
   EXPECT_EQ(host.asked.size(), 1u);
-  if (host.asked.empty()) return {};
-  EXPECT_EQ(host.asked[0].icon, Icon::Critical);
-  EXPECT_EQ(host.asked[0].title, "Selekcja tras");
-  return host.asked[0].text;
+  const Message m = host.asked.empty() ? Message{} : host.asked[0];
+  EXPECT_TRUE(m.icon == Icon::Critical && m.title == "Selekcja tras") << m.title;
+  return m.text;
 }
 
 TEST(Prepare, DamagedFilesAreRefusedNamingTheFileAndTheLineAndChangeNothing) {

@@ -309,13 +309,8 @@ TEST_F(Save, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
 }
 
 TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
-  struct Case {
-    int changed;              // the line changed
-    std::string replacement;  // "" removes it and every line after it
-    int line;                 // the line named
-    const char* why;
-  };
-  const std::vector<Case> cases = {
+  // The line changed, its new text ("" cuts the file there), the line named and why.
+  const std::tuple<int, std::string, int, const char*> cases[] = {
       {10, "6,", 16, "zapisano tylko 5 tras, a wiersz 10 zapowiada ich 6"},
       {10, "4,", 15, "tu jest jeszcze jedna trasa, a wiersz 10 zapowiada ich 4"},
       {12, "0,1,106,107,108,109,110,", 12, "kończące je zero"},
@@ -328,18 +323,15 @@ TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
       {29, "8,2,15,", 29, "oczekiwano: dane lokomotywowni (4 pola), a wiersz ma 3 pola"},
       {31, "", 31, "brak komentarza i podpisu stacji"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [changed, replacement, line, why] : cases) {
     std::vector<std::string> tail = test::kSampleTail;
-    if (c.replacement.empty()) {
-      tail.resize(c.changed - 10);
-    } else {
-      tail[c.changed - 10] = c.replacement;
-    }
+    tail.resize(replacement.empty() ? changed - 10 : tail.size());
+    if (!replacement.empty()) tail[changed - 10] = replacement;
     open(sampleFile(kSampleRows, tail));  // the grid opens all the same
-    EXPECT_FALSE(loaded.saved) << c.why;
-    EXPECT_NE(loaded.tailError.find("w wierszu " + std::to_string(c.line) + " "), std::string::npos)
+    EXPECT_FALSE(loaded.saved) << why;
+    EXPECT_NE(loaded.tailError.find("w wierszu " + std::to_string(line) + " "), std::string::npos)
         << loaded.tailError;
-    EXPECT_NE(loaded.tailError.find(c.why), std::string::npos) << loaded.tailError;
+    EXPECT_NE(loaded.tailError.find(why), std::string::npos) << loaded.tailError;
   }
   // A grid-only file, even with blank lines after it, has nothing more to take.
   open(test::stationFileText(kSampleRows) + "\r\n  \r\n");
