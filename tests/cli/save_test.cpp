@@ -1,5 +1,5 @@
-// `save`: a station saved with the author's data comes back byte for byte when its data is
-// taken over again, on every station we have.
+// The batch tool on the reference stations gives the reference outputs (route files byte for
+// byte), and `save` gives back a station saved with the author's data, on every station we have.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -61,15 +61,49 @@ std::string savedWithData(const fs::path& station, const fs::path& routes) {
   return stationFileBytes(st, sel.table(), *file.file, signatureLine("01.01.1970", "00:00")).bytes;
 }
 
-class SaveRoundTrip : public ::testing::TestWithParam<std::string> {};
+const std::vector<std::string> kOptionSets[] = {
+    {},
+    {"--allow-repeats", "on", "--allow-long", "on"},
+    {"--direction", "two-way", "--electrified", "yes"},
+    {"--through-platforms", "off", "--through-exits", "off", "--platform-rule", "off"},
+};
 
-TEST_P(SaveRoundTrip, DataFromTheSavedFileGivesItsBytesBack) {
+class EveryStation : public ::testing::TestWithParam<std::string> {};
+
+// A reference station's info, its search with each set of options and the groups of the first
+// set give the reference outputs. Any station, saved with the author's data, comes back byte for
+// byte when its data is taken over again.
+TEST_P(EveryStation, ReferenceOutputsAndDataFromTheSavedFileGivesItsBytesBack) {
   const fs::path source = fs::path(SZL_TEST_DATA) / ".." / ".." / GetParam();
   test::TempDir dir;
   const fs::path station = dir / source.filename().string();
   fs::copy_file(source, station);
-  runCli({"search", station.string()});
-  ASSERT_TRUE(fs::exists(dir / "trasy.txt"));
+  const std::string ref = (source.parent_path() / source.stem()).string();
+  if (!fs::exists(ref + ".info")) {
+    ASSERT_EQ(runCli({"search", station.string()}).status, 0);
+  } else {
+    auto run = runCli({"info", station.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, readFile(ref + ".info"));
+    for (int set = 1; set <= 4; ++set) {
+      std::vector<std::string> args{"search", station.string()};
+      args.insert(args.end(), kOptionSets[set - 1].begin(), kOptionSets[set - 1].end());
+      run = runCli(args);
+      const std::string expected = ref + ".opt" + std::to_string(set);
+      EXPECT_EQ(run.status, 0) << run.err;
+      EXPECT_EQ(run.out, readFile(expected + ".out")) << set;
+      EXPECT_TRUE(readFile(dir / "trasy.txt") == readFile(expected + ".routes")) << set;
+      EXPECT_NE(run.err.find("[Szlakownik - OK] Znaleziono:"), std::string::npos);
+    }
+    fs::copy_file(ref + ".opt1.routes", dir / "trasy.txt", fs::copy_options::overwrite_existing);
+    run = runCli({"groups", station.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, readFile(ref + ".groups"));
+    // With no group to choose from the author is told so, as in the window.
+    EXPECT_EQ(run.err.find("Każda z tych tras ma swoje punkty unikalne. ") != std::string::npos,
+              run.out.ends_with("needs_manual=0\n"))
+        << run.err;
+  }
   const std::string saved = savedWithData(station, dir / "trasy.txt");
   test::writeFile(dir / "zapisana.stc", saved);
 
@@ -90,7 +124,7 @@ TEST_P(SaveRoundTrip, DataFromTheSavedFileGivesItsBytesBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Stations, SaveRoundTrip,
+    Stations, EveryStation,
     ::testing::Values("tests/data/reference/yard_14x7.stc",
                       "tests/data/reference/junction_20x10.stc",
                       "tests/data/reference/loop_28x13.stc", "tests/data/reference/town_36x17.stc",
