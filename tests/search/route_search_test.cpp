@@ -1,18 +1,162 @@
 // The search on stations drawn in the test: which cells take a walk and in what order, what
 // becomes of a route once a walk reaches an object, what the window is told, and the route file.
+#include "search/route_search.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 
-#include "search/search_fixture.h"
+#include "model/preparation.h"
 #include "stationfile/station_reader.h"
+#include "support/test_support.h"
 
-namespace szl {
+namespace szl::test {
 namespace {
 
-using test::runSearch;
-using test::withoutPlatformRule;
+// Answers from the script, then OK (Yes to the route question).
+class ScriptedHost : public SearchHost {
+ public:
+  explicit ScriptedHost(std::vector<Answer> answers = {})
+      : script(answers.begin(), answers.end()) {}
+
+  Answer ask(const Message& m) override {
+    asked.push_back(m);
+    note("ask " + m.title);
+    if (script.empty()) return m.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
+    const Answer a = script.front();
+    script.pop_front();
+    return a;
+  }
+  void startMarker(int x, int y, int port, bool walked) override {
+    note("marker " + xy(x, y) + " " + n(port) + (walked ? " red" : " blue"));
+  }
+  void showRoute(std::span<const RouteCell> r) override { note("show " + n(r.size())); }
+  void restoreRoute(std::span<const RouteCell> r) override { note("restore " + n(r.size())); }
+  void markRepeated(const RouteCell& c, bool asking) override {
+    note("repeated " + xy(c.x, c.y) + (asking ? " blue" : " orange"));
+  }
+  void counters(const SearchCounters& c) override {
+    note("counters " + n(c.connections) + " " + n(c.proper));
+  }
+  void routeFlags(bool twoWay, bool e) override { note("flags " + n(twoWay) + n(e)); }
+  void progress(int started, int total) override {
+    note("progress " + n(started) + "/" + n(total));
+  }
+  void stackDepth(int depth) override { maxDepth = std::max(maxDepth, depth); }
+  void yieldToUser() override { note("yield"); }
+  // The call numbered `interruptAt` throws Interrupted, as the window does when the author
+  // leaves the program in the middle of a search.
+  void stillWorking() override {
+    note("still");
+    if (++stillWorkingCalls == interruptAt) throw Interrupted{};
+  }
+
+  std::vector<std::string> texts() const {
+    std::vector<std::string> t;
+    for (const Message& m : asked) t.push_back(m.text);
+    return t;
+  }
+  std::vector<std::string> entries(const std::string& prefix) const {
+    std::vector<std::string> out;
+    for (const std::string& e : log)
+      if (e.rfind(prefix, 0) == 0) out.push_back(e);
+    return out;
+  }
+
+  struct Interrupted {};
+
+  std::deque<Answer> script;
+  std::vector<Message> asked;
+  std::vector<std::string> log;
+  int maxDepth = 0;
+  int stillWorkingCalls = 0;
+  int interruptAt = 0;
+
+ private:
+  void note(std::string s) { log.push_back(std::move(s)); }
+  static std::string n(auto v) { return std::to_string(v); }
+  static std::string xy(int x, int y) { return n(x) + "," + n(y); }
+};
+
+// The options with the platform rule off, so that any two objects make a route.
+inline SearchOptions withoutPlatformRule() {
+  SearchOptions o;
+  o.platformRule = false;
+  return o;
+}
+
+struct SearchRun {
+  SearchResult result;
+  std::string routes;  // the route file as written
+  ScriptedHost host;
+};
+
+// Prepares the station with the options' passage switches and searches it in a fresh folder.
+inline SearchRun runSearch(Station st, const SearchOptions& opt = {}, bool confirm = false,
+                           std::vector<Answer> answers = {}) {
+  TempDir dir;
+  st.StationDir = dir.path().string() + "/";
+  PrzygotujStacje(st, opt.passages);
+  SearchRun run{{}, {}, ScriptedHost(std::move(answers))};
+  run.result = Wyszukaj(st, opt, confirm, run.host);
+  run.routes = readFile(run.result.routeFile);
+  return run;
+}
+
+inline SearchRun runSearch(const std::vector<std::string>& rows, const SearchOptions& opt = {},
+                           bool confirm = false, std::vector<Answer> answers = {}) {
+  return runSearch(stationFromRows(rows), opt, confirm, std::move(answers));
+}
+
+using Path = std::vector<std::pair<int, int>>;
+
+// A station of 63 x 12 holding the path, each cell the element that joins it to its neighbours
+// on the path, with a stopping point at each end.
+inline Station pathStation(const Path& path) {
+  std::vector<std::vector<int>> masks(12, std::vector<int>(63, 0));
+  for (size_t i = 0; i + 1 < path.size(); ++i) {
+    const auto [x, y] = path[i];
+    const auto [nx, ny] = path[i + 1];
+    masks[y][x] |= 1 << (PortAtStep[nx - x + 1][ny - y + 1] - 1);
+    masks[ny][nx] |= 1 << (PortAtStep[x - nx + 1][y - ny + 1] - 1);
+  }
+  std::vector<std::string> rows(12);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 63; ++x) {
+      int code = std::pair{x, y} == path.front() || std::pair{x, y} == path.back() ? 21 : 0;
+      for (const ElementPair& e : kElementPairs)
+        if (code == 0 && masks[y][x] == e.mask) code = e.code;
+      rows[y] += std::to_string(code) + " ";
+    }
+  return stationFromRows(rows);
+}
+
+// `cells` cells winding east and west between columns 1 and 60, lanes three rows apart; fits
+// a path station up to about 250 cells.
+inline Path serpentine(int cells) {
+  Path p{{1, 1}};
+  int dir = 1;
+  while (int(p.size()) < cells) {
+    const auto [x, y] = p.back();
+    if ((dir > 0 && x == 60) || (dir < 0 && x == 1)) {
+      p.insert(p.end(), {{x + dir, y + 1}, {x + dir, y + 2}, {x, y + 3}});
+      dir = -dir;
+    } else {
+      p.push_back({x + dir, y});
+    }
+  }
+  p.resize(cells);
+  return p;
+}
+
+// The route file line of a path.
+inline std::string routeLine(const std::string& flags, const Path& path) {
+  std::string s = flags + ",";
+  for (const auto& [x, y] : path) s += std::to_string(y * 100 + x) + ",";
+  return s + "0,\r\n";
+}
 
 TEST(Walk, EntriesAndExitsTakeAWalkOnlyInTheirOwnDirection) {
   // 50 takes walks running west, 51 walks running east; both can be passed through.
@@ -77,13 +221,13 @@ bool heldOpen(const std::filesystem::path& file) {
 TEST(Walk, AHostThatThrowsWhileTheWalkGoesOnEndsTheSearchWithTheRouteFileClosed) {
   // A line with a stopping point at each end, and below it a ring of track with a passing loop
   // entered from a stopping point: going round, the walk parts in two on every lap.
-  test::TempDir dir;
-  std::filesystem::copy_file(test::dataPath("ring_20x10.stc"), dir / "ring.stc");
+  TempDir dir;
+  std::filesystem::copy_file(dataPath("ring_20x10.stc"), dir / "ring.stc");
   Station st = *WczytajStacje((dir / "ring.stc").string()).station;
   PrzygotujStacje(st, {});
-  test::ScriptedHost host;
+  ScriptedHost host;
   host.interruptAt = 3;
-  EXPECT_THROW(Wyszukaj(st, {}, false, host), test::ScriptedHost::Interrupted);
+  EXPECT_THROW(Wyszukaj(st, {}, false, host), ScriptedHost::Interrupted);
 
   // Told while walking from the ring's stop, and again after going on.
   EXPECT_EQ(host.stillWorkingCalls, 3);
@@ -97,7 +241,7 @@ TEST(Walk, AHostThatThrowsWhileTheWalkGoesOnEndsTheSearchWithTheRouteFileClosed)
 
   // The route found before is in the file as a whole line, and the file is closed.
   const std::filesystem::path routes = dir / "trasy.txt";
-  EXPECT_EQ(test::readFile(routes), "1,1,101,102,103,104,0,\r\n");
+  EXPECT_EQ(readFile(routes), "1,1,101,102,103,104,0,\r\n");
   EXPECT_FALSE(heldOpen(routes));
 }
 
@@ -108,8 +252,8 @@ TEST(Recording, FiftyEightCellsAreWrittenFiftyNineRejectedAndTheWalkStopsThere) 
     for (int x = 1; x <= end + 2; ++x)
       st.setCode(x, y, x == 1 || x == end || x == end + 2 ? 21 : 10);
   const auto run = runSearch(st);
-  EXPECT_EQ(run.routes, test::routeLine("1,1", test::serpentine(58)) + "1,1,158,159,160,0,\r\n" +
-                            "1,1,359,360,361,0,\r\n");
+  EXPECT_EQ(run.routes,
+            routeLine("1,1", serpentine(58)) + "1,1,158,159,160,0,\r\n" + "1,1,359,360,361,0,\r\n");
   // Going on, the walk from 101 would reach 162 and the one from 301 reach 361.
   EXPECT_EQ(run.result.counters.connections, 11);
   EXPECT_EQ(run.host.asked.size(), 1u);  // the summary only
@@ -122,14 +266,14 @@ TEST(Recording, OneHundredNinetyNineCellsWithLongRoutesAllowedTwoHundredNever) {
   SearchOptions longOnes;
   longOnes.allowLong = true;
   // 198 walked cells fill level 0 and go on on level 1, each walk beyond the full level once.
-  const auto path = test::serpentine(199);
-  const auto kept = runSearch(test::pathStation(path), longOnes);
-  EXPECT_EQ(kept.routes, test::routeLine("1,1", path));
+  const auto path = serpentine(199);
+  const auto kept = runSearch(pathStation(path), longOnes);
+  EXPECT_EQ(kept.routes, routeLine("1,1", path));
   EXPECT_EQ(kept.result.counters.connections, 2);
   EXPECT_EQ(kept.result.limitCount(MessageKind::SegmentOverflow), 2);
 
   for (bool confirm : {false, true}) {
-    const auto run = runSearch(test::pathStation(test::serpentine(200)), longOnes, confirm);
+    const auto run = runSearch(pathStation(serpentine(200)), longOnes, confirm);
     EXPECT_EQ(run.routes, "");
     EXPECT_EQ(run.result.counters.connections, 0);
     EXPECT_EQ(run.result.limitCount(MessageKind::RouteTooLong), 2);
@@ -274,12 +418,12 @@ TEST(RouteFile, ARefusedNameOrFileStopsTheSearchBeforeTheWalkAFailedWriteIsRepor
     EXPECT_EQ(run.host.log, std::vector<std::string>{"ask Błąd"}) << name;
   }
 
-  test::TempDir dir;
-  test::writeFile(dir / "plik", "x");
-  Station st = test::stationFromRows(kSwitch);
+  TempDir dir;
+  writeFile(dir / "plik", "x");
+  Station st = stationFromRows(kSwitch);
   PrzygotujStacje(st, {});
   st.StationDir = (dir / "plik").string() + "/";  // a folder that cannot exist
-  test::ScriptedHost refused;
+  ScriptedHost refused;
   EXPECT_EQ(Wyszukaj(st, {}, false, refused).end, SearchEnd::Refused);
   EXPECT_EQ(refused.log, std::vector<std::string>{"ask Błąd"});
   EXPECT_NE(refused.asked[0].text.find(st.StationDir + "trasy.txt"), std::string::npos);
@@ -288,11 +432,11 @@ TEST(RouteFile, ARefusedNameOrFileStopsTheSearchBeforeTheWalkAFailedWriteIsRepor
   // A device that is always full takes the file but not its lines.
   st.StationDir = dir.path().string() + "/";
   std::filesystem::create_symlink("/dev/full", dir / "trasy.txt");
-  test::ScriptedHost full;
+  ScriptedHost full;
   EXPECT_EQ(Wyszukaj(st, {}, false, full).end, SearchEnd::WriteFailed);
   EXPECT_EQ(full.asked.back().text.rfind("Błąd zapisu pliku z trasami", 0), 0u);
 #endif
 }
 
 }  // namespace
-}  // namespace szl
+}  // namespace szl::test
