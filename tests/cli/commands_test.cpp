@@ -17,61 +17,46 @@ TEST(Commands, WrongUsageAndRefusedFilesAreNamedWithTheirStatus) {
   test::TempDir dir;
   const std::string st = (dir / "s.stc").string();
   writeFile(st, test::stationFileText({"0 0 0 0", "0 21 10 21"}));
-  // An option's missing value is never taken from the next option.
-  for (const auto& [args, named] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-           {{"search"}, "STACJA"},
-           {{"info", st, st}, st},
-           {{"groups", st, "--verbose"}, "--verbose"},
-           {{"search", st, "--direction", "both"}, "--direction"},
-           {{"search", st, "--allow-long"}, "--allow-long"},
-           {{"search", st, "--route-file", "--allow-long", "on"}, "--route-file"},
-           {{"groups", st, "--route-file", "../trasy"}, "../trasy"},
-           {{"nonsense"}, "nonsense"}}) {
+  // The status, nothing on standard output, and a word why on standard error.
+  const auto refused = [&](int status, const std::vector<std::string>& args,
+                           const std::string& why) {
     const auto run = runCli(args);
-    EXPECT_EQ(run.status, 2) << args.back();
-    EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
-    EXPECT_TRUE(run.out.empty());
-  }
+    EXPECT_EQ(run.status, status) << args[0];
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_NE(run.err.find(why), std::string::npos) << run.err;
+  };
+  // An option's missing value is never taken from the next option.
+  refused(2, {"search"}, "STACJA");
+  refused(2, {"info", st, st}, st);
+  refused(2, {"groups", st, "--verbose"}, "--verbose");
+  refused(2, {"search", st, "--direction", "both"}, "--direction");
+  refused(2, {"search", st, "--allow-long"}, "--allow-long");
+  refused(2, {"search", st, "--route-file", "--allow-long", "on"}, "--route-file");
+  refused(2, {"groups", st, "--route-file", "../trasy"}, "../trasy");
+  refused(2, {"nonsense"}, "nonsense");
   EXPECT_FALSE(fs::exists(dir / "trasy.txt"));
 
   auto run = runCli({"search", "--help"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("--through-platforms on|off"), std::string::npos) << run.out;
+  EXPECT_TRUE(run.status == 0 && run.out.find("--through-platforms on|off") != std::string::npos);
   run = runCli({"--version"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "szlakownik-cli 2.0\n");
+  EXPECT_TRUE(run.status == 0 && run.out == "szlakownik-cli 2.0\n") << run.out;
 
-  // Refused files end with status 1 and a word why.
-  for (const char* command : {"info", "search", "groups"}) {
-    run = runCli({command, (dir / "brak.stc").string()});
-    EXPECT_EQ(run.status, 1) << command;
-    EXPECT_TRUE(run.out.empty());
-    EXPECT_NE(run.err.find("nie istnieje"), std::string::npos) << run.err;
-  }
+  for (const char* command : {"info", "search", "groups"})
+    refused(1, {command, (dir / "brak.stc").string()}, "nie istnieje");
 
   // A missing route file is refused naming it; an empty one gets the window's message.
-  run = runCli({"groups", st});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("Nie można otworzyć pliku z trasami " + (dir / "trasy.txt").string() +
-                         ":\ntaki plik nie istnieje."),
-            std::string::npos)
-      << run.err;
-  writeFile(dir / "trasy.txt", "");
+  const std::string routes = (dir / "trasy.txt").string();
+  refused(1, {"groups", st}, "pliku z trasami " + routes + ":\ntaki plik nie istnieje.");
+  writeFile(routes, "");
   run = runCli({"groups", st});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "groups=0 routes=0\nneeds_manual=0\n");
   EXPECT_EQ(run.err, "[Selekcja tras] W pliku z trasami nie ma ani jednej trasy.\n");
-
-  writeFile(dir / "trasy.txt", "1,1,101,9999,0,\r\n");  // refused by the selector
-  run = runCli({"groups", st});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("w wierszu 1 punkt 9999"), std::string::npos) << run.err;
-  fs::remove(dir / "trasy.txt");
-  fs::create_directory(dir / "trasy.txt");
-  run = runCli({"search", st});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("Nie można utworzyć pliku z trasami " + (dir / "trasy.txt").string()),
-            std::string::npos);
+  writeFile(routes, "1,1,101,9999,0,\r\n");  // refused by the selector
+  refused(1, {"groups", st}, "w wierszu 1 punkt 9999");
+  fs::remove(routes);
+  fs::create_directory(routes);
+  refused(1, {"search", st}, "Nie można utworzyć pliku z trasami " + routes);
   run = runCli({"search", st, "--route-file", "inne", "--through-objects", "off"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(test::readFile(dir / "inne.txt"), "1,1,101,102,103,0,\r\n");
@@ -81,14 +66,11 @@ TEST(Commands, WrongUsageAndRefusedFilesAreNamedWithTheirStatus) {
   // A station wider than point numbers can tell apart opens, but is not analysed.
   std::string wide = "0 21 10 21";
   for (int x = 4; x < 101; ++x) wide += " 0";
-  writeFile(dir / "szeroka.stc", test::stationFileText({wide, wide}));
-  for (const char* command : {"search", "groups", "save"}) {
-    std::vector<std::string> args{command, (dir / "szeroka.stc").string()};
-    if (command == std::string("save")) args.insert(args.end(), {"--output", st + ".out"});
-    run = runCli(args);
-    EXPECT_EQ(run.status, 1) << command;
-    EXPECT_NE(run.err.find("Stacja ma 101 kolumn i 2 wiersze."), std::string::npos) << run.err;
-  }
+  const std::string w = (dir / "szeroka.stc").string();
+  writeFile(w, test::stationFileText({wide, wide}));
+  for (const auto& args :
+       {std::vector<std::string>{"search", w}, {"groups", w}, {"save", w, "--output", st + ".out"}})
+    refused(1, args, "Stacja ma 101 kolumn i 2 wiersze.");
 }
 
 TEST(Commands, InfoTellsEveryLoadingMessage) {
