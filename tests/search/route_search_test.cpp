@@ -81,11 +81,7 @@ class ScriptedHost : public SearchHost {
 };
 
 // The options with the platform rule off, so that any two objects make a route.
-inline SearchOptions withoutPlatformRule() {
-  SearchOptions o;
-  o.platformRule = false;
-  return o;
-}
+const SearchOptions kNoPlatformRule{.platformRule = false, .passages = {}};
 
 struct SearchRun {
   SearchResult result;
@@ -94,8 +90,8 @@ struct SearchRun {
 };
 
 // Prepares the station with the options' passage switches and searches it in a fresh folder.
-inline SearchRun runSearch(Station st, const SearchOptions& opt = {}, bool confirm = false,
-                           std::vector<Answer> answers = {}) {
+SearchRun runSearch(Station st, const SearchOptions& opt = {}, bool confirm = false,
+                    std::vector<Answer> answers = {}) {
   TempDir dir;
   st.StationDir = dir.path().string() + "/";
   PrzygotujStacje(st, opt.passages);
@@ -105,8 +101,8 @@ inline SearchRun runSearch(Station st, const SearchOptions& opt = {}, bool confi
   return run;
 }
 
-inline SearchRun runSearch(const std::vector<std::string>& rows, const SearchOptions& opt = {},
-                           bool confirm = false, std::vector<Answer> answers = {}) {
+SearchRun runSearch(const std::vector<std::string>& rows, const SearchOptions& opt = {},
+                    bool confirm = false, std::vector<Answer> answers = {}) {
   return runSearch(stationFromRows(rows), opt, confirm, std::move(answers));
 }
 
@@ -114,7 +110,7 @@ using Path = std::vector<std::pair<int, int>>;
 
 // A station of 63 x 12 holding the path, each cell the element that joins it to its neighbours
 // on the path, with a stopping point at each end.
-inline Station pathStation(const Path& path) {
+Station pathStation(const Path& path) {
   std::vector<std::vector<int>> masks(12, std::vector<int>(63, 0));
   for (size_t i = 0; i + 1 < path.size(); ++i) {
     const auto [x, y] = path[i];
@@ -122,20 +118,18 @@ inline Station pathStation(const Path& path) {
     masks[y][x] |= 1 << (PortAtStep[nx - x + 1][ny - y + 1] - 1);
     masks[ny][nx] |= 1 << (PortAtStep[x - nx + 1][y - ny + 1] - 1);
   }
-  std::vector<std::string> rows(12);
+  Station st(63, 12);
   for (int y = 0; y < 12; ++y)
-    for (int x = 0; x < 63; ++x) {
-      int code = std::pair{x, y} == path.front() || std::pair{x, y} == path.back() ? 21 : 0;
+    for (int x = 0; x < 63; ++x)
       for (const ElementPair& e : kElementPairs)
-        if (code == 0 && masks[y][x] == e.mask) code = e.code;
-      rows[y] += std::to_string(code) + " ";
-    }
-  return stationFromRows(rows);
+        if (masks[y][x] == e.mask) st.setCode(x, y, e.code);
+  for (const auto& [x, y] : {path.front(), path.back()}) st.setCode(x, y, 21);
+  return st;
 }
 
 // `cells` cells winding east and west between columns 1 and 60, lanes three rows apart; fits
 // a path station up to about 250 cells.
-inline Path serpentine(int cells) {
+Path serpentine(int cells) {
   Path p{{1, 1}};
   int dir = 1;
   while (int(p.size()) < cells) {
@@ -152,7 +146,7 @@ inline Path serpentine(int cells) {
 }
 
 // The route file line of a path.
-inline std::string routeLine(const std::string& flags, const Path& path) {
+std::string routeLine(const std::string& flags, const Path& path) {
   std::string s = flags + ",";
   for (const auto& [x, y] : path) s += std::to_string(y * 100 + x) + ",";
   return s + "0,\r\n";
@@ -160,12 +154,12 @@ inline std::string routeLine(const std::string& flags, const Path& path) {
 
 TEST(Walk, EntriesAndExitsTakeAWalkOnlyInTheirOwnDirection) {
   // 50 takes walks running west, 51 walks running east; both can be passed through.
-  EXPECT_EQ(runSearch({"0 0 0 0 0 0", "0 21 10 50 10 21"}, withoutPlatformRule()).routes,
+  EXPECT_EQ(runSearch({"0 0 0 0 0 0", "0 21 10 50 10 21"}, kNoPlatformRule).routes,
             "0,1,103,102,101,0,\r\n0,1,105,104,103,0,\r\n0,1,105,104,103,102,101,0,\r\n");
-  EXPECT_EQ(runSearch({"0 0 0 0 0 0", "0 21 10 51 10 21"}, withoutPlatformRule()).routes,
+  EXPECT_EQ(runSearch({"0 0 0 0 0 0", "0 21 10 51 10 21"}, kNoPlatformRule).routes,
             "0,1,101,102,103,0,\r\n0,1,101,102,103,104,105,0,\r\n0,1,103,104,105,0,\r\n");
   // 52 takes a walk from the north-east but not one running straight south.
-  const auto run = runSearch({"0 21 0  21", "0 49 14 0", "0 52 0  0"}, withoutPlatformRule());
+  const auto run = runSearch({"0 21 0  21", "0 49 14 0", "0 52 0  0"}, kNoPlatformRule);
   EXPECT_EQ(run.routes, "1,1,3,102,201,0,\r\n");
   EXPECT_EQ(run.result.counters.connections, 2);
 }
@@ -187,7 +181,7 @@ Station switchChain() {
 }
 
 TEST(Walk, AFullStackDropsTheBranchAndTheSearchGoesOnWithThePendingOnes) {
-  const auto run = runSearch(switchChain(), withoutPlatformRule());
+  const auto run = runSearch(switchChain(), kNoPlatformRule);
   std::string far = "0,1,6300,";
   for (int i = 1; i <= 49; ++i) far += std::to_string((63 - i) * 100 + i) + ",";
   EXPECT_EQ(run.routes, far + "1450,0,\r\n0,1,6300,6201,6202,0,\r\n");
@@ -263,8 +257,7 @@ TEST(Recording, FiftyEightCellsAreWrittenFiftyNineRejectedAndTheWalkStopsThere) 
 }
 
 TEST(Recording, OneHundredNinetyNineCellsWithLongRoutesAllowedTwoHundredNever) {
-  SearchOptions longOnes;
-  longOnes.allowLong = true;
+  const SearchOptions longOnes{.allowLong = true, .passages = {}};
   // 198 walked cells fill level 0 and go on on level 1, each walk beyond the full level once.
   const auto path = serpentine(199);
   const auto kept = runSearch(pathStation(path), longOnes);
@@ -289,7 +282,7 @@ TEST(Recording, TwinsAreDroppedAndTheFiltersKeepTheirKind) {
                                       "0 51 10 21 0  51 100 21"};
   const std::string l101 = "1,1,101,102,103,0,\r\n", l105 = "1,0,105,106,107,0,\r\n",
                     l301 = "0,1,301,302,303,0,\r\n", l305 = "0,0,305,306,307,0,\r\n";
-  SearchOptions o = withoutPlatformRule();
+  SearchOptions o = kNoPlatformRule;
   const auto all = runSearch(rows, o);
   EXPECT_EQ(all.routes, l101 + l105 + l301 + l305);
   EXPECT_EQ(all.result.counters.connections, 6);
@@ -319,7 +312,7 @@ const std::string kPlatformLoopRoutes =
     "1,1,405,306,206,105,104,103,102,201,301,402,403,0,\r\n";
 
 TEST(Recording, ARouteBackToItsOwnPlatformRepeatsAnElement) {
-  SearchOptions o = withoutPlatformRule();
+  SearchOptions o = kNoPlatformRule;
   const auto told = runSearch(kPlatformLoop, o);
   EXPECT_EQ(told.routes, "");
   EXPECT_EQ(told.host.asked[0].text, "Powtarzające się elementy w trasie. (403)");
@@ -411,9 +404,7 @@ TEST(Recording, TheQuestionShowsTheRouteCountsTheAnswersAndCancelEndsTheSearch) 
 
 TEST(RouteFile, ARefusedNameOrFileStopsTheSearchBeforeTheWalkAFailedWriteIsReported) {
   for (const char* name : {"", "a/b", ".", ".."}) {
-    SearchOptions o;
-    o.routeFileBase = name;
-    const auto run = runSearch(kSwitch, o);
+    const auto run = runSearch(kSwitch, {.routeFileBase = name, .passages = {}});
     EXPECT_EQ(run.result.end, SearchEnd::Refused) << name;
     EXPECT_EQ(run.host.log, std::vector<std::string>{"ask Błąd"}) << name;
   }
