@@ -117,12 +117,6 @@ TEST_F(Editor, StoppingPointsStoreNothingAndTheStationPageHasTheTotals) {
   // and the first cells of the two groups; sidings hold 10 each.
   EXPECT_EQ(d.totals.ObjectCount, 9);
   EXPECT_EQ(d.totals.SidingPlaces, 10);
-  EXPECT_EQ(d.TickIndex, 6);
-  d.TickIndex = 11;
-  d.comment = "Nowy komentarz";
-  storeEditor(st, stationSubject(), d);
-  EXPECT_EQ(st.TickIndex, 11);
-  EXPECT_EQ(st.StationComment, "Nowy komentarz");
 
   // Track cells and digits outside groups open no page and store nothing.
   std::string pages;
