@@ -11,12 +11,8 @@ namespace {
 std::optional<std::string> systemDecodes(char byte) {
   iconv_t cd = iconv_open("UTF-8", "WINDOWS-1250");
   EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
-  char in[1] = {byte};
-  char out[8] = {};
-  char* src = in;
-  char* dst = out;
-  size_t inLeft = 1;
-  size_t outLeft = sizeof out;
+  char in[1] = {byte}, out[8] = {}, *src = in, *dst = out;
+  size_t inLeft = 1, outLeft = sizeof out;
   const size_t rc = iconv(cd, &src, &inLeft, &dst, &outLeft);
   iconv_close(cd);
   if (rc == static_cast<size_t>(-1)) return std::nullopt;
