@@ -199,10 +199,8 @@ TEST_F(Save, ARouteFileThatNoLongerMatchesIsRefused) {
         "1,1,101,102,103,105,0,\r\n" + test::kSampleRoutes.substr(24),  // an end moved
         "1,1,101,103,104,0,\r\n" + test::kSampleRoutes.substr(24),      // a point lost
         std::string()}) {  // the file is gone: it counts as empty
-    if (text.empty())
-      fs::remove(routes());
-    else
-      writeFile(routes(), text);
+    writeFile(routes(), text);
+    if (text.empty()) fs::remove(routes());
     author.asked.clear();
     EXPECT_EQ(save(st).outcome, SaveOutcome::Refused);
     ASSERT_EQ(author.asked.size(), 1u);
@@ -236,8 +234,7 @@ TEST_F(Save, AFailedWriteLeavesTheOldFileAndNamesTheFile) {
   // The file system refuses every byte beyond the first hundred.
   struct rlimit old {};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  struct rlimit small = old;
-  small.rlim_cur = 100;
+  const struct rlimit small = {100, old.rlim_max};
   const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   const SaveResult res = save(st);
@@ -287,17 +284,15 @@ TEST_F(Save, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
                 "punkt 309, Tory postojowe (wiersz 22): nie ma tam już takiego obiektu",
                 "punkt 506, Lokomotywownia (wiersz 26): drugi zapis tego samego obiektu"}));
   EXPECT_EQ(st.object(1, 1).ValueA, 5);
-  EXPECT_EQ(sel.carry().carried, 4);
-  EXPECT_EQ(sel.carry().dropped, 1);
+  EXPECT_TRUE(sel.carry().carried == 4 && sel.carry().dropped == 1);
   ASSERT_EQ(author.asked.size(), 1u);
   EXPECT_NE(author.asked[0].text.find("- trasa od punktu 301 do punktu 304 (wiersz 14 pliku "
                                       "stacji): wyszukiwanie jej nie znalazło"),
             std::string::npos)
       << author.asked[0].text;
   // The group keeps only the route the file kept.
-  EXPECT_TRUE(sel.table().routes[2].selected);
-  EXPECT_FALSE(sel.table().routes[3].selected);
-  EXPECT_FALSE(sel.table().routes[4].selected);
+  const auto& kept = sel.table().routes;
+  EXPECT_TRUE(kept[2].selected && !kept[3].selected && !kept[4].selected);
 }
 
 TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
