@@ -73,12 +73,9 @@ TEST(Reader, SizeMessagesAndPointZero) {
                                                 {35, 57, 0, "110"},
                                                 {2, 2, 9, "000"},
                                                 {2, 2, 10, "001"}}) {
-    std::string s = "0,\r\n" + std::to_string(rows) + "," + std::to_string(cols) + ",\r\n";
-    for (int y = 0; y < rows; ++y) {
-      for (int x = 0; x < cols; ++x) s += (x == 0 && y == 0) ? std::to_string(first) + "," : "0,";
-      s += "\r\n";
-    }
-    const LoadInfo i = load(dir, "s.stc", s).info;
+    Station st(cols, rows);
+    st.setCode(0, 0, static_cast<int16_t>(first));
+    const LoadInfo i = load(dir, "s.stc", test::gridText(st)).info;
     EXPECT_EQ(std::to_string(i.limitMessage) + std::to_string(i.screenMessage) +
                   std::to_string(i.point0Warning),
               told);
