@@ -53,11 +53,6 @@ class ScriptedHost : public SearchHost {
     if (++stillWorkingCalls == interruptAt) throw Interrupted{};
   }
 
-  std::vector<std::string> texts() const {
-    std::vector<std::string> t;
-    for (const Message& m : asked) t.push_back(m.text);
-    return t;
-  }
   std::vector<std::string> entries(const std::string& prefix) const {
     std::vector<std::string> out;
     for (const std::string& e : log)
@@ -252,7 +247,8 @@ TEST(Recording, FiftyEightCellsAreWrittenFiftyNineRejectedAndTheWalkStopsThere) 
   EXPECT_EQ(run.result.counters.connections, 11);
   EXPECT_EQ(run.host.asked.size(), 1u);  // the summary only
 
-  EXPECT_EQ(std::ranges::count(runSearch(st, {}, true).host.texts(), "Ta trasa jest zbyt długa."),
+  EXPECT_EQ(std::ranges::count(runSearch(st, {}, true).host.asked, "Ta trasa jest zbyt długa.",
+                               &Message::text),
             2);
 }
 
@@ -298,7 +294,7 @@ TEST(Recording, TwinsAreDroppedAndTheFiltersKeepTheirKind) {
     EXPECT_EQ(runSearch(rows, o).routes, routes);
     const auto asked = runSearch(rows, o, true);
     EXPECT_EQ(asked.routes, routes);
-    EXPECT_EQ(std::ranges::count(asked.host.texts(), told), 2) << told;
+    EXPECT_EQ(std::ranges::count(asked.host.asked, std::string(told), &Message::text), 2) << told;
   }
 }
 
@@ -363,7 +359,8 @@ TEST(Recording, ThePlatformRuleTellsWhichEndIsWrong) {
                                       "0 52 10 21 3 21 10 22"};
   const auto run = runSearch(rows, {}, true);
   EXPECT_EQ(run.routes, "1,1,105,106,107,0,\r\n1,1,301,302,303,0,\r\n");
-  auto told = run.host.texts();
+  std::vector<std::string> told;
+  for (const Message& m : run.host.asked) told.push_back(m.text);
   told.pop_back();  // the summary
   const std::string question = "Zaliczyć trasę dwukierunkową, zelektryfikowaną,\r\n od punktu ";
   EXPECT_EQ(told, (std::vector<std::string>{"Trasa nie prowadzi z żadnego wjazdu na ten peron.",
