@@ -219,7 +219,6 @@ TEST(Walk, AHostThatThrowsWhileTheWalkGoesOnEndsTheSearchWithTheRouteFileClosed)
   EXPECT_THROW(Wyszukaj(st, {}, false, host), ScriptedHost::Interrupted);
 
   // Told while walking from the ring's stop, and again after going on.
-  EXPECT_EQ(host.stillWorkingCalls, 3);
   EXPECT_EQ(host.entries("progress").back(), "progress 3/3");
   EXPECT_EQ(host.entries("yield").size(), 2u);
   EXPECT_EQ(host.entries("marker").back(), "marker 12,8 4 blue");
