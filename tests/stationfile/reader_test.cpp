@@ -88,12 +88,8 @@ TEST(Reader, SizeMessagesAndPointZero) {
 // Every refusal names the file, leaves no station behind, and says what is wrong.
 TEST(Reader, BadInputIsRefusedWithAMessage) {
   TempDir dir;
-  struct Case {
-    const char* name;
-    std::string bytes;
-    const char* expect;  // a piece of the message
-  };
-  const Case cases[] = {
+  // The file's name, its bytes and a piece of the message.
+  const std::tuple<const char*, std::string, const char*> cases[] = {
       {"empty.stc", "", "jest pusty"},
       {"header.stc", "0,\r\n", "niekompletny:\r\nkończy się w wierszu 1,"},
       {"nogrid.stc", "0,\r\n3,3,\r\n",
@@ -120,11 +116,11 @@ TEST(Reader, BadInputIsRefusedWithAMessage) {
       {"zeros.stc", "0,\r\n" + std::string(100000, ',') + "2,2,\r\n",
        "w pierwszych 4096 bajtach nie podaje liczby wierszy i kolumn"},
   };
-  for (const auto& c : cases) {
-    const auto res = load(dir, c.name, c.bytes);
-    EXPECT_FALSE(res.station) << c.name;
-    EXPECT_NE(res.error.find(c.name), std::string::npos) << res.error;
-    EXPECT_NE(res.error.find(c.expect), std::string::npos) << c.name << ": " << res.error;
+  for (const auto& [name, bytes, says] : cases) {
+    const auto res = load(dir, name, bytes);
+    EXPECT_FALSE(res.station) << name;
+    EXPECT_NE(res.error.find(name), std::string::npos) << res.error;
+    EXPECT_NE(res.error.find(says), std::string::npos) << name << ": " << res.error;
   }
   // Exactly the largest size that keeps point numbers unique is taken.
   std::string edge = "0,\r\n327,100,\r\n";
