@@ -1,5 +1,6 @@
-// The main window from opening a station to its analysis: the stages' commands, trimming, the
-// pointer, the menus, help and leaving, the open dialog and the message boxes.
+// The main window: the stages' commands, trimming, the pointer, the menus, help and leaving, the
+// open dialog and the message boxes; then its work on an analysed station: the searches, the
+// options that ask for a new analysis, a click on a slip crossing, the object the save asks about.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -9,18 +10,32 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolTip>
+#include <algorithm>
 
-#include "stationfile/station_reader.h"
+#include "ui/dialogs/frm_obiekty.h"
 #include "ui/main/station_open_dialog.h"
+#include "ui/main/window_save_host.h"
 #include "ui_support.h"
 
 namespace szl {
 namespace {
 
+using test::kBlue;
+using test::kOrange;
+using test::kRed;
+using test::kYellow;
+using test::readFile;
 using test::Stage;
 using ui::frmMain;
 
-class MainWindow : public test::WindowTest {};
+class MainWindow : public test::WindowTest {
+ protected:
+  // The lines of the route file the search wrote.
+  std::string routeCount() const {
+    const std::string routes = readFile(dir / "trasy.txt");
+    return std::to_string(std::ranges::count(routes, '\n'));
+  }
+};
 
 // A station wider than point numbers can tell apart opens and can be trimmed; kept whole it is
 // not analysed, trimmed to its occupied part it is.
@@ -33,8 +48,7 @@ TEST_F(MainWindow, AWideStationIsTrimmedThenAnalysed) {
   openWritten("szeroka.stc", Stage::Kept);
   w->cmdAnalyze->click();
   ASSERT_FALSE(prompts.asked.empty());
-  EXPECT_EQ(prompts.asked.back().text.rfind("Stacja ma 130 kolumn i 3 wiersze.", 0), 0u);
-  EXPECT_FALSE(w->stationPrepared());
+  EXPECT_EQ(prompts.last().text.rfind("Stacja ma 130 kolumn i 3 wiersze.", 0), 0u);
   EXPECT_FALSE(enabled("cmdStart"));
 
   openWritten("szeroka.stc");
@@ -42,75 +56,75 @@ TEST_F(MainWindow, AWideStationIsTrimmedThenAnalysed) {
   w->cmdTrim->click();
   EXPECT_EQ(w->station()->ColCount(), 59);  // the empty column 0 goes too
   w->cmdAnalyze->click();
-  EXPECT_TRUE(w->stationPrepared());
   EXPECT_TRUE(enabled("cmdStart"));
+
+  // Trimmed as advised, the yard's entry comes to point 0: the author is warned.
+  open("yard_14x7");
+  w->cmdTrim->click();
+  EXPECT_EQ(w->txtWiersze->text(), "5");
+  EXPECT_TRUE(prompts.wasAsked("Pole w punkcie 0 nie jest puste. "));
 }
 
-TEST_F(MainWindow, OpenKeepAnalyse) {
+TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   EXPECT_EQ(frmMain(&prompts).windowTitle(), "Szlakownik for Torowik 0.89");
   open("yard_14x7");
   EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - yard_14x7.stc");
   // The yard has two empty rows on top: the trimming advice is shown.
   EXPECT_TRUE(prompts.wasAsked("Rozmiary stacji"));
-  EXPECT_EQ(w->txtWiersze->text(), "7");
-  EXPECT_EQ(w->txtKolumny->text(), "14");
+  EXPECT_EQ(w->txtWiersze->text() + w->txtKolumny->text(), "714");
   expectEnabled({"cmdTrim", "cmdNoTrim", "cmdOpen", "cmdExit"},
-                {"cmdAnalyze", "cmdOptions", "cmdBoard", "cmdStart", "cmdStartNoCfm", "cmdSelektor",
-                 "cmdPozostale", "cmdSave"});
+                {"cmdAnalyze", "cmdOptions", "cmdBoard", "cmdStart", "cmdSelektor", "cmdSave"});
   EXPECT_EQ(w->picOkno->geometry(), QRect(21, 72, 17 * 14 + 3, 17 * 7 + 3));
   EXPECT_EQ(w->sldYTrimLo->value(), 2);
-  EXPECT_EQ(w->sldYTrimLo->maximum(), 6);
-  EXPECT_EQ(w->sldXTrimHi->value(), 14);
-  EXPECT_EQ(w->sldXTrimHi->selStart(), 1);
-  EXPECT_EQ(w->sldXTrimHi->selLength(), 13);
+  EXPECT_EQ(w->sldXTrimHi->selStart() * 100 + w->sldXTrimHi->selLength(), 113);
   EXPECT_EQ(w->sldXTrimHi->geometry(), QRect(34, 17 * 7 + 75, 17 * 14 - 6, 16));
   // Dragged, a slider says where it would cut; the other one of its pair too.
   w->sldYTrimLo->setSliderDown(true);
   w->sldYTrimLo->setValue(6);
   EXPECT_EQ(QToolTip::text(), "Pierwszy wiersz: 6");
   EXPECT_EQ(w->sldYTrimHi->toolTip(), "Ostatni wiersz: 6");
-  w->sldYTrimLo->setValue(2);
   w->sldYTrimLo->setSliderDown(false);
 
   w->cmdNoTrim->click();
-  expectEnabled({"cmdAnalyze", "cmdOptions", "cmdBoard"},
-                {"cmdTrim", "cmdNoTrim", "cmdStart", "cmdStartNoCfm", "cmdSave"});
+  expectEnabled({"cmdAnalyze", "cmdOptions", "cmdBoard"}, {"cmdTrim", "cmdNoTrim", "cmdStart"});
   EXPECT_EQ(w->picOkno->geometry(), QRect(5, 56, 17 * 14 + 20, 17 * 7 + 20));
   EXPECT_TRUE(w->sldXTrimLo->isHidden());
-  // Row 2: 50,10,21,... electrified track in yellow; row 6 holds 150 (green).
-  EXPECT_EQ(centreOf(1, 2), QColor(255, 255, 0));
-  EXPECT_EQ(centreOf(7, 6), QColor(0, 255, 0));
-  // The ruler on the right and the grey corner.
-  EXPECT_EQ(pixel(17 * 14 + 10, 5), QColor(255, 255, 0));
-  EXPECT_EQ(pixel(17 * 14 + 10, 17 * 7 + 10), QColor(128, 128, 128));
+  // Row 2: 50,10,21,... electrified track in yellow; row 6 holds 150 (green). The ruler on the
+  // right and the grey corner.
+  EXPECT_EQ(centreOf(1, 2), kYellow);
+  EXPECT_EQ(centreOf(7, 6), test::kGreen);
+  EXPECT_EQ(pixel(17 * 14 + 10, 5), kYellow);
+  EXPECT_EQ(pixel(17 * 14 + 10, 17 * 7 + 10), test::kGrey);
+  // Before the analysis the pointer tells only point numbers.
+  const auto at = [&](double x, double y) { return test::tooltipAt(w->picOkno, {x, y}); };
+  EXPECT_EQ(at(17 * 1 + 5, 17 * 2 + 5), "201");
 
   w->cmdAnalyze->click();
-  EXPECT_TRUE(w->stationPrepared());
-  expectEnabled({"cmdStart", "cmdStartNoCfm", "cmdAnalyze"},
-                {"cmdSelektor", "cmdPozostale", "cmdSave"});
+  expectEnabled({"cmdStart", "cmdStartNoCfm", "cmdAnalyze"}, {"cmdSelektor", "cmdSave"});
   // The entry at (12, 2) has its track on the west: an orange stub on its port 4 side. The exit
   // at (0, 2) faces away from its track and gets none.
-  EXPECT_EQ(pixel(17 * 12 + 1 - 5 + 8, 17 * 2 + 1 + 8), QColor(255, 128, 0));
-  EXPECT_NE(pixel(17 * 0 + 1 + 5 + 8, 17 * 2 + 1 + 8), QColor(255, 128, 0));
-}
-
-TEST_F(MainWindow, TrimCutsTheStation) {
-  open("yard_14x7");
-  w->cmdTrim->click();
-  EXPECT_EQ(w->station()->RowCount(), 5);
-  EXPECT_EQ(w->txtWiersze->text(), "5");
-  EXPECT_EQ(w->station()->cell(0, 0).Code, 50);
-  // Trimming brought the entry to point 0: the author is warned.
-  EXPECT_TRUE(prompts.wasAsked("Pole w punkcie 0 nie jest puste. "));
-  EXPECT_EQ(w->trimRect().TrimYHi, 5);
+  EXPECT_EQ(pixel(17 * 12 + 1 - 5 + 8, 17 * 2 + 1 + 8), kOrange);
+  EXPECT_NE(pixel(17 * 0 + 1 + 5 + 8, 17 * 2 + 1 + 8), kOrange);
+  // Then the objects too; 16.6 rounds to 17, column 1; beyond the last column nothing.
+  QStringList tips;
+  for (const auto& [x, y] : {std::pair{22., 39.},
+                             {5., 39.},
+                             {39., 39.},
+                             {141., 107.},
+                             {56., 73.},
+                             {16.6, 39.},
+                             {17. * 14 + 3, 39.}})
+    tips << at(x, y);
+  EXPECT_EQ(tips.join("|"),
+            "201 Tor|200 Wjazd / wyjazd|202 Punkt postojowy|608 Tory postojowe|403 Zwrotnica|"
+            "201 Tor|");
 }
 
 TEST_F(MainWindow, MenuAndButtonShareOneCommand) {
   open("yard_14x7");
   auto* save = w->findChild<QAction*>("mnuSave");
   ASSERT_NE(save, nullptr);
-  EXPECT_EQ(save->text(), "Zapisz");
-  EXPECT_EQ(w->cmdSave->text(), "Zapisz stację");
+  EXPECT_EQ(save->text() + "|" + w->cmdSave->text(), "Zapisz|Zapisz stację");
   save->setEnabled(true);
   EXPECT_TRUE(w->cmdSave->isEnabled());
   QStringList menus;
@@ -149,40 +163,20 @@ TEST_F(MainWindow, StartUpRefusedFilesAndLeaving) {
   // Cancelling the dialog and leaving ends the program.
   prompts.asked.clear();
   prompts.answers = {Answer::Ok};
-  frmMain second(&prompts);
-  EXPECT_FALSE(second.start(std::nullopt));
+  EXPECT_FALSE(frmMain(&prompts).start(std::nullopt));
   EXPECT_TRUE(prompts.wasAsked("Szkoda, bo to fajny program. ;-)"));
 }
 
-TEST_F(MainWindow, PointerTooltipsAndRounding) {
-  open("yard_14x7", Stage::Kept);
-  const auto at = [&](double x, double y) { return test::tooltipAt(w->picOkno, {x, y}); };
-  // Before the analysis only point numbers.
-  EXPECT_EQ(at(17 * 1 + 5, 17 * 2 + 5), "201");
-  w->cmdAnalyze->click();
-  EXPECT_EQ(at(17 * 1 + 5, 17 * 2 + 5), "201 Tor");
-  EXPECT_EQ(at(17 * 0 + 5, 17 * 2 + 5), "200 Wjazd / wyjazd");
-  EXPECT_EQ(at(17 * 2 + 5, 17 * 2 + 5), "202 Punkt postojowy");
-  EXPECT_EQ(at(17 * 8 + 5, 17 * 6 + 5), "608 Tory postojowe");
-  EXPECT_EQ(at(17 * 3 + 5, 17 * 4 + 5), "403 Zwrotnica");
-  // 16.6 rounds to 17: column 1.
-  EXPECT_EQ(at(16.6, 17 * 2 + 5), "201 Tor");
-  // Beyond the last column: no tooltip.
-  EXPECT_EQ(at(17 * 14 + 3, 17 * 2 + 5), "");
-}
-
 TEST_F(MainWindow, HelpNeedsItsPageBesideTheProgram) {
-  const auto withHelpIn = [&](const std::filesystem::path& folder) {
+  const auto withHelp = [&](const std::string& page) {
+    test::writeFile(dir / page, "<html></html>");
     w = std::make_unique<frmMain>(&prompts);
-    w->setProgramDir(QString::fromStdString(folder.string()));
-    EXPECT_TRUE(
-        w->start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc").string())));
+    w->setProgramDir(QString::fromStdString(dir.path().string()));
+    EXPECT_TRUE(w->start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc"))));
   };
-  test::writeFile(dir / "szlakownik089-20.htm", "<html></html>");  // other letter case
-  withHelpIn(dir.path());
+  withHelp("szlakownik089-20.htm");  // another letter case
   EXPECT_FALSE(w->cmdPomoc->isEnabled());
-  test::writeFile(dir / "Szlakownik089-20.htm", "<html></html>");
-  withHelpIn(dir.path());
+  withHelp("Szlakownik089-20.htm");
   EXPECT_TRUE(w->cmdPomoc->isEnabled());
   // The help menu asks first: Cancel opens nothing, OK opens the page.
   prompts.answers = {Answer::Cancel, Answer::Ok};
@@ -191,10 +185,8 @@ TEST_F(MainWindow, HelpNeedsItsPageBesideTheProgram) {
   w->mnuPomoc->trigger();
   ASSERT_EQ(prompts.browsed.size(), 1u);
   EXPECT_TRUE(prompts.browsed[0].endsWith("/Szlakownik089-20.htm"));
-  EXPECT_TRUE(prompts.wasAsked(
-      "Szczegóły dot. użycia programu znajdują się w pliku Szlakownik089-20.htm. "));
+  EXPECT_TRUE(prompts.wasAsked("Szczegóły dot. użycia programu znajdują się w pliku "));
   w->mnuAbout->trigger();
-  EXPECT_EQ(prompts.last().title, "About");
   EXPECT_EQ(prompts.last().text.rfind("Szlakownik 2.0 for Torowik 0.89+\r\n\r\n", 0), 0u);
 }
 
@@ -211,13 +203,10 @@ TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) 
     return d.result() == QDialog::Accepted ? QFileInfo(d.selectedFiles().value(0)).fileName()
                                            : QString();
   };
-  EXPECT_EQ(choose("stacja"), "stacja.stc");
-  EXPECT_EQ(choose("stacja.stc"), "stacja.stc");
+  EXPECT_EQ(choose("stacja") + "|" + choose("stacja.stc"), "stacja.stc|stacja.stc");
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(choose("trasy.txt"), "");
-  EXPECT_EQ(
-      prompts.last().text,
-      "Plik trasy.txt nie jest plikiem stacji.\r\nOtworzyć można tylko pliki stacji (*.stc).");
+  EXPECT_EQ(prompts.last().text.rfind("Plik trasy.txt nie jest plikiem stacji.", 0), 0u);
   EXPECT_EQ(choose("inna"), "");
   EXPECT_EQ(prompts.last().text.rfind("Nie ma pliku inna.stc w folderze ", 0), 0u);
 }
@@ -240,6 +229,140 @@ TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
     EXPECT_EQ(real.message(nullptr, m), Answer::Ok);
     EXPECT_TRUE(shown);
   }
+}
+
+// With the default options the window writes what the batch tool writes, byte for byte, ends
+// with only the summary, told over an emptied stack bar, and counts the routes it wrote.
+TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
+  QColor firstBlock;
+  prompts.onAsk = [&](const Message&) { firstBlock = w->picStack->image().pixelColor(4, 4); };
+  for (const char* name :
+       {"yard_14x7", "loop_28x13", "town_36x17", "hub_44x22", "terminal_57x32", "junction_20x10"}) {
+    open(name, Stage::Analysed);
+    firstBlock = QColor();
+    w->cmdStartNoCfm->click();
+    EXPECT_EQ(readFile(dir / "trasy.txt"),
+              readFile(test::dataPath(std::string("reference/") + name + ".opt1.routes")))
+        << name;
+    ASSERT_EQ(prompts.asked.size(), 1u) << name;
+    EXPECT_EQ(prompts.last().title, "Szlakownik - OK");
+    EXPECT_EQ(firstBlock, test::kWhite) << name;
+    EXPECT_EQ(w->txtTrasy->text().toStdString(), routeCount()) << name;
+  }
+  EXPECT_EQ(w->txtConnects->text(), "64");
+  expectEnabled({"cmdStart", "cmdStartNoCfm", "cmdSelektor", "cmdPozostale", "cmdOptions"},
+                {"cmdSave"});
+  // The start markers end red: the entry-exit at (0, 5) was walked through its port 5.
+  EXPECT_EQ(pixel(17 * 0 + 1 + 5 + 8, 17 * 5 + 1 + 8), kRed);
+}
+
+TEST_F(MainWindow, ARouteFileAtItsLimitStopsTheSearchAndSaysSo) {
+  test::writeFile(dir / "ladder.stc", test::ladderStationText());
+  openWritten("ladder.stc", Stage::Analysed);
+  w->options().platformRule = false;
+  w->cmdStartNoCfm->click();
+  ASSERT_EQ(prompts.asked.size(), 1u);  // no summary: the search did not end as it should
+  EXPECT_TRUE(prompts.last().text.starts_with("Wyszukiwanie zostało zatrzymane: plik z trasami"));
+  EXPECT_EQ(w->txtTrasy->text().toStdString(), routeCount());
+  EXPECT_TRUE(enabled("cmdSelektor"));
+}
+
+// On the yard: the search with questions, the object the save asks about, then the options.
+TEST_F(MainWindow, AnAnalysedYardSearchedAskedAboutAndRedrawn) {
+  open("yard_14x7", Stage::Analysed);
+  // Every route asked about is red while asked, with the commands locked meanwhile.
+  std::vector<QColor> seen;
+  bool locked = true;
+  prompts.onAsk = [&](const Message& m) {
+    if (m.title != "Trasa") return;
+    seen.push_back(centreOf(3, 2));
+    locked = locked && !enabled("cmdOpen") && !enabled("cmdAnalyze") && !enabled("cmdSave") &&
+             !enabled("cmdStartNoCfm");
+  };
+  w->cmdStart->click();
+  prompts.onAsk = {};
+  ASSERT_GE(seen.size(), 2u);
+  EXPECT_TRUE(locked);
+  EXPECT_EQ(seen.front(), kRed);
+  EXPECT_EQ(centreOf(3, 2), kYellow);  // after the questions
+  // The platform rule's refusals are told in this mode too.
+  EXPECT_TRUE(prompts.wasAsked("Trasa nie prowadzi z żadnego wjazdu na ten peron."));
+
+  // The object the save asks about stands out, its editor says what is missing.
+  QImage before = w->picOkno->image();
+  bool asked = false;
+  test::whenModal([&](QWidget* d) {
+    auto* e = qobject_cast<ui::frmObiekty*>(d);
+    ASSERT_NE(e, nullptr);
+    asked = true;
+    EXPECT_TRUE(e->lblBrakuje->isVisible());
+    EXPECT_TRUE(e->lblBrakuje->text().contains("\n• Czas zwolnienia wjazdu / wyjazdu w minutach"))
+        << e->lblBrakuje->text().toStdString();
+    EXPECT_EQ(pixel(17 * 0 + 1 + 1, 17 * 2 + 1 + 8), kBlue);
+    e->cmdCancel->click();
+  });
+  ui::WindowSaveHost host(*w);
+  EXPECT_TRUE(host.Uzupelnij(*w->station(), 0, 2));
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(w->picOkno->image(), before);
+
+  // Only the passages and the track shape ask for a new analysis.
+  const auto options = [&](std::initializer_list<const char*> clicks) {
+    test::whenModal([clicks](QWidget* d) {
+      for (const char* b : clicks) test::click(d, b);
+    });
+    w->cmdOptions->click();
+  };
+  options({"chkTory", "cmdCancel"});  // nothing changes, nothing is redrawn or disabled
+  EXPECT_FALSE(w->options().passages.throughSidings);
+  EXPECT_TRUE(w->cmdStart->isEnabled());
+  EXPECT_EQ(w->picOkno->image(), before);
+  options({"optKier2", "cmdOK"});
+  EXPECT_EQ(w->options().direction, Direction::TwoWay);
+  EXPECT_TRUE(w->cmdStartNoCfm->isEnabled());
+  // Tracks as points: redrawn (between the centre and the port marker of a straight track the
+  // yellow line is gone, the centre marker's black ring is there); the search waits.
+  options({"optToryPkt", "cmdOK"});
+  expectEnabled({"cmdAnalyze"}, {"cmdStart", "cmdStartNoCfm"});
+  EXPECT_EQ(pixel(17 * 3 + 1 + 10, 17 * 2 + 1 + 8), test::kBlack);
+  w->cmdAnalyze->click();
+  EXPECT_TRUE(w->cmdStart->isEnabled());
+}
+
+// A ring of track with a passing loop keeps one start port's walk going for ages; the window
+// still answers, and leaving the program ends the search and keeps the route file whole.
+TEST_F(MainWindow, TheWindowAnswersDuringAnEndlessWalk) {
+  open("ring_20x10", Stage::Analysed);
+  // The exit waits in the event queue until the window next answers, in the middle of the walk.
+  bool counted = false;
+  prompts.onAsk = [&](const Message& m) {
+    if (m.kind != MessageKind::StackOverflow) return;
+    QTimer::singleShot(0, [&] {
+      counted = w->searching();
+      prompts.answers = {Answer::Ok};  // "Opuścić program Szlakownik?"
+      w->mnuExit->trigger();
+    });
+  };
+  w->cmdStartNoCfm->click();
+  EXPECT_TRUE(counted);
+  EXPECT_FALSE(w->searching());
+  EXPECT_EQ(readFile(dir / "trasy.txt"), "1,1,101,102,103,104,0,\r\n");
+}
+
+TEST_F(MainWindow, ClickOnASlipCrossingSetsItsType) {
+  open("junction_20x10", Stage::Kept);
+  const QPointF crossing(17 * 12 + 8, 17 * 5 + 8);
+  test::mouse(w->picOkno, QEvent::MouseButtonPress, crossing);  // before the analysis: nothing
+  w->cmdAnalyze->click();
+  bool opened = false;
+  test::whenModal([&](QWidget* d) {
+    opened = true;
+    test::mouse(test::child<QWidget>(d, "picCross4"), QEvent::MouseButtonPress, {50, 50});
+    test::click(d, "cmdOK");
+  });
+  test::mouse(w->picOkno, QEvent::MouseButtonPress, crossing);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(w->station()->cell(12, 5).CrossType, 3);
 }
 
 }  // namespace

@@ -25,10 +25,14 @@
 #include <vector>
 
 #include "support/test_support.h"
+#include "ui/dialogs/frm_trasy.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/prompts.h"
 
 namespace szl::test {
+
+inline const QColor kYellow(255, 255, 0), kGreen(0, 255, 0), kBlack(0, 0, 0), kWhite(Qt::white),
+    kRed(255, 0, 0), kBlue(0, 0, 255), kOrange(255, 128, 0), kGrey(128, 128, 128);
 
 // Acts on the next modal dialog once it is shown (the window opens its dialogs with exec()).
 inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
@@ -215,6 +219,22 @@ class WindowTest : public ::testing::Test {
     auto* b = w->findChild<QWidget*>(button);
     EXPECT_NE(b, nullptr) << button;
     return b && b->isEnabled();
+  }
+  // The route selector opened from the main window, prepared as its first paint would, `act`
+  // done in it, then left with OK.
+  void select(const std::function<void(ui::frmTrasy&)>& act = {}) {
+    bool shown = false;
+    whenModal([&](QWidget* d) {
+      auto* t = qobject_cast<ui::frmTrasy*>(d);
+      ASSERT_NE(t, nullptr);
+      shown = true;
+      if (!t->windowPrepared()) t->prepareNow();
+      if (act) act(*t);
+      prompts.answers = {Answer::Ok};  // "Wyjście z 'Selekcji tras' ..."
+      t->cmdOK->click();
+    });
+    w->cmdSelektor->click();
+    EXPECT_TRUE(shown);
   }
   void expectEnabled(std::initializer_list<const char*> on,
                      std::initializer_list<const char*> off) const {
