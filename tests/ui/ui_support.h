@@ -12,17 +12,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QString>
 #include <QTabBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <deque>
-#include <filesystem>
 #include <functional>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "support/test_support.h"
 #include "ui/dialogs/frm_trasy.h"
@@ -91,48 +85,42 @@ inline QString tooltipAt(QWidget* w, QPointF p) {
 // titles, tabs and list headings whose text is wider than the room they have; empty when none.
 inline std::string cutTexts(QWidget* window) {
   QStringList cut;
-  const auto visible = [window](QWidget* w) { return w->isVisibleTo(window) && w->width() > 0; };
-  const auto name = [](QObject* o, const QString& text) {
-    return (o->objectName().isEmpty() ? QString("?") : o->objectName()) + " \"" + text + "\"";
+  const auto check = [&](QWidget* w, const QString& text, int need, int room) {
+    if (w->isVisibleTo(window) && w->width() > 0 && !text.isEmpty() && need > room)
+      cut << (w->objectName().isEmpty() ? QString("?") : w->objectName()) + " \"" + text + "\"";
   };
+  const auto width = [](QWidget* w, QString t) { return w->fontMetrics().horizontalAdvance(t); };
   const auto plain = [](QString t) { return t.remove('&'); };
   for (QLabel* l : window->findChildren<QLabel*>()) {
-    if (!visible(l) || l->text().isEmpty()) continue;
     const QRect room = l->contentsRect();
-    const bool fits = l->wordWrap() ? l->heightForWidth(room.width()) <= room.height()
-                                    : l->fontMetrics().horizontalAdvance(l->text()) <= room.width();
-    if (!fits) cut << name(l, l->text());
+    if (l->wordWrap())
+      check(l, l->text(), l->heightForWidth(room.width()), room.height());
+    else
+      check(l, l->text(), width(l, l->text()), room.width());
   }
-  for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-    if (!visible(b) || b->text().isEmpty()) continue;
-    const int icon = b->icon().isNull() ? 0 : b->iconSize().width();
-    if (b->fontMetrics().horizontalAdvance(plain(b->text())) + icon > b->width())
-      cut << name(b, b->text());
-  }
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+    check(b, b->text(),
+          width(b, plain(b->text())) + (b->icon().isNull() ? 0 : b->iconSize().width()),
+          b->width());
   for (QGroupBox* g : window->findChildren<QGroupBox*>())
-    if (visible(g) && g->fontMetrics().horizontalAdvance(plain(g->title())) > g->width())
-      cut << name(g, g->title());
-  for (QTabBar* bar : window->findChildren<QTabBar*>()) {
-    if (!visible(bar)) continue;
+    check(g, g->title(), width(g, plain(g->title())), g->width());
+  for (QTabBar* bar : window->findChildren<QTabBar*>())
     for (int i = 0; i < bar->count(); ++i) {
       const QRect r = bar->tabRect(i);
-      const int need = bar->fontMetrics().horizontalAdvance(bar->tabText(i)) +
-                       (bar->tabIcon(i).isNull() ? 0 : bar->iconSize().width());
-      if (!bar->rect().contains(r) || r.width() < need) cut << name(bar, bar->tabText(i));
+      const int need =
+          width(bar, bar->tabText(i)) + (bar->tabIcon(i).isNull() ? 0 : bar->iconSize().width());
+      check(bar, bar->tabText(i), bar->rect().contains(r) ? need : r.width() + 1, r.width());
     }
-  }
-  for (QTreeWidget* list : window->findChildren<QTreeWidget*>()) {
-    if (!visible(list)) continue;
-    const QHeaderView* head = list->header();
+  for (QTreeWidget* list : window->findChildren<QTreeWidget*>())
     for (int c = 0; c < list->columnCount(); ++c) {
+      const QHeaderView* head = list->header();
       const QString text = list->headerItem()->text(c);
       const int need = head->fontMetrics().horizontalAdvance(text) +
                        (list->headerItem()->icon(c).isNull() ? 0 : 14);
       const int right = head->sectionViewportPosition(c) + head->sectionSize(c);
-      if (need > head->sectionSize(c) || right > list->viewport()->width())
-        cut << name(list, text.isEmpty() ? QString("column %1").arg(c) : text);
+      check(list, text.isEmpty() ? QString("column %1").arg(c) : text,
+            right > list->viewport()->width() ? INT_MAX : need, head->sectionSize(c));
     }
-  }
   return cut.join(", ").toStdString();
 }
 
@@ -176,11 +164,9 @@ class ScriptedPrompts : public ui::Prompts {
 
  private:
   static std::optional<QString> next(std::deque<QString>& q) {
-    if (q.empty()) return std::nullopt;
-    const QString v = q.front();
-    q.pop_front();
-    if (v.isEmpty()) return std::nullopt;
-    return v;
+    const QString v = q.empty() ? QString() : q.front();
+    if (!q.empty()) q.pop_front();
+    return v.isEmpty() ? std::nullopt : std::optional(v);
   }
 };
 
