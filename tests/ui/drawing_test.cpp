@@ -12,13 +12,7 @@
 namespace szl {
 namespace {
 
-using test::kBlack;
-using test::kGreen;
-using test::kWhite;
-using test::kYellow;
-using test::press;
-using test::stationFromRows;
-using test::tooltipAt;
+using namespace test;
 using ui::frmBoard;
 
 // The station drawn without rulers; cell (x, y) has its origin at (17x + 1, 17y + 1).
@@ -37,10 +31,7 @@ struct Drawn {
   ui::StationView view;
 };
 
-struct Pixel {
-  int x, y;
-  QColor colour;
-};
+using Pixel = std::tuple<int, int, QColor>;
 
 TEST(StationView, TrackPiecesHaveABlackBorderWhicheverWayTheyRun) {
   // A straight track (ports 4, 5) in cell (1, 1) and a diagonal one (ports 1, 8) in (1, 3).
@@ -68,30 +59,30 @@ TEST(StationView, TrackPiecesHaveABlackBorderWhicheverWayTheyRun) {
   // The point marker: the grey box shows only at its corners, the black ring is the same on
   // every side, the inside is yellow.
   const Drawn p({"0 0 0", "0 10 0"}, TrackStyle::Points);
-  const char* expected[] = {"gkkkg", "kyyyk", "kyyyk", "kyyyk", "gkkkg"};
-  for (int j = 0; j < 5; ++j)
-    for (int i = 0; i < 5; ++i)
-      EXPECT_EQ(p.at(1, 1, 6 + i, 6 + j), expected[j][i] == 'g'   ? QColor(192, 192, 192)
-                                          : expected[j][i] == 'k' ? kBlack
-                                                                  : kYellow)
-          << i << "," << j;
+  QString marker;
+  for (int j = 0; j < 25; ++j) {
+    const QColor c = p.at(1, 1, 6 + j % 5, 6 + j / 5);
+    marker += c == kBlack ? 'k' : c == kYellow ? 'y' : c == QColor(192, 192, 192) ? 'g' : '?';
+  }
+  EXPECT_EQ(marker,
+            "gkkkg"
+            "kyyyk"
+            "kyyyk"
+            "kyyyk"
+            "gkkkg");
 }
 
 TEST(StationView, ADigitStartsAtTheLeftOfItsCell) {
   const Drawn d({"0 0", "0 8"});
-  // The digit's ink on the yellow box lies in its left half.
-  int left = 99;
-  int right = -1;
+  // The digit's ink on the yellow box lies in its left half; nothing of it above row 2.
+  int left = 99, right = -1;
   for (int dy = 2; dy <= 14; ++dy)
     for (int dx = 2; dx <= 14; ++dx)
-      if (d.at(1, 1, dx, dy).lightness() < 100) {
-        left = std::min(left, dx);
-        right = std::max(right, dx);
-      }
-  EXPECT_LE(left, 3);
-  EXPECT_LE(right, 9);
+      if (d.at(1, 1, dx, dy).lightness() < 100)
+        left = std::min(left, dx), right = std::max(right, dx);
+  EXPECT_TRUE(left <= 3 && right <= 9) << left << " " << right;
   EXPECT_EQ(d.at(1, 1, 13, 8), kYellow);
-  EXPECT_EQ(d.at(1, 1, 8, 0), kWhite);  // nothing of it above row 2: the frame is all there is
+  EXPECT_EQ(d.at(1, 1, 8, 0), kWhite);
 }
 
 QColor at(const frmBoard& b, int x, int y) { return b.image().pixelColor(x, y); }
@@ -104,15 +95,14 @@ TEST(ZoomBoard, TooltipsNameTheStationCellUnderThePointer) {
   EXPECT_EQ(board.windowTitle(), "Zoom - Lipowiec.stc");
   EXPECT_EQ(board.hsbBoard->maximum() * 10 + board.vsbBoard->maximum(), 20);
   EXPECT_EQ(tooltipAt(board.picBoard, {10, 96 + 10}), "100");
-  // The board moves under the pointer: the tooltip follows.
+  // The board moves under the pointer: the tooltip follows. Below the station's three rows, and
+  // on the ruler, no number.
   press(&board, Qt::Key_Right);
   press(&board, Qt::Key_Right);
-  EXPECT_EQ(board.picBoard->toolTip(), "102");
-  EXPECT_EQ(tooltipAt(board.picBoard, {9 * 96 + 95, 10}), "11");
-  // Below the station's three rows, and on the ruler, no number.
-  EXPECT_EQ(tooltipAt(board.picBoard, {10, 3 * 96 + 1}), "");
-  EXPECT_EQ(tooltipAt(board.picBoard, {10, 10}), "2");
-  EXPECT_EQ(tooltipAt(board.picBoard, {965, 10}), "");
+  QStringList tips{board.picBoard->toolTip()};
+  for (const QPointF p : {QPointF(9 * 96 + 95, 10), {10, 3 * 96 + 1}, {10, 10}, {965, 10}})
+    tips << tooltipAt(board.picBoard, p);
+  EXPECT_EQ(tips.join("|"), "102|11||2|");
 
   // A small station fills only its own cells: grid lines around them, white beyond, and no
   // number left showing there.
@@ -130,8 +120,7 @@ TEST(ZoomBoard, ArrowKeysStopAtTheEndsAndRedraw) {
   rows[8] = "0 0 0 0 0 0 0 0 0 0 100 0";
   Station st = stationFromRows(rows);
   frmBoard board(st);
-  // The keys act whichever control has the focus.
-  press(board.cmdExit, Qt::Key_Left);
+  press(board.cmdExit, Qt::Key_Left);  // the keys act whichever control has the focus
   press(&board, Qt::Key_Up);
   EXPECT_EQ(board.hsbBoard->value() * 10 + board.vsbBoard->value(), 0);
   for (int k = 0; k < 3; ++k) press(board.cmdExit, Qt::Key_Right);
@@ -195,22 +184,18 @@ TEST(ZoomBoard, SlipCrossingDrawnByItsType) {
 
 TEST(CrossingDialog, FiguresShowTheMovementsOfCodeAndType) {
   Station st = stationFromRows({"24 25 250 241"});
-  const auto figure = [](const ui::frmCross& d, int n) {
-    return d.picCross[static_cast<size_t>(n - 1)]->image();
-  };
-  ui::frmCross d24(st, 0, 0);
+  const auto figure = [](const ui::frmCross& d, int n) { return d.picCross[n - 1]->image(); };
   // The curve 1-5 (centre (103, -58)) passes (59, 47): laid in types 0, 2, 4, 5, 6. The
   // straight 4-5 through the centre: laid in types 0..4.
-  const std::vector<bool> curve15{true, false, true, false, true, true, true};
-  for (int n = 1; n <= 7; ++n) {
-    EXPECT_EQ(figure(d24, n).pixelColor(59, 47) == kBlack, curve15[static_cast<size_t>(n - 1)]);
-    EXPECT_EQ(figure(d24, n).pixelColor(40, 56) == kBlack, n <= 5) << n;
-  }
+  const ui::frmCross d24(st, 0, 0), d25(st, 1, 0), d250(st, 2, 0), blank(st, 3, 0);
+  QString laid;
+  for (int n = 1; n <= 7; ++n)
+    laid += QString("%1%2 ")
+                .arg(figure(d24, n).pixelColor(59, 47) == kBlack)
+                .arg(figure(d24, n).pixelColor(40, 56) == kBlack);
+  EXPECT_EQ(laid, "11 01 11 01 11 10 10 ");
   // Seven different figures; the non-electrified form looks the same; a code without figures
   // keeps blank pictures.
-  ui::frmCross d25(st, 1, 0);
-  ui::frmCross d250(st, 2, 0);
-  ui::frmCross blank(st, 3, 0);
   for (int n = 1; n <= 7; ++n) {
     EXPECT_EQ(figure(d25, n), figure(d250, n)) << n;
     for (int m = 1; m < n; ++m) EXPECT_NE(figure(d25, n), figure(d25, m)) << n << " " << m;
