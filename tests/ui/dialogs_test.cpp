@@ -55,7 +55,7 @@ TEST(OptionsDialog, EverySettingGoesBothWaysAndCancelGivesBackTheOpeningsState) 
 }
 
 bool framed(const ui::frmCross& d, int n) {
-  return d.picCross[static_cast<size_t>(n - 1)]->image().pixelColor(1, 1) == test::kBlack;
+  return d.picCross[static_cast<size_t>(n - 1)]->image().pixelColor(1, 1) == Qt::black;
 }
 
 TEST(CrossingDialog, ClickSetsTheTypeAtOnceCancelGivesItBack) {

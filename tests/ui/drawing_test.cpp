@@ -31,45 +31,31 @@ struct Drawn {
   ui::StationView view;
 };
 
-using Pixel = std::tuple<int, int, QColor>;
-
 TEST(StationView, TrackPiecesHaveABlackBorderWhicheverWayTheyRun) {
   // A straight track (ports 4, 5) in cell (1, 1) and a diagonal one (ports 1, 8) in (1, 3).
   const Drawn d({"0 0 0", "0 10 0", "0 0 0", "0 13 0"});
   // Straight: a core three pixels high, one black row above and below it; the outline of each
   // piece is a disc of radius 2: round, not a diamond.
-  for (const auto& [x, y, c] : {Pixel{8, 7, kYellow},
-                                {8, 8, kYellow},
-                                {8, 9, kYellow},
-                                {8, 6, kBlack},
-                                {8, 10, kBlack},
-                                {8, 5, kWhite},
-                                {15, 7, kBlack}})
-    EXPECT_EQ(d.at(1, 1, x, y), c) << x << "," << y;
+  EXPECT_EQ(
+      colours(d.view.image(), {18, 18}, {{8, 7}, {8, 8}, {8, 9}, {8, 6}, {8, 10}, {8, 5}, {15, 7}}),
+      "yyykkwk");
   // Diagonal: beside the core, across the track, a black border, then white. The black line
   // reaches the corner; the coloured one stops a pixel short of it.
-  for (const auto& [x, y, c] : {Pixel{11, 9, kYellow},
-                                {12, 9, kBlack},
-                                {9, 12, kBlack},
-                                {12, 8, kWhite},
-                                {15, 15, kBlack},
-                                {14, 14, kYellow}})
-    EXPECT_EQ(d.at(1, 3, x, y), c) << x << "," << y;
+  EXPECT_EQ(
+      colours(d.view.image(), {18, 52}, {{11, 9}, {12, 9}, {9, 12}, {12, 8}, {15, 15}, {14, 14}}),
+      "ykkwky");
 
   // The point marker: the grey box shows only at its corners, the black ring is the same on
   // every side, the inside is yellow.
   const Drawn p({"0 0 0", "0 10 0"}, TrackStyle::Points);
-  QString marker;
-  for (int j = 0; j < 25; ++j) {
-    const QColor c = p.at(1, 1, 6 + j % 5, 6 + j / 5);
-    marker += c == kBlack ? 'k' : c == kYellow ? 'y' : c == QColor(192, 192, 192) ? 'g' : '?';
-  }
+  std::string marker;
+  for (int j = 0; j < 25; ++j) marker += letter(p.at(1, 1, 6 + j % 5, 6 + j / 5));
   EXPECT_EQ(marker,
-            "gkkkg"
+            "lkkkl"
             "kyyyk"
             "kyyyk"
             "kyyyk"
-            "gkkkg");
+            "lkkkl");
 }
 
 TEST(StationView, ADigitStartsAtTheLeftOfItsCell) {
@@ -81,11 +67,8 @@ TEST(StationView, ADigitStartsAtTheLeftOfItsCell) {
       if (d.at(1, 1, dx, dy).lightness() < 100)
         left = std::min(left, dx), right = std::max(right, dx);
   EXPECT_TRUE(left <= 3 && right <= 9) << left << " " << right;
-  EXPECT_EQ(d.at(1, 1, 13, 8), kYellow);
-  EXPECT_EQ(d.at(1, 1, 8, 0), kWhite);
+  EXPECT_EQ(colours(d.view.image(), {18, 18}, {{13, 8}, {8, 0}}), "yw");
 }
-
-QColor at(const frmBoard& b, int x, int y) { return b.image().pixelColor(x, y); }
 
 TEST(ZoomBoard, TooltipsNameTheStationCellUnderThePointer) {
   Station st = stationFromRows({"10 10 10 10 10 10 10 10 10 10 10 10", "0 0 0 0 0 0 0 0 0 0 0 0",
@@ -110,8 +93,7 @@ TEST(ZoomBoard, TooltipsNameTheStationCellUnderThePointer) {
   frmBoard smallBoard(small);
   EXPECT_EQ(tooltipAt(smallBoard.picBoard, {4 * 96 + 50, 2 * 96 + 50}), "204");
   EXPECT_EQ(tooltipAt(smallBoard.picBoard, {5 * 96 + 1, 2 * 96 + 50}), "");
-  EXPECT_EQ(at(smallBoard, 95, 200), QColor(224, 224, 224));
-  EXPECT_EQ(at(smallBoard, 5 * 96 + 95, 200), kWhite);
+  EXPECT_EQ(colours(smallBoard.image(), {}, {{95, 200}, {5 * 96 + 95, 200}}), "ew");
 }
 
 TEST(ZoomBoard, ArrowKeysStopAtTheEndsAndRedraw) {
@@ -126,60 +108,42 @@ TEST(ZoomBoard, ArrowKeysStopAtTheEndsAndRedraw) {
   for (int k = 0; k < 3; ++k) press(board.cmdExit, Qt::Key_Right);
   for (int k = 0; k < 3; ++k) press(board.hsbBoard, Qt::Key_Down);
   EXPECT_EQ(board.hsbBoard->value() * 10 + board.vsbBoard->value(), 22);
-  // Station cell (10, 8) is now visible cell (8, 6).
-  EXPECT_EQ(at(board, 8 * 96 + 48, 6 * 96 + 48), kGreen);
+  // Station cell (10, 8) is now visible cell (8, 6); one column back, it is (9, 6).
+  EXPECT_EQ(colours(board.image(), {48, 6 * 96 + 48}, {{8 * 96, 0}, {9 * 96, 0}}), "gw");
   press(board.picBoard, Qt::Key_Left);
   EXPECT_EQ(board.hsbBoard->value(), 1);
-  EXPECT_EQ(at(board, 8 * 96 + 48, 6 * 96 + 48), kWhite);
-  EXPECT_EQ(at(board, 9 * 96 + 48, 6 * 96 + 48), kGreen);
+  EXPECT_EQ(colours(board.image(), {48, 6 * 96 + 48}, {{8 * 96, 0}, {9 * 96, 0}}), "wg");
 }
 
 TEST(ZoomBoard, TracksHaveBlackBordersAndColouredCores) {
   // Row 0: a straight run, electrified and not. Row 1: an arc 1-5, a slip crossing, a digit.
   Station st = stationFromRows({"10 10 100 0", "15 24 4 0"});
-  frmBoard board(st);
-  for (const auto& [x, y, c] :
-       {// Horizontal track through cell (1, 0): core at y 45..50, border at 44 and 51; where
-        // two cells meet the cores join, with no black seam from the next cell's border.
-        Pixel{144, 45, kYellow},
-        {144, 44, kBlack},
-        {144, 51, kBlack},
-        {144, 42, kWhite},
-        {95, 48, kYellow},
-        {96, 48, kYellow},
-        {2 * 96 + 48, 48, kGreen},
-        // The arc 1-5: a 14-pixel lead from the corner, then radius 114 round (95, -66).
-        {7, 96 + 7, kYellow},
-        {51, 96 + 39, kYellow},
-        {48, 96 + 48, kWhite},
-        // The slip crossing in type 0: both straights and both curves (1-5, and 4-8 its
-        // mirror image), the crossing in core colour.
-        {96 + 48, 96 + 48, kYellow},
-        {96 + 51, 96 + 39, kYellow},
-        {96 + 44, 96 + 56, kYellow},
-        // The digit cell: black frame, yellow inner box. Rulers and the grey corner.
-        {2 * 96 + 4, 96 + 4, kBlack},
-        {2 * 96 + 85, 96 + 85, kYellow},
-        {500, 686, kYellow},
-        {975, 300, kYellow},
-        {970, 680, test::kGrey}})
-    EXPECT_EQ(at(board, x, y), c) << x << "," << y;
+  const QImage image = frmBoard(st).image();
+  // Horizontal track through cell (1, 0): core at y 45..50, border at 44 and 51; where two cells
+  // meet the cores join, with no black seam from the next cell's border.
+  EXPECT_EQ(colours(image, {},
+                    {{144, 45}, {144, 44}, {144, 51}, {144, 42}, {95, 48}, {96, 48}, {240, 48}}),
+            "ykkwyyg");
+  // The arc 1-5: a 14-pixel lead from the corner, then radius 114 round (95, -66).
+  EXPECT_EQ(colours(image, {0, 96}, {{7, 7}, {51, 39}, {48, 48}}), "yyw");
+  // The slip crossing in type 0: both straights and both curves (1-5, and 4-8 its mirror
+  // image), the crossing in core colour. The digit: black frame, yellow inner box.
+  EXPECT_EQ(colours(image, {96, 96}, {{48, 48}, {51, 39}, {44, 56}, {96 + 4, 4}, {96 + 85, 85}}),
+            "yyyky");
+  // Rulers and the grey corner.
+  EXPECT_EQ(colours(image, {}, {{500, 686}, {975, 300}, {970, 680}}), "yys");
 }
 
 TEST(ZoomBoard, SlipCrossingDrawnByItsType) {
   Station st = stationFromRows({"24 240"});
-  // (curve 1-5, centre) of each cell
-  const auto curve = [&](int type) {
-    st.cell(0, 0).CrossType = static_cast<int16_t>(type);
-    st.cell(1, 0).CrossType = static_cast<int16_t>(type);
-    frmBoard board(st);
-    return std::array{at(board, 51, 39), at(board, 48, 48), at(board, 96 + 51, 39),
-                      at(board, 96 + 48, 48)};
-  };
-  EXPECT_EQ(curve(0), (std::array{kYellow, kYellow, kGreen, kGreen}));
-  EXPECT_EQ(curve(3), (std::array{kWhite, kYellow, kWhite, kGreen}));  // straights only
-  EXPECT_EQ(curve(6), (std::array{kYellow, kWhite, kGreen, kWhite}));  // curves only
-  EXPECT_EQ(curve(9), (std::array{kWhite, kWhite, kWhite, kWhite}));   // no such type
+  // Curve 1-5 and centre of each cell: both, straights only, curves only, no such type.
+  std::string drawn;
+  for (const int16_t type : std::initializer_list<int16_t>{0, 3, 6, 9}) {
+    st.cell(0, 0).CrossType = st.cell(1, 0).CrossType = type;
+    drawn +=
+        colours(frmBoard(st).image(), {}, {{51, 39}, {48, 48}, {96 + 51, 39}, {96 + 48, 48}}) + " ";
+  }
+  EXPECT_EQ(drawn, "yygg wywg ywgw wwww ");
 }
 
 TEST(CrossingDialog, FiguresShowTheMovementsOfCodeAndType) {
@@ -191,15 +155,15 @@ TEST(CrossingDialog, FiguresShowTheMovementsOfCodeAndType) {
   QString laid;
   for (int n = 1; n <= 7; ++n)
     laid += QString("%1%2 ")
-                .arg(figure(d24, n).pixelColor(59, 47) == kBlack)
-                .arg(figure(d24, n).pixelColor(40, 56) == kBlack);
-  EXPECT_EQ(laid, "11 01 11 01 11 10 10 ");
+                .arg(letter(figure(d24, n).pixelColor(59, 47)))
+                .arg(letter(figure(d24, n).pixelColor(40, 56)));
+  EXPECT_EQ(laid, "kk wk kk wk kk kw kw ");
   // Seven different figures; the non-electrified form looks the same; a code without figures
   // keeps blank pictures.
   for (int n = 1; n <= 7; ++n) {
     EXPECT_EQ(figure(d25, n), figure(d250, n)) << n;
     for (int m = 1; m < n; ++m) EXPECT_NE(figure(d25, n), figure(d25, m)) << n << " " << m;
-    EXPECT_EQ(figure(blank, n).pixelColor(56, 56), kWhite);
+    EXPECT_EQ(figure(blank, n).pixelColor(56, 56), Qt::white);
   }
 }
 

@@ -90,13 +90,13 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   edit(7);
   EXPECT_TRUE(t->editing());
   EXPECT_EQ(enabledState(), "00000111");
-  EXPECT_EQ(centreOf(17, 5), test::kRed);  // its first route on the view
+  EXPECT_EQ(centreOf(17, 5), 'r');  // its first route on the view
   // Space ticks the highlighted route, the one drawn: its unique points are the ones counted.
   test::press(routes, Qt::Key_Space, " ");
   ASSERT_TRUE(ticked(routes, 0));
   EXPECT_EQ(prompts.last().title, "Dodaj trasę");
   EXPECT_TRUE(said("Ta trasa ma 9 unikalnych punktów."));
-  EXPECT_EQ(centreOf(17, 5), test::kBlue);  // a unique point
+  EXPECT_EQ(centreOf(17, 5), 'b');  // a unique point
   // The drawn route follows the highlight however it moves.
   test::press(routes, Qt::Key_Down);
   EXPECT_EQ(routes->currentRow() * 10 + sel.shownPosition(), 11);
@@ -124,7 +124,7 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   t->cmdApply->click();
   EXPECT_FALSE(t->editing());
   EXPECT_TRUE(ticked(groups, 7));
-  EXPECT_NE(centreOf(17, 5), test::kBlue);
+  EXPECT_NE(centreOf(17, 5), 'b');
 
   // "Trasy +" ticks without the rule, after its warning.
   edit(1);

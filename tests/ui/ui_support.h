@@ -25,8 +25,20 @@
 
 namespace szl::test {
 
-inline const QColor kYellow(255, 255, 0), kGreen(0, 255, 0), kBlack(0, 0, 0), kWhite(Qt::white),
-    kRed(255, 0, 0), kBlue(0, 0, 255), kOrange(255, 128, 0), kGrey(128, 128, 128);
+// A colour as one letter: y yellow, g green, k black, w white, r red, b blue, o orange, s grey,
+// l light grey, e the zoom board's grid; ? any other.
+inline char letter(const QColor& c) {
+  const QList<QRgb> known{0xffff00, 0x00ff00, 0x000000, 0xffffff, 0xff0000,
+                          0x0000ff, 0xff8000, 0x808080, 0xc0c0c0, 0xe0e0e0};
+  const qsizetype i = known.indexOf(c.rgb() & 0xffffff);
+  return i < 0 ? '?' : "ygkwrbosle"[i];
+}
+// The letters of the pixels at `origin` + each point.
+inline std::string colours(const QImage& image, QPoint origin, std::initializer_list<QPoint> at) {
+  std::string s;
+  for (const QPoint p : at) s += letter(image.pixelColor(origin + p));
+  return s;
+}
 
 // Acts on the next modal dialog once it is shown (the window opens its dialogs with exec()).
 inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
@@ -198,9 +210,9 @@ class WindowTest : public ::testing::Test {
   QString pathOf(const std::string& file) const {
     return QString::fromStdString((dir / file).string());
   }
-  // The picture of the station view: a pixel, and the centre of a cell.
-  QColor pixel(int x, int y) const { return w->picOkno->image().pixelColor(x, y); }
-  QColor centreOf(int cx, int cy) const { return pixel(17 * cx + 9, 17 * cy + 9); }
+  // The picture of the station view as letters: a pixel, and the centre of a cell.
+  char pixel(int x, int y) const { return letter(w->picOkno->image().pixelColor(x, y)); }
+  char centreOf(int cx, int cy) const { return pixel(17 * cx + 9, 17 * cy + 9); }
   bool enabled(const char* button) const {
     auto* b = w->findChild<QWidget*>(button);
     EXPECT_NE(b, nullptr) << button;
