@@ -2,14 +2,12 @@
 // dialog, message boxes; the searches, the options, a slip crossing, the object the save asks for.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolTip>
-#include <algorithm>
 
 #include "ui/dialogs/frm_obiekty.h"
 #include "ui/main/station_open_dialog.h"
@@ -19,11 +17,10 @@
 namespace szl {
 namespace {
 
-using test::readFile;
-using test::Stage;
+using namespace test;
 using ui::frmMain;
 
-class MainWindow : public test::WindowTest {
+class MainWindow : public WindowTest {
  protected:
   // The lines of the route file the search wrote.
   std::string routeCount() const {
@@ -37,11 +34,10 @@ class MainWindow : public test::WindowTest {
 TEST_F(MainWindow, AWideStationIsTrimmedThenAnalysed) {
   std::string row = "0", track = "0 50 10 10 51";
   for (int x = 1; x < 130; ++x) row += x == 110 ? " 10" : " 0", track += x < 5 ? "" : " 0";
-  test::writeFile(dir / "szeroka.stc", test::stationFileText({row, track, row}));
+  writeFile(dir / "szeroka.stc", stationFileText({row, track, row}));
   openWritten("szeroka.stc", Stage::Kept);
   w->cmdAnalyze->click();
-  ASSERT_FALSE(prompts.asked.empty());
-  EXPECT_EQ(prompts.last().text.rfind("Stacja ma 130 kolumn i 3 wiersze.", 0), 0u);
+  EXPECT_TRUE(prompts.wasAsked("Stacja ma 130 kolumn i 3 wiersze."));
   EXPECT_FALSE(enabled("cmdStart"));
 
   openWritten("szeroka.stc");
@@ -86,8 +82,7 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   // right and the grey corner.
   EXPECT_EQ((std::string{centreOf(1, 2), centreOf(7, 6), pixel(248, 5), pixel(248, 129)}), "ygys");
   // Before the analysis the pointer tells only point numbers.
-  const auto at = [&](double x, double y) { return test::tooltipAt(w->picOkno, {x, y}); };
-  EXPECT_EQ(at(17 * 1 + 5, 17 * 2 + 5), "201");
+  EXPECT_EQ(tooltipAt(w->picOkno, {22, 39}), "201");
 
   w->cmdAnalyze->click();
   expectEnabled({"cmdStart", "cmdStartNoCfm", "cmdAnalyze"}, {"cmdSelektor", "cmdSave"});
@@ -97,21 +92,14 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   EXPECT_NE(pixel(17 * 0 + 1 + 5 + 8, 17 * 2 + 1 + 8), 'o');
   // Then the objects too; 16.6 rounds to 17, column 1; beyond the last column nothing.
   QStringList tips;
-  for (const auto& [x, y] : {std::pair{22., 39.},
-                             {5., 39.},
-                             {39., 39.},
-                             {141., 107.},
-                             {56., 73.},
-                             {16.6, 39.},
-                             {17. * 14 + 3, 39.}})
-    tips << at(x, y);
+  const std::vector<QPointF> points{{22, 39}, {5, 39},    {39, 39}, {141, 107},
+                                    {56, 73}, {16.6, 39}, {241, 39}};
+  for (const QPointF p : points) tips << tooltipAt(w->picOkno, p);
   EXPECT_EQ(tips.join("|"),
             "201 Tor|200 Wjazd / wyjazd|202 Punkt postojowy|608 Tory postojowe|403 Zwrotnica|"
             "201 Tor|");
-}
 
-TEST_F(MainWindow, MenuAndButtonShareOneCommand) {
-  open("yard_14x7");
+  // Menu entry and button share one command.
   w->mnuSave->setEnabled(true);
   EXPECT_TRUE(w->cmdSave->isEnabled());
   QStringList menus;
@@ -121,8 +109,8 @@ TEST_F(MainWindow, MenuAndButtonShareOneCommand) {
       "Wyszukaj|Wyszukaj wszystkie|-|Selekcja tras|-|Edycja danych|-|Analizuj|-|Zoom|-|Opcje");
 }
 
-TEST_F(MainWindow, StartUpRefusedFilesAndLeaving) {
-  test::writeFile(dir / "bad.stc", "0,\r\n2,2,\r\n0,x,\r\n");
+TEST_F(MainWindow, StartUpRefusedFilesLeavingAndHelp) {
+  writeFile(dir / "bad.stc", "0,\r\n2,2,\r\n0,x,\r\n");
   open("yard_14x7");
   // A refused file at the very start asks again; cancelling asks whether to leave; staying asks
   // again; the good file loads.
@@ -147,38 +135,34 @@ TEST_F(MainWindow, StartUpRefusedFilesAndLeaving) {
   EXPECT_TRUE(w->isVisible());
 
   // Cancelling the dialog and leaving ends the program.
-  prompts.asked.clear();
   prompts.answers = {Answer::Ok};
   EXPECT_FALSE(frmMain(&prompts).start(std::nullopt));
   EXPECT_TRUE(prompts.wasAsked("Szkoda, bo to fajny program. ;-)"));
-}
 
-TEST_F(MainWindow, HelpNeedsItsPageBesideTheProgram) {
+  // Help needs its page beside the program; the menu asks first: Cancel opens nothing.
   const auto withHelp = [&](const std::string& page) {
-    test::writeFile(dir / page, "<html></html>");
+    writeFile(dir / page, "<html></html>");
     w = std::make_unique<frmMain>(&prompts);
     w->setProgramDir(QString::fromStdString(dir.path().string()));
-    EXPECT_TRUE(w->start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc"))));
+    EXPECT_TRUE(w->start(pathOf("yard_14x7.stc")));
   };
   withHelp("szlakownik089-20.htm");  // another letter case
   EXPECT_FALSE(w->cmdPomoc->isEnabled());
   withHelp("Szlakownik089-20.htm");
   EXPECT_TRUE(w->cmdPomoc->isEnabled());
-  // The help menu asks first: Cancel opens nothing, OK opens the page.
   prompts.answers = {Answer::Cancel, Answer::Ok};
   w->mnuPomoc->trigger();
   EXPECT_TRUE(prompts.browsed.empty());
   w->mnuPomoc->trigger();
-  ASSERT_EQ(prompts.browsed.size(), 1u);
-  EXPECT_TRUE(prompts.browsed[0].endsWith("/Szlakownik089-20.htm"));
+  EXPECT_EQ(prompts.browsed, std::vector{pathOf("Szlakownik089-20.htm")});
   w->mnuAbout->trigger();
   EXPECT_EQ(prompts.last().text.rfind("Szlakownik 2.0 for Torowik 0.89+\r\n\r\n", 0), 0u);
 }
 
 TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) {
-  test::writeFile(dir / "stacja.stc", "0,\r\n1,1,\r\n0,\r\n");
-  test::writeFile(dir / "trasy.txt", "1,1,101,102,0,\r\n");
-  // The name the dialog hands over, or nothing while it stays open.
+  writeFile(dir / "stacja.stc", "0,\r\n1,1,\r\n0,\r\n");
+  writeFile(dir / "trasy.txt", "1,1,101,102,0,\r\n");
+  // The name the dialog hands over, or nothing while it stays open; a name without .stc finds it.
   const auto choose = [&](const QString& name) {
     ui::StationOpenDialog d(nullptr, prompts);
     d.setDirectory(QString::fromStdString(dir.path().string()));
@@ -188,12 +172,12 @@ TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) 
     return d.result() == QDialog::Accepted ? QFileInfo(d.selectedFiles().value(0)).fileName()
                                            : QString();
   };
-  EXPECT_EQ(choose("stacja") + "|" + choose("stacja.stc"), "stacja.stc|stacja.stc");
-  EXPECT_TRUE(prompts.asked.empty());
-  EXPECT_EQ(choose("trasy.txt"), "");
-  EXPECT_EQ(prompts.last().text.rfind("Plik trasy.txt nie jest plikiem stacji.", 0), 0u);
-  EXPECT_EQ(choose("inna"), "");
-  EXPECT_EQ(prompts.last().text.rfind("Nie ma pliku inna.stc w folderze ", 0), 0u);
+  QStringList chosen;
+  for (const char* name : {"stacja", "trasy.txt", "inna"}) chosen << choose(name);
+  EXPECT_EQ(chosen.join("|"), "stacja.stc||");
+  ASSERT_EQ(prompts.asked.size(), 2u);
+  EXPECT_TRUE(prompts.asked[0].text.starts_with("Plik trasy.txt nie jest plikiem stacji."));
+  EXPECT_TRUE(prompts.last().text.starts_with("Nie ma pliku inna.stc w folderze "));
 }
 
 TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
@@ -201,7 +185,7 @@ TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
   for (const Message& m : {sizeLimitMessage(), screenSizeMessage()}) {
     const QStringList lines = ui::displayText(m.text).split('\n');
     bool shown = false;
-    test::whenModal([&](QWidget* d) {
+    whenModal([&](QWidget* d) {
       auto* label = d->findChild<QLabel*>("qt_msgbox_label");
       ASSERT_NE(label, nullptr);
       shown = true;
@@ -227,11 +211,10 @@ TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
     firstBlock = QColor();
     w->cmdStartNoCfm->click();
     EXPECT_EQ(readFile(dir / "trasy.txt"),
-              readFile(test::dataPath(std::string("reference/") + name + ".opt1.routes")))
+              readFile(dataPath(std::string("reference/") + name + ".opt1.routes")))
         << name;
     ASSERT_EQ(prompts.asked.size(), 1u) << name;  // the summary
-    EXPECT_EQ(firstBlock, Qt::white) << name;
-    EXPECT_EQ(w->txtTrasy->text().toStdString(), routeCount()) << name;
+    EXPECT_TRUE(firstBlock == Qt::white && w->txtTrasy->text().toStdString() == routeCount());
   }
   EXPECT_EQ(w->txtConnects->text(), "64");
   expectEnabled({"cmdStart", "cmdStartNoCfm", "cmdSelektor", "cmdPozostale", "cmdOptions"},
@@ -241,7 +224,7 @@ TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
 }
 
 TEST_F(MainWindow, ARouteFileAtItsLimitStopsTheSearchAndSaysSo) {
-  test::writeFile(dir / "ladder.stc", test::ladderStationText());
+  writeFile(dir / "ladder.stc", ladderStationText());
   openWritten("ladder.stc", Stage::Analysed);
   w->options().platformRule = false;
   w->cmdStartNoCfm->click();
@@ -272,9 +255,9 @@ TEST_F(MainWindow, AnAnalysedYardSearchedAskedAboutAndRedrawn) {
   EXPECT_TRUE(prompts.wasAsked("Trasa nie prowadzi z żadnego wjazdu na ten peron."));
 
   // The object the save asks about stands out, its editor says what is missing.
-  QImage before = w->picOkno->image();
+  const QImage before = w->picOkno->image();
   bool asked = false;
-  test::whenModal([&](QWidget* d) {
+  whenModal([&](QWidget* d) {
     auto* e = qobject_cast<ui::frmObiekty*>(d);
     ASSERT_NE(e, nullptr);
     asked = true;
@@ -291,8 +274,8 @@ TEST_F(MainWindow, AnAnalysedYardSearchedAskedAboutAndRedrawn) {
 
   // Only the passages and the track shape ask for a new analysis.
   const auto options = [&](std::initializer_list<const char*> clicks) {
-    test::whenModal([clicks](QWidget* d) {
-      for (const char* b : clicks) test::click(d, b);
+    whenModal([clicks](QWidget* d) {
+      for (const char* b : clicks) click(d, b);
     });
     w->cmdOptions->click();
   };
@@ -316,7 +299,6 @@ TEST_F(MainWindow, AnAnalysedYardSearchedAskedAboutAndRedrawn) {
 // still answers, and leaving the program ends the search and keeps the route file whole.
 TEST_F(MainWindow, TheWindowAnswersDuringAnEndlessWalk) {
   open("ring_20x10", Stage::Analysed);
-  // The exit waits in the event queue until the window next answers, in the middle of the walk.
   bool counted = false;
   prompts.onAsk = [&](const Message& m) {
     if (m.kind != MessageKind::StackOverflow) return;
@@ -335,15 +317,15 @@ TEST_F(MainWindow, TheWindowAnswersDuringAnEndlessWalk) {
 TEST_F(MainWindow, ClickOnASlipCrossingSetsItsType) {
   open("junction_20x10", Stage::Kept);
   const QPointF crossing(17 * 12 + 8, 17 * 5 + 8);
-  test::mouse(w->picOkno, QEvent::MouseButtonPress, crossing);  // before the analysis: nothing
+  mouse(w->picOkno, QEvent::MouseButtonPress, crossing);  // before the analysis: nothing
   w->cmdAnalyze->click();
   bool opened = false;
-  test::whenModal([&](QWidget* d) {
+  whenModal([&](QWidget* d) {
     opened = true;
-    test::mouse(test::child<QWidget>(d, "picCross4"), QEvent::MouseButtonPress, {50, 50});
-    test::click(d, "cmdOK");
+    mouse(child<QWidget>(d, "picCross4"), QEvent::MouseButtonPress, {50, 50});
+    click(d, "cmdOK");
   });
-  test::mouse(w->picOkno, QEvent::MouseButtonPress, crossing);
+  mouse(w->picOkno, QEvent::MouseButtonPress, crossing);
   EXPECT_TRUE(opened);
   EXPECT_EQ(w->station()->cell(12, 5).CrossType, 3);
 }
