@@ -16,7 +16,7 @@ namespace szl {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
+using namespace test;
 using ui::frmObiekty;
 
 constexpr const char* kComment = "Lipowiec: stacja węzłowa, zażółć gęślą jaźń.";
@@ -36,9 +36,6 @@ void fillEditor(frmObiekty& e) {
   }
 }
 
-// Answers every editor the save opens, in turn, filled unless `fill` says not; those counted
-// (from 0) in `cancelAt` with Anuluj. Set `done` once the save is over: a later editor is
-// another script's.
 struct Editors {
   std::vector<int> cancelAt;
   bool fill = true;
@@ -46,7 +43,7 @@ struct Editors {
   bool done = false;
 };
 void answer(const std::shared_ptr<Editors>& s) {
-  test::whenModal([s](QWidget* w) {
+  whenModal([s](QWidget* w) {
     auto* e = qobject_cast<frmObiekty*>(w);
     if (s->done || !e) return;
     const bool cancel = std::ranges::count(s->cancelAt, s->opened++) > 0;
@@ -55,11 +52,6 @@ void answer(const std::shared_ptr<Editors>& s) {
     cancel ? e->cmdCancel_Click() : e->cmdOK_Click();
   });
 }
-std::shared_ptr<Editors> answerEditors(std::vector<int> cancelAt = {}, bool fill = true) {
-  auto s = std::make_shared<Editors>(Editors{std::move(cancelAt), fill});
-  answer(s);
-  return s;
-}
 
 // The station file without its last line, the signature, which carries the date and time.
 std::string withoutSignature(const std::string& file) {
@@ -67,7 +59,18 @@ std::string withoutSignature(const std::string& file) {
   return end == std::string::npos ? file : file.substr(0, end + 2);
 }
 
-class EndToEnd : public test::WindowTest {};
+class EndToEnd : public WindowTest {
+ protected:
+  // Saves, answering every editor the save opens in turn, filled unless `fill` says not; those
+  // counted (from 0) in `cancelAt` with Anuluj. Says how many editors opened.
+  int save(std::vector<int> cancelAt = {}, bool fill = true) {
+    const auto s = std::make_shared<Editors>(Editors{std::move(cancelAt), fill});
+    answer(s);
+    w->cmdSave->click();
+    s->done = true;  // a later editor is another save's
+    return s->opened;
+  }
+};
 
 TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
   open("Lipowiec");
@@ -106,23 +109,21 @@ TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
   ASSERT_TRUE(w->cmdSave->isEnabled());
 
   // The save: the station-wide data first, then every object still missing its data.
-  const auto editors = answerEditors();
   prompts.savePaths = {pathOf("Lipowiec-gotowa")};
-  w->cmdSave->click();
-  editors->done = true;
+  save();
   EXPECT_EQ(prompts.last().text.rfind("Stacja Lipowiec-gotowa.stc została zapisana.", 0), 0u);
 
   const std::string saved = readFile(dir / "Lipowiec-gotowa.stc");
   // After a deliberate change of the station file, SZL_BLESS_E2E=1 writes the new expectation;
   // read it through before committing it.
   if (qEnvironmentVariableIsSet("SZL_BLESS_E2E"))
-    test::writeFile(test::dataPath("e2e/Lipowiec-gotowa.stc"), saved);
+    writeFile(dataPath("e2e/Lipowiec-gotowa.stc"), saved);
   EXPECT_EQ(withoutSignature(saved),
-            withoutSignature(readFile(test::dataPath("e2e/Lipowiec-gotowa.stc"))));
+            withoutSignature(readFile(dataPath("e2e/Lipowiec-gotowa.stc"))));
 }
 
 TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
-  open("Lipowiec", test::Stage::Analysed);
+  open("Lipowiec", Stage::Analysed);
   // Cancel in the middle of a search with questions: the search ends, the station stays.
   prompts.answers = {Answer::Yes, Answer::Yes, Answer::Cancel};
   w->cmdStart->click();
@@ -132,33 +133,21 @@ TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
   select();
 
   // Anuluj in the station-wide editor, then OK in the abort question: no file.
-  auto editors = answerEditors({0});
   prompts.answers = {Answer::Ok};
-  w->cmdSave->click();
-  editors->done = true;
-  EXPECT_EQ(editors->opened, 1);
+  EXPECT_EQ(save({0}), 1);
   EXPECT_EQ(prompts.last().text, "Naprawdę chcesz przerwać wpisywanie danych do pliku stacji?");
   // Data entered for the first objects, then Anuluj; "Cancel" in the abort question brings the
   // editor back, Anuluj again and OK ends the save.
-  editors = answerEditors({2, 3});
   prompts.answers = {Answer::Cancel, Answer::Ok};
-  w->cmdSave->click();
-  editors->done = true;
-  EXPECT_EQ(editors->opened, 4);
+  EXPECT_EQ(save({2, 3}), 4);
   EXPECT_EQ(w->station()->TickIndex, 4);
   EXPECT_EQ(w->station()->StationComment, kComment);
   // The first object the save asked about, the entry-exit at point 100, kept its data.
   EXPECT_EQ(w->station()->object(0, 1).ValueB, 15);
 
   // Every editor answered, then the save dialog cancelled: still no file.
-  editors = answerEditors();
-  prompts.savePaths.clear();
-  w->cmdSave->click();
-  editors->done = true;
-  std::vector<std::string> files;
-  for (const auto& e : fs::directory_iterator(dir.path())) files.push_back(e.path().filename());
-  std::ranges::sort(files);
-  EXPECT_EQ(files, (std::vector<std::string>{"Lipowiec.stc", "trasy.txt"}));
+  save();
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2);  // the station, trasy.txt
   EXPECT_EQ(readFile(dir / "Lipowiec.stc"), readFile(fs::path(SZL_EXAMPLES) / "Lipowiec.stc"));
 }
 
@@ -166,21 +155,18 @@ TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
 // selector and saved gives the file that was opened, but for the signature; with Nie only the
 // grid is taken.
 TEST_F(EndToEnd, ASavedStationTakenOverSavesTheSameFile) {
-  fs::copy_file(test::dataPath("e2e/Lipowiec-gotowa.stc"), dir / "zrodlo.stc");
-  ASSERT_EQ(test::runCli({"search", (dir / "zrodlo.stc").string()}).status, 0);
-  const auto made = test::runCli(
-      {"save", (dir / "zrodlo.stc").string(), "--output", (dir / "Lipowiec.stc").string()});
+  fs::copy_file(dataPath("e2e/Lipowiec-gotowa.stc"), dir / "zrodlo.stc");
+  ASSERT_EQ(runCli({"search", (dir / "zrodlo.stc").string()}).status, 0);
+  const auto made =
+      runCli({"save", (dir / "zrodlo.stc").string(), "--output", (dir / "Lipowiec.stc").string()});
   ASSERT_EQ(made.status, 0) << made.err;
 
-  openWritten("Lipowiec.stc", test::Stage::Analysed);
+  openWritten("Lipowiec.stc", Stage::Analysed);
   w->cmdStartNoCfm->click();
   select();
   // Only the station-wide data is asked for, and left as it came.
-  const auto editors = answerEditors({}, false);
   prompts.savePaths = {pathOf("nowa.stc")};
-  w->cmdSave->click();
-  editors->done = true;
-  EXPECT_EQ(editors->opened, 1);
+  EXPECT_EQ(save({}, false), 1);
   EXPECT_EQ(withoutSignature(readFile(dir / "nowa.stc")),
             withoutSignature(readFile(dir / "Lipowiec.stc")));
 
