@@ -173,6 +173,11 @@ TEST_F(ObjectEditor, EachObjectOpensItsPageAndOkStoresIt) {
       EXPECT_EQ(child<QLineEdit>(dlg.get(), QString("txt%1Axis").arg(page))->text(),
                 QString::number(x));
   }
+  auto group = editor(3);  // a group's number goes into all three of its cells
+  group->txt3Numer->setText("6");
+  EXPECT_EQ(runWith(*group, [&] { group->cmdOK->click(); }), EditorResult::Ok);
+  EXPECT_EQ(st.object(2, 0).ValueC, 6);
+
   // An exit disables its lead time, but OK still stores it.
   st.object(14, 0).Direction = 2;
   st.object(14, 0).ValueB = 4;
