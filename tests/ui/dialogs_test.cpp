@@ -143,12 +143,15 @@ TEST_F(ObjectEditor, NumericFieldKeepsTextAndScrollBarInStepAndOkStoresThem) {
   EXPECT_EQ(txt->text() + QString::number(vsb->value()), "2323");
   EXPECT_EQ(prompts.beeps, 3);
 
-  // OK stores the scroll bars' positions and the choices into the subject's record.
+  // OK stores the scroll bars' positions and the choices into the subject's record; "12." pasted
+  // into the box that has the focus counts as it would on leaving the box.
+  focus(txt);
+  press(txt, 0, "12.");
   dlg->opt1Wjazd->setChecked(true);
   dlg->opt1Right->setChecked(true);
   EXPECT_EQ(runWith(*dlg, [&] { dlg->cmdOK->click(); }), EditorResult::Ok);
   const ObjectRec& o = st.object(0, 0);
-  EXPECT_EQ(o.Direction * 1000 + o.Side * 100 + o.ValueA, 1223);
+  EXPECT_EQ(o.Direction * 1000 + o.Side * 100 + o.ValueA, 1212);
 }
 
 TEST_F(ObjectEditor, EveryTabAndLabelShowsWholeAtTheStartingSize) {
