@@ -1,11 +1,10 @@
-// The dialogs that stand on their own: search options, crossing type, and the object data
-// editor on a one-row station of every kind of object.
+// The dialogs that stand on their own: search options, and the object data editor on a one-row
+// station of every kind of object.
 #include <gtest/gtest.h>
 
 #include <QFocusEvent>
 
 #include "model/preparation.h"
-#include "ui/dialogs/frm_cross.h"
 #include "ui/dialogs/frm_obiekty.h"
 #include "ui/dialogs/frm_options.h"
 #include "ui_support.h"
@@ -51,32 +50,6 @@ TEST(OptionsDialog, EverySettingGoesBothWaysAndCancelGivesBackTheOpeningsState) 
     EXPECT_EQ(dlg.settings(), before);
     EXPECT_EQ(dlg.chkTory->isEnabled(), esc);
   }
-}
-
-bool framed(const ui::frmCross& d, int n) {
-  return d.picCross[static_cast<size_t>(n - 1)]->image().pixelColor(1, 1) == Qt::black;
-}
-
-TEST(CrossingDialog, ClickSetsTheTypeAtOnceCancelGivesItBack) {
-  Station st = stationFromRows({"0 0 0", "10 24 10", "0 0 0"});
-  st.cell(1, 1).CrossType = 3;
-  for (const bool ok : {false, true}) {
-    ui::frmCross dlg(st, 1, 1);
-    EXPECT_EQ(dlg.txtXchg->text() + "|" + dlg.txtAxis->text() + "|" + dlg.lblInfo->text(),
-              "24|101|[Domyślny]");
-    EXPECT_TRUE(framed(dlg, 4));
-    whileOpen(dlg, [&] {
-      mouse(dlg.picCross[5], QEvent::MouseButtonPress, {56, 56});
-      EXPECT_EQ(st.cell(1, 1).CrossType, 5);
-      EXPECT_TRUE(framed(dlg, 6) && !framed(dlg, 4));
-      (ok ? dlg.cmdOK : dlg.cmdCancel)->click();
-    });
-    EXPECT_EQ(dlg.exec(), ok ? QDialog::Accepted : QDialog::Rejected);
-    EXPECT_EQ(st.cell(1, 1).CrossType, ok ? 5 : 3);
-  }
-  // A type outside the tables: no picture framed.
-  st.cell(1, 1).CrossType = 9;
-  for (int n = 1; n <= 7; ++n) EXPECT_FALSE(framed(ui::frmCross(st, 1, 1), n));
 }
 
 class ObjectEditor : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolTip>
 
+#include "ui/dialogs/frm_cross.h"
 #include "ui/dialogs/frm_obiekty.h"
 #include "ui/main/station_open_dialog.h"
 #include "ui/main/window_save_host.h"
@@ -20,14 +21,7 @@ namespace {
 using namespace test;
 using ui::frmMain;
 
-class MainWindow : public WindowTest {
- protected:
-  // The lines of the route file the search wrote.
-  std::string routeCount() const {
-    const std::string routes = readFile(dir / "trasy.txt");
-    return std::to_string(std::ranges::count(routes, '\n'));
-  }
-};
+using MainWindow = WindowTest;
 
 // A station wider than point numbers can tell apart opens and can be trimmed; kept whole it is
 // not analysed, trimmed to its occupied part it is.
@@ -38,14 +32,14 @@ TEST_F(MainWindow, AWideStationIsTrimmedThenAnalysed) {
   openWritten("szeroka.stc", Stage::Kept);
   w->cmdAnalyze->click();
   EXPECT_TRUE(prompts.wasAsked("Stacja ma 130 kolumn i 3 wiersze."));
-  EXPECT_FALSE(enabled("cmdStart"));
+  EXPECT_FALSE(w->cmdStart->isEnabled());
 
   openWritten("szeroka.stc");
   w->sldXTrimHi->setValue(60);
   w->cmdTrim->click();
   EXPECT_EQ(w->station()->ColCount(), 59);  // the empty column 0 goes too
   w->cmdAnalyze->click();
-  EXPECT_TRUE(enabled("cmdStart"));
+  EXPECT_TRUE(w->cmdStart->isEnabled());
 
   // Trimmed as advised, the yard's entry comes to point 0: the author is warned.
   open("yard_14x7");
@@ -61,12 +55,15 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   // The yard has two empty rows on top: the trimming advice is shown.
   EXPECT_TRUE(prompts.wasAsked("Rozmiary stacji"));
   EXPECT_EQ(w->txtWiersze->text() + w->txtKolumny->text(), "714");
-  expectEnabled({"cmdTrim", "cmdNoTrim", "cmdOpen", "cmdExit"},
-                {"cmdAnalyze", "cmdOptions", "cmdBoard", "cmdStart", "cmdSelektor", "cmdSave"});
+  // The commands of each stage as it is reached.
+  const auto stage = [&] {
+    return enabledOf(w.get(), {"cmdOpen", "cmdTrim", "cmdNoTrim", "cmdAnalyze", "cmdOptions",
+                               "cmdBoard", "cmdStart", "cmdStartNoCfm", "cmdSelektor", "cmdSave"});
+  };
+  EXPECT_EQ(stage(), "1110000000");
   EXPECT_EQ(w->picOkno->geometry(), QRect(21, 72, 17 * 14 + 3, 17 * 7 + 3));
   EXPECT_EQ(w->sldYTrimLo->value(), 2);
   EXPECT_EQ(w->sldXTrimHi->selStart() * 100 + w->sldXTrimHi->selLength(), 113);
-  EXPECT_EQ(w->sldXTrimHi->geometry(), QRect(34, 17 * 7 + 75, 17 * 14 - 6, 16));
   // Dragged, a slider says where it would cut; the other one of its pair too.
   w->sldYTrimLo->setSliderDown(true);
   w->sldYTrimLo->setValue(6);
@@ -75,7 +72,7 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   w->sldYTrimLo->setSliderDown(false);
 
   w->cmdNoTrim->click();
-  expectEnabled({"cmdAnalyze", "cmdOptions", "cmdBoard"}, {"cmdTrim", "cmdNoTrim", "cmdStart"});
+  EXPECT_EQ(stage(), "1001110000");
   EXPECT_EQ(w->picOkno->geometry(), QRect(5, 56, 17 * 14 + 20, 17 * 7 + 20));
   EXPECT_TRUE(w->sldXTrimLo->isHidden());
   // Row 2: 50,10,21,... electrified track in yellow; row 6 holds 150 (green). The ruler on the
@@ -85,7 +82,7 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   EXPECT_EQ(tooltipAt(w->picOkno, {22, 39}), "201");
 
   w->cmdAnalyze->click();
-  expectEnabled({"cmdStart", "cmdStartNoCfm", "cmdAnalyze"}, {"cmdSelektor", "cmdSave"});
+  EXPECT_EQ(stage(), "1001111100");
   // The entry at (12, 2) has its track on the west: an orange stub on its port 4 side. The exit
   // at (0, 2) faces away from its track and gets none.
   EXPECT_EQ(pixel(17 * 12 + 1 - 5 + 8, 17 * 2 + 1 + 8), 'o');
@@ -210,28 +207,17 @@ TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
     open(name, Stage::Analysed);
     firstBlock = QColor();
     w->cmdStartNoCfm->click();
-    EXPECT_EQ(readFile(dir / "trasy.txt"),
-              readFile(dataPath(std::string("reference/") + name + ".opt1.routes")))
+    const std::string routes = readFile(dir / "trasy.txt");
+    EXPECT_EQ(routes, readFile(dataPath(std::string("reference/") + name + ".opt1.routes")))
         << name;
     ASSERT_EQ(prompts.asked.size(), 1u) << name;  // the summary
-    EXPECT_TRUE(firstBlock == Qt::white && w->txtTrasy->text().toStdString() == routeCount());
+    EXPECT_EQ(letter(firstBlock), 'w');
+    EXPECT_EQ(w->txtTrasy->text().toStdString(), std::to_string(std::ranges::count(routes, '\n')));
   }
   EXPECT_EQ(w->txtConnects->text(), "64");
-  expectEnabled({"cmdStart", "cmdStartNoCfm", "cmdSelektor", "cmdPozostale", "cmdOptions"},
-                {"cmdSave"});
+  EXPECT_EQ(enabledOf(w.get(), {"cmdStart", "cmdSelektor", "cmdPozostale", "cmdSave"}), "1110");
   // The start markers end red: the entry-exit at (0, 5) was walked through its port 5.
   EXPECT_EQ(pixel(17 * 0 + 1 + 5 + 8, 17 * 5 + 1 + 8), 'r');
-}
-
-TEST_F(MainWindow, ARouteFileAtItsLimitStopsTheSearchAndSaysSo) {
-  writeFile(dir / "ladder.stc", ladderStationText());
-  openWritten("ladder.stc", Stage::Analysed);
-  w->options().platformRule = false;
-  w->cmdStartNoCfm->click();
-  ASSERT_EQ(prompts.asked.size(), 1u);  // no summary: the search did not end as it should
-  EXPECT_TRUE(prompts.last().text.starts_with("Wyszukiwanie zostało zatrzymane: plik z trasami"));
-  EXPECT_EQ(w->txtTrasy->text().toStdString(), routeCount());
-  EXPECT_TRUE(enabled("cmdSelektor"));
 }
 
 // On the yard: the search with questions, the object the save asks about, then the options.
@@ -243,16 +229,13 @@ TEST_F(MainWindow, AnAnalysedYardSearchedAskedAboutAndRedrawn) {
   prompts.onAsk = [&](const Message& m) {
     if (m.title != "Trasa") return;
     seen += centreOf(3, 2);
-    locked = locked && !enabled("cmdOpen") && !enabled("cmdAnalyze") && !enabled("cmdSave") &&
-             !enabled("cmdStartNoCfm");
+    locked = locked && enabledOf(w.get(), {"cmdOpen", "cmdAnalyze", "cmdStartNoCfm"}) == "000";
   };
   w->cmdStart->click();
   prompts.onAsk = {};
   ASSERT_GE(seen.size(), 2u);
   EXPECT_TRUE(locked);
   EXPECT_EQ((std::string{seen.front(), centreOf(3, 2)}), "ry");  // yellow after the questions
-  // The platform rule's refusals are told in this mode too.
-  EXPECT_TRUE(prompts.wasAsked("Trasa nie prowadzi z żadnego wjazdu na ten peron."));
 
   // The object the save asks about stands out, its editor says what is missing.
   const QImage before = w->picOkno->image();
@@ -279,17 +262,13 @@ TEST_F(MainWindow, AnAnalysedYardSearchedAskedAboutAndRedrawn) {
     });
     w->cmdOptions->click();
   };
-  options({"chkTory", "cmdCancel"});  // nothing changes, nothing is redrawn or disabled
-  EXPECT_FALSE(w->options().passages.throughSidings);
-  EXPECT_TRUE(w->cmdStart->isEnabled());
-  EXPECT_EQ(w->picOkno->image(), before);
   options({"optKier2", "cmdOK"});
   EXPECT_EQ(w->options().direction, Direction::TwoWay);
   EXPECT_TRUE(w->cmdStartNoCfm->isEnabled());
   // Tracks as points: redrawn (between the centre and the port marker of a straight track the
   // yellow line is gone, the centre marker's black ring is there); the search waits.
   options({"optToryPkt", "cmdOK"});
-  expectEnabled({"cmdAnalyze"}, {"cmdStart", "cmdStartNoCfm"});
+  EXPECT_EQ(enabledOf(w.get(), {"cmdAnalyze", "cmdStart", "cmdStartNoCfm"}), "100");
   EXPECT_EQ(pixel(17 * 3 + 1 + 10, 17 * 2 + 1 + 8), 'k');
   w->cmdAnalyze->click();
   EXPECT_TRUE(w->cmdStart->isEnabled());
@@ -314,20 +293,38 @@ TEST_F(MainWindow, TheWindowAnswersDuringAnEndlessWalk) {
   EXPECT_EQ(readFile(dir / "trasy.txt"), "1,1,101,102,103,104,0,\r\n");
 }
 
+// A click on a slip crossing opens its dialog, which sets the type at once; Anuluj gives the old
+// one back, even one outside the tables, which frames no picture.
 TEST_F(MainWindow, ClickOnASlipCrossingSetsItsType) {
   open("junction_20x10", Stage::Kept);
   const QPointF crossing(17 * 12 + 8, 17 * 5 + 8);
   mouse(w->picOkno, QEvent::MouseButtonPress, crossing);  // before the analysis: nothing
   w->cmdAnalyze->click();
-  bool opened = false;
-  whenModal([&](QWidget* d) {
-    opened = true;
-    mouse(child<QWidget>(d, "picCross4"), QEvent::MouseButtonPress, {50, 50});
-    click(d, "cmdOK");
-  });
-  mouse(w->picOkno, QEvent::MouseButtonPress, crossing);
-  EXPECT_TRUE(opened);
-  EXPECT_EQ(w->station()->cell(12, 5).CrossType, 3);
+  // The pictures' corners: black where the frame is.
+  const auto frames = [](const ui::frmCross& d) {
+    std::string f;
+    for (const auto* picture : d.picCross) f += letter(picture->image().pixelColor(1, 1));
+    return f;
+  };
+  // Cancelled from a type outside the tables, which frames no picture; then from type 0, kept.
+  for (const bool ok : {false, true}) {
+    w->station()->cell(12, 5).CrossType = ok ? 0 : 9;
+    std::string framed;
+    whenModal([&](QWidget* d) {
+      auto* dlg = qobject_cast<ui::frmCross*>(d);
+      ASSERT_NE(dlg, nullptr);
+      EXPECT_EQ(dlg->txtXchg->text() + "|" + dlg->txtAxis->text() + "|" + dlg->lblInfo->text(),
+                "24|512|[Domyślny]");
+      framed = frames(*dlg);
+      mouse(dlg->picCross[3], QEvent::MouseButtonPress, {50, 50});
+      EXPECT_EQ(w->station()->cell(12, 5).CrossType, 3);
+      framed += " " + frames(*dlg);
+      click(d, ok ? "cmdOK" : "cmdCancel");
+    });
+    mouse(w->picOkno, QEvent::MouseButtonPress, crossing);
+    EXPECT_EQ(framed, ok ? "kwwwwww wwwkwww" : "wwwwwww wwwkwww");
+    EXPECT_EQ(w->station()->cell(12, 5).CrossType, ok ? 3 : 9);
+  }
 }
 
 }  // namespace

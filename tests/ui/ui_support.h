@@ -65,6 +65,13 @@ W* child(QWidget* parent, const QString& name) {
   return w;
 }
 
+// The enabled state of the named controls of `parent`, as 0 and 1.
+inline std::string enabledOf(QWidget* parent, std::initializer_list<const char*> names) {
+  std::string s;
+  for (const char* n : names) s += child<QWidget>(parent, n)->isEnabled() ? '1' : '0';
+  return s;
+}
+
 inline void click(QWidget* dialog, const char* button) {
   if (auto* b = child<QAbstractButton>(dialog, button)) b->click();
 }
@@ -213,11 +220,6 @@ class WindowTest : public ::testing::Test {
   // The picture of the station view as letters: a pixel, and the centre of a cell.
   char pixel(int x, int y) const { return letter(w->picOkno->image().pixelColor(x, y)); }
   char centreOf(int cx, int cy) const { return pixel(17 * cx + 9, 17 * cy + 9); }
-  bool enabled(const char* button) const {
-    auto* b = w->findChild<QWidget*>(button);
-    EXPECT_NE(b, nullptr) << button;
-    return b && b->isEnabled();
-  }
   // The route selector opened from the main window, prepared as its first paint would, `act`
   // done in it, then left with OK.
   void select(const std::function<void(ui::frmTrasy&)>& act = {}) {
@@ -233,11 +235,6 @@ class WindowTest : public ::testing::Test {
     });
     w->cmdSelektor->click();
     EXPECT_TRUE(shown);
-  }
-  void expectEnabled(std::initializer_list<const char*> on,
-                     std::initializer_list<const char*> off) const {
-    for (const char* n : on) EXPECT_TRUE(enabled(n)) << n;
-    for (const char* n : off) EXPECT_FALSE(enabled(n)) << n;
   }
 
   TempDir dir;
