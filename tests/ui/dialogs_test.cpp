@@ -28,7 +28,7 @@ TEST(OptionsDialog, EverySettingGoesBothWaysAndCancelGivesBackTheOpeningsState) 
                           TrackStyle::Points,
                           {false, false, true, true, false}};
   SearchOptions o = odd;
-  whileOpen(dlg, [&] {
+  whenModal([&](QWidget*) {
     EXPECT_FALSE(dlg.chkTory->isEnabled());  // chkObiekt is off
     press(dlg.txtOutFile, Qt::Key_Return);   // Enter is OK
   });
@@ -38,7 +38,7 @@ TEST(OptionsDialog, EverySettingGoesBothWaysAndCancelGivesBackTheOpeningsState) 
   for (const bool esc : {false, true}) {
     o.passages.throughObjects = esc;
     const SearchOptions before = o;
-    whileOpen(dlg, [&] {
+    whenModal([&](QWidget*) {
       for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
                dlg.chkTory, dlg.optKier2, dlg.optElektrAll, dlg.chkObiekt, dlg.optToryLin})
         b->click();
@@ -66,7 +66,7 @@ class ObjectEditor : public ::testing::Test {
   }
   // Runs `act` once the dialog's modal loop is running, and says how the dialog ended.
   static EditorResult runWith(frmObiekty& dlg, std::function<void()> act) {
-    whileOpen(dlg, [&dlg, act] {
+    whenModal([&dlg, act](QWidget*) {
       act();
       if (dlg.isVisible()) dlg.done(QDialog::Rejected);  // the test forgot to end it
     });

@@ -40,17 +40,10 @@ class SelectorWindow : public WindowTest {
     list->topLevelItem(r)->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
   }
   static QPointF checkBoxOf(SelectorList* list, int r) { return list->checkBoxRect(r).center(); }
-  bool said(const std::string& piece) const {
-    return prompts.last().text.find(piece) != std::string::npos;
-  }
-  // The enabled state of the lists and the commands, as 0 and 1.
+  // The lists and the commands, enabled as 0 and 1.
   std::string enabledState() const {
-    std::string s;
-    for (QWidget* c : std::initializer_list<QWidget*>{t->lvwGrupy, t->cmdShow, t->cmdEdit, t->cmdOK,
-                                                      t->cmdSelectGrupy, t->lvwTrasy, t->cmdApply,
-                                                      t->cmdSelectTrasy})
-      s += c->isEnabled() ? '1' : '0';
-    return s;
+    return enabledOf(t.get(), {"lvwGrupy", "cmdShow", "cmdEdit", "cmdOK", "cmdSelectGrupy",
+                               "lvwTrasy", "cmdApply", "cmdSelectTrasy"});
   }
 
   RouteSelector sel;
@@ -94,7 +87,7 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   press(routes, Qt::Key_Space, " ");
   ASSERT_TRUE(ticked(routes, 0));
   EXPECT_EQ(prompts.last().title, "Dodaj trasę");
-  EXPECT_TRUE(said("Ta trasa ma 9 unikalnych punktów."));
+  EXPECT_TRUE(prompts.wasAsked("Ta trasa ma 9 unikalnych punktów."));
   EXPECT_EQ(centreOf(17, 5), 'b');  // a unique point
   // The drawn route follows the highlight however it moves.
   press(routes, Qt::Key_Down);
@@ -113,7 +106,7 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   EXPECT_EQ(routes->currentRow() * 10 + sel.shownPosition(), 22);
   clickAt(routes->viewport(), checkBoxOf(routes, 2));
   EXPECT_TRUE(ticked(routes, 2));
-  EXPECT_TRUE(said("Ta trasa ma 3 unikalnych"));
+  EXPECT_TRUE(prompts.wasAsked("Ta trasa ma 3 unikalnych"));
   routes->setCurrentRow(1);
   tick(routes, 1);
   EXPECT_FALSE(ticked(routes, 1));

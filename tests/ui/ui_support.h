@@ -50,14 +50,6 @@ inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
   });
 }
 
-// Runs `act` on the dialog once its modal loop is running.
-inline void whileOpen(QDialog& d, std::function<void()> act) {
-  QTimer::singleShot(0, &d, [&d, act] {
-    EXPECT_TRUE(d.isVisible());
-    act();
-  });
-}
-
 template <class W>
 W* child(QWidget* parent, const QString& name) {
   W* w = parent->findChild<W*>(name);
