@@ -70,22 +70,33 @@ TEST(StationView, ADigitStartsAtTheLeftOfItsCell) {
   EXPECT_EQ(colours(d.view.image(), {18, 18}, {{13, 8}, {8, 0}}), "yw");
 }
 
-TEST(ZoomBoard, TooltipsNameTheStationCellUnderThePointer) {
-  Station st = stationFromRows({"10 10 10 10 10 10 10 10 10 10 10 10", "0 0 0 0 0 0 0 0 0 0 0 0",
-                                "0 0 0 0 0 0 0 0 0 0 0 0"});
+// The board shows ten columns and seven rows at a time; the keys move it, whichever control has
+// the focus, and stop at the ends; the tooltip follows the cell under the pointer.
+TEST(ZoomBoard, KeysMoveTheBoardAndTooltipsNameTheCellUnderThePointer) {
+  // A marker track in column 10, row 8: visible only after moving right and down.
+  std::vector<std::string> rows(9, "0 0 0 0 0 0 0 0 0 0 0 0");
+  rows[8] = "0 0 0 0 0 0 0 0 0 0 100 0";
+  Station st = stationFromRows(rows);
   st.StationFile = "Lipowiec.stc";
   frmBoard board(st);
   EXPECT_EQ(board.windowTitle(), "Zoom - Lipowiec.stc");
-  EXPECT_EQ(board.hsbBoard->maximum() * 10 + board.vsbBoard->maximum(), 20);
   EXPECT_EQ(tooltipAt(board.picBoard, {10, 96 + 10}), "100");
-  // The board moves under the pointer: the tooltip follows. Below the station's three rows, and
-  // on the ruler, no number.
-  press(&board, Qt::Key_Right);
-  press(&board, Qt::Key_Right);
+  press(board.cmdExit, Qt::Key_Left);
+  press(&board, Qt::Key_Up);
+  EXPECT_EQ(board.hsbBoard->value() * 10 + board.vsbBoard->value(), 0);
+  for (int k = 0; k < 3; ++k) press(board.cmdExit, Qt::Key_Right);
+  for (int k = 0; k < 3; ++k) press(board.hsbBoard, Qt::Key_Down);
+  EXPECT_EQ(board.hsbBoard->value() * 10 + board.vsbBoard->value(), 22);
+  // Under the pointer now, and at the right edge, the bottom row, and on the ruler.
   QStringList tips{board.picBoard->toolTip()};
-  for (const QPointF p : {QPointF(9 * 96 + 95, 10), {10, 3 * 96 + 1}, {10, 10}, {965, 10}})
+  for (const QPointF p : {QPointF(9 * 96 + 95, 10), {10, 6 * 96 + 1}, {965, 10}})
     tips << tooltipAt(board.picBoard, p);
-  EXPECT_EQ(tips.join("|"), "102|11||2|");
+  EXPECT_EQ(tips.join("|"), "302|211|802|");
+  // Station cell (10, 8) is now visible cell (8, 6); one column back, it is (9, 6).
+  EXPECT_EQ(colours(board.image(), {48, 6 * 96 + 48}, {{8 * 96, 0}, {9 * 96, 0}}), "gw");
+  press(board.picBoard, Qt::Key_Left);
+  EXPECT_EQ(board.hsbBoard->value(), 1);
+  EXPECT_EQ(colours(board.image(), {48, 6 * 96 + 48}, {{8 * 96, 0}, {9 * 96, 0}}), "wg");
 
   // A small station fills only its own cells: grid lines around them, white beyond, and no
   // number left showing there.
@@ -94,25 +105,6 @@ TEST(ZoomBoard, TooltipsNameTheStationCellUnderThePointer) {
   EXPECT_EQ(tooltipAt(smallBoard.picBoard, {4 * 96 + 50, 2 * 96 + 50}), "204");
   EXPECT_EQ(tooltipAt(smallBoard.picBoard, {5 * 96 + 1, 2 * 96 + 50}), "");
   EXPECT_EQ(colours(smallBoard.image(), {}, {{95, 200}, {5 * 96 + 95, 200}}), "ew");
-}
-
-TEST(ZoomBoard, ArrowKeysStopAtTheEndsAndRedraw) {
-  // A marker track in column 10, row 8: visible only after scrolling right and down.
-  std::vector<std::string> rows(9, "0 0 0 0 0 0 0 0 0 0 0 0");
-  rows[8] = "0 0 0 0 0 0 0 0 0 0 100 0";
-  Station st = stationFromRows(rows);
-  frmBoard board(st);
-  press(board.cmdExit, Qt::Key_Left);  // the keys act whichever control has the focus
-  press(&board, Qt::Key_Up);
-  EXPECT_EQ(board.hsbBoard->value() * 10 + board.vsbBoard->value(), 0);
-  for (int k = 0; k < 3; ++k) press(board.cmdExit, Qt::Key_Right);
-  for (int k = 0; k < 3; ++k) press(board.hsbBoard, Qt::Key_Down);
-  EXPECT_EQ(board.hsbBoard->value() * 10 + board.vsbBoard->value(), 22);
-  // Station cell (10, 8) is now visible cell (8, 6); one column back, it is (9, 6).
-  EXPECT_EQ(colours(board.image(), {48, 6 * 96 + 48}, {{8 * 96, 0}, {9 * 96, 0}}), "gw");
-  press(board.picBoard, Qt::Key_Left);
-  EXPECT_EQ(board.hsbBoard->value(), 1);
-  EXPECT_EQ(colours(board.image(), {48, 6 * 96 + 48}, {{8 * 96, 0}, {9 * 96, 0}}), "wg");
 }
 
 TEST(ZoomBoard, TracksHaveBlackBordersAndColouredCores) {

@@ -107,11 +107,6 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   clickAt(routes->viewport(), checkBoxOf(routes, 2));
   EXPECT_TRUE(ticked(routes, 2));
   EXPECT_TRUE(prompts.wasAsked("Ta trasa ma 3 unikalnych"));
-  routes->setCurrentRow(1);
-  tick(routes, 1);
-  EXPECT_FALSE(ticked(routes, 1));
-  EXPECT_EQ(prompts.last().icon, Icon::Critical);
-  EXPECT_FALSE(sel.routeTicked(1));
   // Accepting: the ticks become the selected flags, the group is ticked, the view redrawn.
   t->cmdApply->click();
   EXPECT_FALSE(t->editing());
