@@ -169,7 +169,6 @@ TEST_F(ObjectEditor, CancelStoresNothingButTheSliderActsAtOnce) {
   const std::string comment = st.StationComment;
   {
     auto dlg = editor(std::nullopt);
-    EXPECT_EQ(dlg->tabObiekty->currentWidget(), dlg->fraObiekty[9]);
     // Entry, platform group, sidings, shed, two stopping points, exit; the sidings hold 10.
     EXPECT_EQ(dlg->txt9Takt->text() + "|" + dlg->txt9Obiekty->text() + "|" + dlg->txt9Tory->text(),
               "10|7|10");

@@ -116,7 +116,6 @@ TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
   // The save: the station-wide data first, then every object still missing its data.
   prompts.savePaths = {pathOf("Lipowiec-gotowa")};
   save();
-  EXPECT_EQ(prompts.last().text.rfind("Stacja Lipowiec-gotowa.stc została zapisana.", 0), 0u);
 
   const std::string saved = readFile(dir / "Lipowiec-gotowa.stc");
   // After a deliberate change of the station file, SZL_BLESS_E2E=1 writes the new expectation;

@@ -36,10 +36,6 @@ class SelectorWindow : public WindowTest {
   static bool ticked(SelectorList* list, int r) {
     return list->topLevelItem(r)->checkState(0) == Qt::Checked;
   }
-  static void tick(SelectorList* list, int r, bool on = true) {
-    list->topLevelItem(r)->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
-  }
-  static QPointF checkBoxOf(SelectorList* list, int r) { return list->checkBoxRect(r).center(); }
   // The lists and the commands, enabled as 0 and 1.
   std::string enabledState() const {
     return enabledOf(t.get(), {"lvwGrupy", "cmdShow", "cmdEdit", "cmdOK", "cmdSelectGrupy",
@@ -94,8 +90,8 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   EXPECT_EQ(routes->currentRow() * 10 + sel.shownPosition(), 11);
   // A click on another row's check box, or a tick arriving some other way: a beep, the tick and
   // the highlight stay.
-  clickAt(routes->viewport(), checkBoxOf(routes, 2));
-  tick(routes, 2);
+  clickAt(routes->viewport(), routes->checkBoxRect(2).center());
+  routes->topLevelItem(2)->setCheckState(0, Qt::Checked);
   EXPECT_EQ(prompts.beeps, 2);
   EXPECT_FALSE(ticked(routes, 2));
   EXPECT_EQ(routes->currentRow(), 1);
@@ -104,7 +100,7 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   clickAt(routes->viewport(), routes->visualItemRect(routes->topLevelItem(2)).center(),
           Qt::RightButton);
   EXPECT_EQ(routes->currentRow() * 10 + sel.shownPosition(), 22);
-  clickAt(routes->viewport(), checkBoxOf(routes, 2));
+  clickAt(routes->viewport(), routes->checkBoxRect(2).center());
   EXPECT_TRUE(ticked(routes, 2));
   EXPECT_TRUE(prompts.wasAsked("Ta trasa ma 3 unikalnych"));
   // Accepting: the ticks become the selected flags, the group is ticked, the view redrawn.
@@ -124,7 +120,7 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   t->cmdApply->click();
 
   // Group 1 (one route) unticked by the author; group 6 was never accepted.
-  tick(groups, 0, false);
+  groups->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
   EXPECT_FALSE(sel.groupTicked(0));
   prompts.answers = {Answer::Cancel};
   t->cmdOK->click();
