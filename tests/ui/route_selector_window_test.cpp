@@ -76,13 +76,11 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
 
   // Group 8: 518 -> 710, routes 12, 13 and 14; 13 lies wholly within 12 and 14.
   edit(7);
-  EXPECT_TRUE(t->editing());
   EXPECT_EQ(enabledState(), "00000111");
   EXPECT_EQ(centreOf(17, 5), 'r');  // its first route on the view
   // Space ticks the highlighted route, the one drawn: its unique points are the ones counted.
   press(routes, Qt::Key_Space, " ");
   ASSERT_TRUE(ticked(routes, 0));
-  EXPECT_EQ(prompts.last().title, "Dodaj trasę");
   EXPECT_TRUE(prompts.wasAsked("Ta trasa ma 9 unikalnych punktów."));
   EXPECT_EQ(centreOf(17, 5), 'b');  // a unique point
   // The drawn route follows the highlight however it moves.
@@ -105,7 +103,6 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   EXPECT_TRUE(prompts.wasAsked("Ta trasa ma 3 unikalnych"));
   // Accepting: the ticks become the selected flags, the group is ticked, the view redrawn.
   t->cmdApply->click();
-  EXPECT_FALSE(t->editing());
   EXPECT_TRUE(ticked(groups, 7));
   EXPECT_NE(centreOf(17, 5), 'b');
 
@@ -115,7 +112,6 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   t->cmdSelectTrasy->click();
   EXPECT_FALSE(ticked(routes, 0));
   t->cmdSelectTrasy->click();
-  EXPECT_EQ(prompts.last().icon, Icon::Exclamation);
   for (int k = 0; k < 3; ++k) EXPECT_TRUE(ticked(routes, k));
   t->cmdApply->click();
 

@@ -224,6 +224,8 @@ class WindowTest : public ::testing::Test {
       if (act) act(*t);
       prompts.answers = {Answer::Ok};  // "Wyjście z 'Selekcji tras' ..."
       t->cmdOK->click();
+      EXPECT_FALSE(t->isVisible()) << "OK left the selector open";
+      if (t->isVisible()) t->done(QDialog::Rejected);  // rather than waiting for ever
     });
     w->cmdSelektor->click();
     EXPECT_TRUE(shown);
