@@ -1,8 +1,7 @@
-// The main window from opening a station to its analysis: the stages' commands, trimming, the
-// pointer, the menus, help and leaving, the open dialog and the message boxes.
+// The main window: the stages' commands, trimming, the pointer, menus, help, leaving, the open
+// dialog, message boxes; the searches, the options, a slip crossing, the object the save asks for.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QMenu>
@@ -10,108 +9,94 @@
 #include <QPushButton>
 #include <QToolTip>
 
-#include "stationfile/station_reader.h"
+#include "ui/dialogs/frm_cross.h"
+#include "ui/dialogs/frm_obiekty.h"
 #include "ui/main/station_open_dialog.h"
+#include "ui/main/window_save_host.h"
 #include "ui_support.h"
 
 namespace szl {
 namespace {
 
-using test::Stage;
+using namespace test;
 using ui::frmMain;
 
-class MainWindow : public test::WindowTest {};
+using MainWindow = WindowTest;
 
 // A station wider than point numbers can tell apart opens and can be trimmed; kept whole it is
 // not analysed, trimmed to its occupied part it is.
 TEST_F(MainWindow, AWideStationIsTrimmedThenAnalysed) {
-  std::string row = "0 0 0";
-  for (int x = 3; x < 130; ++x) row += x == 110 ? " 10" : " 0";
-  std::string track = "0 50 10 10 51";
-  for (int x = 5; x < 130; ++x) track += " 0";
-  test::writeFile(dir / "szeroka.stc", test::stationFileText({row, track, row}));
+  std::string row = "0", track = "0 50 10 10 51";
+  for (int x = 1; x < 130; ++x) row += x == 110 ? " 10" : " 0", track += x < 5 ? "" : " 0";
+  writeFile(dir / "szeroka.stc", stationFileText({row, track, row}));
   openWritten("szeroka.stc", Stage::Kept);
   w->cmdAnalyze->click();
-  ASSERT_FALSE(prompts.asked.empty());
-  EXPECT_EQ(prompts.asked.back().text.rfind("Stacja ma 130 kolumn i 3 wiersze.", 0), 0u);
-  EXPECT_FALSE(w->stationPrepared());
-  EXPECT_FALSE(enabled("cmdStart"));
+  EXPECT_TRUE(prompts.wasAsked("Stacja ma 130 kolumn i 3 wiersze."));
+  EXPECT_FALSE(w->cmdStart->isEnabled());
 
   openWritten("szeroka.stc");
   w->sldXTrimHi->setValue(60);
   w->cmdTrim->click();
   EXPECT_EQ(w->station()->ColCount(), 59);  // the empty column 0 goes too
   w->cmdAnalyze->click();
-  EXPECT_TRUE(w->stationPrepared());
-  EXPECT_TRUE(enabled("cmdStart"));
+  EXPECT_TRUE(w->cmdStart->isEnabled());
+
+  // Trimmed as advised, the yard's entry comes to point 0: the author is warned.
+  open("yard_14x7");
+  w->cmdTrim->click();
+  EXPECT_EQ(w->txtWiersze->text(), "5");
+  EXPECT_TRUE(prompts.wasAsked("Pole w punkcie 0 nie jest puste. "));
 }
 
-TEST_F(MainWindow, OpenKeepAnalyse) {
+TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   EXPECT_EQ(frmMain(&prompts).windowTitle(), "Szlakownik for Torowik 0.89");
   open("yard_14x7");
   EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - yard_14x7.stc");
   // The yard has two empty rows on top: the trimming advice is shown.
   EXPECT_TRUE(prompts.wasAsked("Rozmiary stacji"));
-  EXPECT_EQ(w->txtWiersze->text(), "7");
-  EXPECT_EQ(w->txtKolumny->text(), "14");
-  expectEnabled({"cmdTrim", "cmdNoTrim", "cmdOpen", "cmdExit"},
-                {"cmdAnalyze", "cmdOptions", "cmdBoard", "cmdStart", "cmdStartNoCfm", "cmdSelektor",
-                 "cmdPozostale", "cmdSave"});
+  EXPECT_EQ(w->txtWiersze->text() + w->txtKolumny->text(), "714");
+  // The commands of each stage as it is reached.
+  const auto stage = [&] {
+    return enabledOf(w.get(), {"cmdOpen", "cmdTrim", "cmdNoTrim", "cmdAnalyze", "cmdOptions",
+                               "cmdBoard", "cmdStart", "cmdStartNoCfm", "cmdSelektor", "cmdSave"});
+  };
+  EXPECT_EQ(stage(), "1110000000");
   EXPECT_EQ(w->picOkno->geometry(), QRect(21, 72, 17 * 14 + 3, 17 * 7 + 3));
-  EXPECT_EQ(w->sldYTrimLo->value(), 2);
-  EXPECT_EQ(w->sldYTrimLo->maximum(), 6);
-  EXPECT_EQ(w->sldXTrimHi->value(), 14);
-  EXPECT_EQ(w->sldXTrimHi->selStart(), 1);
-  EXPECT_EQ(w->sldXTrimHi->selLength(), 13);
-  EXPECT_EQ(w->sldXTrimHi->geometry(), QRect(34, 17 * 7 + 75, 17 * 14 - 6, 16));
+  EXPECT_EQ(w->sldXTrimHi->selStart() * 100 + w->sldXTrimHi->selLength(), 113);
   // Dragged, a slider says where it would cut; the other one of its pair too.
   w->sldYTrimLo->setSliderDown(true);
   w->sldYTrimLo->setValue(6);
   EXPECT_EQ(QToolTip::text(), "Pierwszy wiersz: 6");
   EXPECT_EQ(w->sldYTrimHi->toolTip(), "Ostatni wiersz: 6");
-  w->sldYTrimLo->setValue(2);
   w->sldYTrimLo->setSliderDown(false);
 
   w->cmdNoTrim->click();
-  expectEnabled({"cmdAnalyze", "cmdOptions", "cmdBoard"},
-                {"cmdTrim", "cmdNoTrim", "cmdStart", "cmdStartNoCfm", "cmdSave"});
+  EXPECT_EQ(stage(), "1001110000");
   EXPECT_EQ(w->picOkno->geometry(), QRect(5, 56, 17 * 14 + 20, 17 * 7 + 20));
   EXPECT_TRUE(w->sldXTrimLo->isHidden());
-  // Row 2: 50,10,21,... electrified track in yellow; row 6 holds 150 (green).
-  EXPECT_EQ(centreOf(1, 2), QColor(255, 255, 0));
-  EXPECT_EQ(centreOf(7, 6), QColor(0, 255, 0));
-  // The ruler on the right and the grey corner.
-  EXPECT_EQ(pixel(17 * 14 + 10, 5), QColor(255, 255, 0));
-  EXPECT_EQ(pixel(17 * 14 + 10, 17 * 7 + 10), QColor(128, 128, 128));
+  // Row 2: 50,10,21,... electrified track in yellow; row 6 holds 150 (green). The ruler on the
+  // right and the grey corner.
+  EXPECT_EQ((std::string{centreOf(1, 2), centreOf(7, 6), pixel(248, 5), pixel(248, 129)}), "ygys");
+  // Before the analysis the pointer tells only point numbers.
+  EXPECT_EQ(tooltipAt(w->picOkno, {22, 39}), "201");
 
   w->cmdAnalyze->click();
-  EXPECT_TRUE(w->stationPrepared());
-  expectEnabled({"cmdStart", "cmdStartNoCfm", "cmdAnalyze"},
-                {"cmdSelektor", "cmdPozostale", "cmdSave"});
+  EXPECT_EQ(stage(), "1001111100");
   // The entry at (12, 2) has its track on the west: an orange stub on its port 4 side. The exit
   // at (0, 2) faces away from its track and gets none.
-  EXPECT_EQ(pixel(17 * 12 + 1 - 5 + 8, 17 * 2 + 1 + 8), QColor(255, 128, 0));
-  EXPECT_NE(pixel(17 * 0 + 1 + 5 + 8, 17 * 2 + 1 + 8), QColor(255, 128, 0));
-}
+  EXPECT_EQ(pixel(17 * 12 + 1 - 5 + 8, 17 * 2 + 1 + 8), 'o');
+  EXPECT_NE(pixel(17 * 0 + 1 + 5 + 8, 17 * 2 + 1 + 8), 'o');
+  // Then the objects too; 16.6 rounds to 17, column 1; beyond the last column nothing.
+  QStringList tips;
+  const std::vector<QPointF> points{{22, 39}, {5, 39},    {39, 39}, {141, 107},
+                                    {56, 73}, {16.6, 39}, {241, 39}};
+  for (const QPointF p : points) tips << tooltipAt(w->picOkno, p);
+  EXPECT_EQ(tips.join("|"),
+            "201 Tor|200 Wjazd / wyjazd|202 Punkt postojowy|608 Tory postojowe|403 Zwrotnica|"
+            "201 Tor|");
 
-TEST_F(MainWindow, TrimCutsTheStation) {
-  open("yard_14x7");
-  w->cmdTrim->click();
-  EXPECT_EQ(w->station()->RowCount(), 5);
-  EXPECT_EQ(w->txtWiersze->text(), "5");
-  EXPECT_EQ(w->station()->cell(0, 0).Code, 50);
-  // Trimming brought the entry to point 0: the author is warned.
-  EXPECT_TRUE(prompts.wasAsked("Pole w punkcie 0 nie jest puste. "));
-  EXPECT_EQ(w->trimRect().TrimYHi, 5);
-}
-
-TEST_F(MainWindow, MenuAndButtonShareOneCommand) {
-  open("yard_14x7");
-  auto* save = w->findChild<QAction*>("mnuSave");
-  ASSERT_NE(save, nullptr);
-  EXPECT_EQ(save->text(), "Zapisz");
-  EXPECT_EQ(w->cmdSave->text(), "Zapisz stację");
-  save->setEnabled(true);
+  // Menu entry and button share one command.
+  w->mnuSave->setEnabled(true);
   EXPECT_TRUE(w->cmdSave->isEnabled());
   QStringList menus;
   for (QAction* a : w->mnuTrasy->actions()) menus << (a->isSeparator() ? "-" : a->text());
@@ -120,16 +105,15 @@ TEST_F(MainWindow, MenuAndButtonShareOneCommand) {
       "Wyszukaj|Wyszukaj wszystkie|-|Selekcja tras|-|Edycja danych|-|Analizuj|-|Zoom|-|Opcje");
 }
 
-TEST_F(MainWindow, StartUpRefusedFilesAndLeaving) {
-  test::writeFile(dir / "bad.stc", "0,\r\n2,2,\r\n0,x,\r\n");
+TEST_F(MainWindow, StartUpRefusedFilesLeavingAndHelp) {
+  writeFile(dir / "bad.stc", "0,\r\n2,2,\r\n0,x,\r\n");
   open("yard_14x7");
   // A refused file at the very start asks again; cancelling asks whether to leave; staying asks
   // again; the good file loads.
   prompts.openPaths = {pathOf("bad.stc"), QString(), pathOf("yard_14x7.stc")};
   prompts.answers = {Answer::Cancel};
   frmMain first(&prompts);
-  ASSERT_TRUE(first.start(std::nullopt));
-  ASSERT_NE(first.station(), nullptr);
+  EXPECT_TRUE(first.start(std::nullopt) && first.station());
   EXPECT_TRUE(prompts.wasAsked("\"x\" nie jest liczbą całkowitą"));
   EXPECT_TRUE(prompts.wasAsked("Opuścić program Szlakownik?"));
 
@@ -147,61 +131,31 @@ TEST_F(MainWindow, StartUpRefusedFilesAndLeaving) {
   EXPECT_TRUE(w->isVisible());
 
   // Cancelling the dialog and leaving ends the program.
-  prompts.asked.clear();
   prompts.answers = {Answer::Ok};
-  frmMain second(&prompts);
-  EXPECT_FALSE(second.start(std::nullopt));
+  EXPECT_FALSE(frmMain(&prompts).start(std::nullopt));
   EXPECT_TRUE(prompts.wasAsked("Szkoda, bo to fajny program. ;-)"));
-}
 
-TEST_F(MainWindow, PointerTooltipsAndRounding) {
-  open("yard_14x7", Stage::Kept);
-  const auto at = [&](double x, double y) { return test::tooltipAt(w->picOkno, {x, y}); };
-  // Before the analysis only point numbers.
-  EXPECT_EQ(at(17 * 1 + 5, 17 * 2 + 5), "201");
-  w->cmdAnalyze->click();
-  EXPECT_EQ(at(17 * 1 + 5, 17 * 2 + 5), "201 Tor");
-  EXPECT_EQ(at(17 * 0 + 5, 17 * 2 + 5), "200 Wjazd / wyjazd");
-  EXPECT_EQ(at(17 * 2 + 5, 17 * 2 + 5), "202 Punkt postojowy");
-  EXPECT_EQ(at(17 * 8 + 5, 17 * 6 + 5), "608 Tory postojowe");
-  EXPECT_EQ(at(17 * 3 + 5, 17 * 4 + 5), "403 Zwrotnica");
-  // 16.6 rounds to 17: column 1.
-  EXPECT_EQ(at(16.6, 17 * 2 + 5), "201 Tor");
-  // Beyond the last column: no tooltip.
-  EXPECT_EQ(at(17 * 14 + 3, 17 * 2 + 5), "");
-}
-
-TEST_F(MainWindow, HelpNeedsItsPageBesideTheProgram) {
-  const auto withHelpIn = [&](const std::filesystem::path& folder) {
-    w = std::make_unique<frmMain>(&prompts);
-    w->setProgramDir(QString::fromStdString(folder.string()));
-    EXPECT_TRUE(
-        w->start(QString::fromStdString(test::dataPath("reference/yard_14x7.stc").string())));
-  };
-  test::writeFile(dir / "szlakownik089-20.htm", "<html></html>");  // other letter case
-  withHelpIn(dir.path());
-  EXPECT_FALSE(w->cmdPomoc->isEnabled());
-  test::writeFile(dir / "Szlakownik089-20.htm", "<html></html>");
-  withHelpIn(dir.path());
-  EXPECT_TRUE(w->cmdPomoc->isEnabled());
-  // The help menu asks first: Cancel opens nothing, OK opens the page.
+  // Help needs its page beside the program; the menu asks first: Cancel opens nothing.
+  w = std::make_unique<frmMain>(&prompts);
+  w->setProgramDir(QString::fromStdString(dir.path().string()));
+  for (const std::string page : {"szlakownik089-20.htm", "Szlakownik089-20.htm"}) {
+    writeFile(dir / page, "<html></html>");
+    EXPECT_TRUE(w->start(pathOf("yard_14x7.stc")));
+    EXPECT_EQ(w->cmdPomoc->isEnabled(), page[0] == 'S');  // not in another letter case
+  }
   prompts.answers = {Answer::Cancel, Answer::Ok};
   w->mnuPomoc->trigger();
   EXPECT_TRUE(prompts.browsed.empty());
   w->mnuPomoc->trigger();
-  ASSERT_EQ(prompts.browsed.size(), 1u);
-  EXPECT_TRUE(prompts.browsed[0].endsWith("/Szlakownik089-20.htm"));
-  EXPECT_TRUE(prompts.wasAsked(
-      "Szczegóły dot. użycia programu znajdują się w pliku Szlakownik089-20.htm. "));
+  EXPECT_EQ(prompts.browsed, std::vector{pathOf("Szlakownik089-20.htm")});
   w->mnuAbout->trigger();
-  EXPECT_EQ(prompts.last().title, "About");
   EXPECT_EQ(prompts.last().text.rfind("Szlakownik 2.0 for Torowik 0.89+\r\n\r\n", 0), 0u);
 }
 
 TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) {
-  test::writeFile(dir / "stacja.stc", "0,\r\n1,1,\r\n0,\r\n");
-  test::writeFile(dir / "trasy.txt", "1,1,101,102,0,\r\n");
-  // The name the dialog hands over, or nothing while it stays open.
+  writeFile(dir / "stacja.stc", "0,\r\n1,1,\r\n0,\r\n");
+  writeFile(dir / "trasy.txt", "1,1,101,102,0,\r\n");
+  // The name the dialog hands over, or nothing while it stays open; a name without .stc finds it.
   const auto choose = [&](const QString& name) {
     ui::StationOpenDialog d(nullptr, prompts);
     d.setDirectory(QString::fromStdString(dir.path().string()));
@@ -211,15 +165,12 @@ TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) 
     return d.result() == QDialog::Accepted ? QFileInfo(d.selectedFiles().value(0)).fileName()
                                            : QString();
   };
-  EXPECT_EQ(choose("stacja"), "stacja.stc");
-  EXPECT_EQ(choose("stacja.stc"), "stacja.stc");
-  EXPECT_TRUE(prompts.asked.empty());
-  EXPECT_EQ(choose("trasy.txt"), "");
-  EXPECT_EQ(
-      prompts.last().text,
-      "Plik trasy.txt nie jest plikiem stacji.\r\nOtworzyć można tylko pliki stacji (*.stc).");
-  EXPECT_EQ(choose("inna"), "");
-  EXPECT_EQ(prompts.last().text.rfind("Nie ma pliku inna.stc w folderze ", 0), 0u);
+  QStringList chosen;
+  for (const char* name : {"stacja", "trasy.txt", "inna"}) chosen << choose(name);
+  EXPECT_EQ(chosen.join("|"), "stacja.stc||");
+  ASSERT_EQ(prompts.asked.size(), 2u);
+  EXPECT_TRUE(prompts.asked[0].text.starts_with("Plik trasy.txt nie jest plikiem stacji."));
+  EXPECT_TRUE(prompts.last().text.starts_with("Nie ma pliku inna.stc w folderze "));
 }
 
 TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
@@ -227,7 +178,7 @@ TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
   for (const Message& m : {sizeLimitMessage(), screenSizeMessage()}) {
     const QStringList lines = ui::displayText(m.text).split('\n');
     bool shown = false;
-    test::whenModal([&](QWidget* d) {
+    whenModal([&](QWidget* d) {
       auto* label = d->findChild<QLabel*>("qt_msgbox_label");
       ASSERT_NE(label, nullptr);
       shown = true;
@@ -239,6 +190,136 @@ TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
     });
     EXPECT_EQ(real.message(nullptr, m), Answer::Ok);
     EXPECT_TRUE(shown);
+  }
+}
+
+// With the default options the window writes what the batch tool writes, byte for byte, ends
+// with only the summary, told over an emptied stack bar, and counts the routes it wrote.
+TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
+  QColor firstBlock;
+  prompts.onAsk = [&](const Message&) { firstBlock = w->picStack->image().pixelColor(4, 4); };
+  for (const char* name :
+       {"yard_14x7", "loop_28x13", "town_36x17", "hub_44x22", "terminal_57x32", "junction_20x10"}) {
+    open(name, Stage::Analysed);
+    firstBlock = QColor();
+    w->cmdStartNoCfm->click();
+    const std::string routes = readFile(dir / "trasy.txt");
+    EXPECT_EQ(routes, readFile(dataPath(std::string("reference/") + name + ".opt1.routes")))
+        << name;
+    ASSERT_EQ(prompts.asked.size(), 1u) << name;  // the summary
+    EXPECT_EQ(letter(firstBlock), 'w');
+    EXPECT_EQ(w->txtTrasy->text().toStdString(), std::to_string(std::ranges::count(routes, '\n')));
+  }
+  EXPECT_EQ(w->txtConnects->text(), "64");
+  EXPECT_EQ(enabledOf(w.get(), {"cmdStart", "cmdSelektor", "cmdPozostale", "cmdSave"}), "1110");
+  // The start markers end red: the entry-exit at (0, 5) was walked through its port 5.
+  EXPECT_EQ(pixel(17 * 0 + 1 + 5 + 8, 17 * 5 + 1 + 8), 'r');
+}
+
+// On the yard: the search with questions, the object the save asks about, then the options.
+TEST_F(MainWindow, AnAnalysedYardSearchedAskedAboutAndRedrawn) {
+  open("yard_14x7", Stage::Analysed);
+  // Every route asked about is red while asked, with the commands locked meanwhile.
+  std::string seen;
+  bool locked = true;
+  prompts.onAsk = [&](const Message& m) {
+    if (m.title != "Trasa") return;
+    seen += centreOf(3, 2);
+    locked = locked && enabledOf(w.get(), {"cmdOpen", "cmdAnalyze", "cmdStartNoCfm"}) == "000";
+  };
+  w->cmdStart->click();
+  prompts.onAsk = {};
+  ASSERT_GE(seen.size(), 2u);
+  EXPECT_TRUE(locked);
+  EXPECT_EQ((std::string{seen.front(), centreOf(3, 2)}), "ry");  // yellow after the questions
+
+  // The object the save asks about stands out, its editor says what is missing.
+  const QImage before = w->picOkno->image();
+  bool asked = false;
+  whenModal([&](QWidget* d) {
+    auto* e = qobject_cast<ui::frmObiekty*>(d);
+    ASSERT_NE(e, nullptr);
+    asked = true;
+    EXPECT_TRUE(e->lblBrakuje->isVisible());
+    EXPECT_TRUE(e->lblBrakuje->text().contains("\n• Czas zwolnienia wjazdu / wyjazdu w minutach"))
+        << e->lblBrakuje->text().toStdString();
+    EXPECT_EQ(pixel(17 * 0 + 1 + 1, 17 * 2 + 1 + 8), 'b');
+    e->cmdCancel->click();
+  });
+  ui::WindowSaveHost host(*w);
+  EXPECT_TRUE(host.Uzupelnij(*w->station(), 0, 2));
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(w->picOkno->image(), before);
+
+  // Only the passages and the track shape ask for a new analysis.
+  const auto options = [&](std::initializer_list<const char*> clicks) {
+    whenModal([clicks](QWidget* d) {
+      for (const char* b : clicks) click(d, b);
+    });
+    w->cmdOptions->click();
+  };
+  options({"optKier2", "cmdOK"});
+  EXPECT_EQ(w->options().direction, Direction::TwoWay);
+  EXPECT_TRUE(w->cmdStartNoCfm->isEnabled());
+  // Tracks as points: redrawn (between the centre and the port marker of a straight track the
+  // yellow line is gone, the centre marker's black ring is there); the search waits.
+  options({"optToryPkt", "cmdOK"});
+  EXPECT_EQ(enabledOf(w.get(), {"cmdAnalyze", "cmdStart", "cmdStartNoCfm"}), "100");
+  EXPECT_EQ(pixel(17 * 3 + 1 + 10, 17 * 2 + 1 + 8), 'k');
+  w->cmdAnalyze->click();
+  EXPECT_TRUE(w->cmdStart->isEnabled());
+}
+
+// A ring of track with a passing loop keeps one start port's walk going for ages; the window
+// still answers, and leaving the program ends the search and keeps the route file whole.
+TEST_F(MainWindow, TheWindowAnswersDuringAnEndlessWalk) {
+  open("ring_20x10", Stage::Analysed);
+  bool counted = false;
+  prompts.onAsk = [&](const Message& m) {
+    if (m.kind != MessageKind::StackOverflow) return;
+    QTimer::singleShot(0, [&] {
+      counted = w->searching();
+      prompts.answers = {Answer::Ok};  // "Opuścić program Szlakownik?"
+      w->mnuExit->trigger();
+    });
+  };
+  w->cmdStartNoCfm->click();
+  EXPECT_TRUE(counted);
+  EXPECT_FALSE(w->searching());
+  EXPECT_EQ(readFile(dir / "trasy.txt"), "1,1,101,102,103,104,0,\r\n");
+}
+
+// A click on a slip crossing opens its dialog, which sets the type at once; Anuluj gives the old
+// one back, even one outside the tables, which frames no picture.
+TEST_F(MainWindow, ClickOnASlipCrossingSetsItsType) {
+  open("junction_20x10", Stage::Kept);
+  const QPointF crossing(17 * 12 + 8, 17 * 5 + 8);
+  mouse(w->picOkno, QEvent::MouseButtonPress, crossing);  // before the analysis: nothing
+  w->cmdAnalyze->click();
+  // The pictures' corners: black where the frame is.
+  const auto frames = [](const ui::frmCross& d) {
+    std::string f;
+    for (const auto* picture : d.picCross) f += letter(picture->image().pixelColor(1, 1));
+    return f;
+  };
+  // Cancelled from a type outside the tables, which frames no picture; then from type 0, kept.
+  for (const bool ok : {false, true}) {
+    w->station()->cell(12, 5).CrossType = ok ? 0 : 9;
+    std::string framed;
+    whenModal([&](QWidget* d) {
+      auto* dlg = qobject_cast<ui::frmCross*>(d);
+      ASSERT_NE(dlg, nullptr);
+      EXPECT_EQ(dlg->txtXchg->text() + "|" + dlg->txtAxis->text() + "|" + dlg->lblInfo->text(),
+                "24|512|[Domyślny]");
+      framed = frames(*dlg);
+      mouse(dlg->picCross[3], QEvent::MouseButtonPress, {50, 50});
+      EXPECT_EQ(w->station()->cell(12, 5).CrossType, 3);
+      framed += " " + frames(*dlg);
+      click(d, ok ? "cmdOK" : "cmdCancel");
+    });
+    mouse(w->picOkno, QEvent::MouseButtonPress, crossing);
+    EXPECT_EQ(framed, ok ? "kwwwwww wwwkwww" : "wwwwwww wwwkwww");
+    EXPECT_EQ(w->station()->cell(12, 5).CrossType, ok ? 3 : 9);
   }
 }
 

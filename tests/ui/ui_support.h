@@ -12,23 +12,33 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QString>
 #include <QTabBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <deque>
-#include <filesystem>
 #include <functional>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "support/test_support.h"
+#include "ui/dialogs/frm_trasy.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/prompts.h"
 
 namespace szl::test {
+
+// A colour as one letter: y yellow, g green, k black, w white, r red, b blue, o orange, s grey,
+// l light grey, e the zoom board's grid; ? any other.
+inline char letter(const QColor& c) {
+  const QList<QRgb> known{0xffff00, 0x00ff00, 0x000000, 0xffffff, 0xff0000,
+                          0x0000ff, 0xff8000, 0x808080, 0xc0c0c0, 0xe0e0e0};
+  const qsizetype i = known.indexOf(c.rgb() & 0xffffff);
+  return i < 0 ? '?' : "ygkwrbosle"[i];
+}
+// The letters of the pixels at `origin` + each point.
+inline std::string colours(const QImage& image, QPoint origin, std::initializer_list<QPoint> at) {
+  std::string s;
+  for (const QPoint p : at) s += letter(image.pixelColor(origin + p));
+  return s;
+}
 
 // Acts on the next modal dialog once it is shown (the window opens its dialogs with exec()).
 inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
@@ -40,19 +50,18 @@ inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
   });
 }
 
-// Runs `act` on the dialog once its modal loop is running.
-inline void whileOpen(QDialog& d, std::function<void()> act) {
-  QTimer::singleShot(0, &d, [&d, act] {
-    EXPECT_TRUE(d.isVisible());
-    act();
-  });
-}
-
 template <class W>
 W* child(QWidget* parent, const QString& name) {
   W* w = parent->findChild<W*>(name);
   EXPECT_NE(w, nullptr) << name.toStdString();
   return w;
+}
+
+// The enabled state of the named controls of `parent`, as 0 and 1.
+inline std::string enabledOf(QWidget* parent, std::initializer_list<const char*> names) {
+  std::string s;
+  for (const char* n : names) s += child<QWidget>(parent, n)->isEnabled() ? '1' : '0';
+  return s;
 }
 
 inline void click(QWidget* dialog, const char* button) {
@@ -87,48 +96,42 @@ inline QString tooltipAt(QWidget* w, QPointF p) {
 // titles, tabs and list headings whose text is wider than the room they have; empty when none.
 inline std::string cutTexts(QWidget* window) {
   QStringList cut;
-  const auto visible = [window](QWidget* w) { return w->isVisibleTo(window) && w->width() > 0; };
-  const auto name = [](QObject* o, const QString& text) {
-    return (o->objectName().isEmpty() ? QString("?") : o->objectName()) + " \"" + text + "\"";
+  const auto check = [&](QWidget* w, const QString& text, int need, int room) {
+    if (w->isVisibleTo(window) && w->width() > 0 && !text.isEmpty() && need > room)
+      cut << (w->objectName().isEmpty() ? QString("?") : w->objectName()) + " \"" + text + "\"";
   };
+  const auto width = [](QWidget* w, QString t) { return w->fontMetrics().horizontalAdvance(t); };
   const auto plain = [](QString t) { return t.remove('&'); };
   for (QLabel* l : window->findChildren<QLabel*>()) {
-    if (!visible(l) || l->text().isEmpty()) continue;
     const QRect room = l->contentsRect();
-    const bool fits = l->wordWrap() ? l->heightForWidth(room.width()) <= room.height()
-                                    : l->fontMetrics().horizontalAdvance(l->text()) <= room.width();
-    if (!fits) cut << name(l, l->text());
+    if (l->wordWrap())
+      check(l, l->text(), l->heightForWidth(room.width()), room.height());
+    else
+      check(l, l->text(), width(l, l->text()), room.width());
   }
-  for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-    if (!visible(b) || b->text().isEmpty()) continue;
-    const int icon = b->icon().isNull() ? 0 : b->iconSize().width();
-    if (b->fontMetrics().horizontalAdvance(plain(b->text())) + icon > b->width())
-      cut << name(b, b->text());
-  }
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+    check(b, b->text(),
+          width(b, plain(b->text())) + (b->icon().isNull() ? 0 : b->iconSize().width()),
+          b->width());
   for (QGroupBox* g : window->findChildren<QGroupBox*>())
-    if (visible(g) && g->fontMetrics().horizontalAdvance(plain(g->title())) > g->width())
-      cut << name(g, g->title());
-  for (QTabBar* bar : window->findChildren<QTabBar*>()) {
-    if (!visible(bar)) continue;
+    check(g, g->title(), width(g, plain(g->title())), g->width());
+  for (QTabBar* bar : window->findChildren<QTabBar*>())
     for (int i = 0; i < bar->count(); ++i) {
       const QRect r = bar->tabRect(i);
-      const int need = bar->fontMetrics().horizontalAdvance(bar->tabText(i)) +
-                       (bar->tabIcon(i).isNull() ? 0 : bar->iconSize().width());
-      if (!bar->rect().contains(r) || r.width() < need) cut << name(bar, bar->tabText(i));
+      const int need =
+          width(bar, bar->tabText(i)) + (bar->tabIcon(i).isNull() ? 0 : bar->iconSize().width());
+      check(bar, bar->tabText(i), bar->rect().contains(r) ? need : r.width() + 1, r.width());
     }
-  }
-  for (QTreeWidget* list : window->findChildren<QTreeWidget*>()) {
-    if (!visible(list)) continue;
-    const QHeaderView* head = list->header();
+  for (QTreeWidget* list : window->findChildren<QTreeWidget*>())
     for (int c = 0; c < list->columnCount(); ++c) {
+      const QHeaderView* head = list->header();
       const QString text = list->headerItem()->text(c);
       const int need = head->fontMetrics().horizontalAdvance(text) +
                        (list->headerItem()->icon(c).isNull() ? 0 : 14);
       const int right = head->sectionViewportPosition(c) + head->sectionSize(c);
-      if (need > head->sectionSize(c) || right > list->viewport()->width())
-        cut << name(list, text.isEmpty() ? QString("column %1").arg(c) : text);
+      check(list, text.isEmpty() ? QString("column %1").arg(c) : text,
+            right > list->viewport()->width() ? INT_MAX : need, head->sectionSize(c));
     }
-  }
   return cut.join(", ").toStdString();
 }
 
@@ -172,11 +175,9 @@ class ScriptedPrompts : public ui::Prompts {
 
  private:
   static std::optional<QString> next(std::deque<QString>& q) {
-    if (q.empty()) return std::nullopt;
-    const QString v = q.front();
-    q.pop_front();
-    if (v.isEmpty()) return std::nullopt;
-    return v;
+    const QString v = q.empty() ? QString() : q.front();
+    if (!q.empty()) q.pop_front();
+    return v.isEmpty() ? std::nullopt : std::optional(v);
   }
 };
 
@@ -208,18 +209,26 @@ class WindowTest : public ::testing::Test {
   QString pathOf(const std::string& file) const {
     return QString::fromStdString((dir / file).string());
   }
-  // The picture of the station view: a pixel, and the centre of a cell.
-  QColor pixel(int x, int y) const { return w->picOkno->image().pixelColor(x, y); }
-  QColor centreOf(int cx, int cy) const { return pixel(17 * cx + 9, 17 * cy + 9); }
-  bool enabled(const char* button) const {
-    auto* b = w->findChild<QWidget*>(button);
-    EXPECT_NE(b, nullptr) << button;
-    return b && b->isEnabled();
-  }
-  void expectEnabled(std::initializer_list<const char*> on,
-                     std::initializer_list<const char*> off) const {
-    for (const char* n : on) EXPECT_TRUE(enabled(n)) << n;
-    for (const char* n : off) EXPECT_FALSE(enabled(n)) << n;
+  // The picture of the station view as letters: a pixel, and the centre of a cell.
+  char pixel(int x, int y) const { return letter(w->picOkno->image().pixelColor(x, y)); }
+  char centreOf(int cx, int cy) const { return pixel(17 * cx + 9, 17 * cy + 9); }
+  // The route selector opened from the main window, prepared as its first paint would, `act`
+  // done in it, then left with OK.
+  void select(const std::function<void(ui::frmTrasy&)>& act = {}) {
+    bool shown = false;
+    whenModal([&](QWidget* d) {
+      auto* t = qobject_cast<ui::frmTrasy*>(d);
+      ASSERT_NE(t, nullptr);
+      shown = true;
+      if (!t->windowPrepared()) t->prepareNow();
+      if (act) act(*t);
+      prompts.answers = {Answer::Ok};  // "Wyjście z 'Selekcji tras' ..."
+      t->cmdOK->click();
+      EXPECT_FALSE(t->isVisible()) << "OK left the selector open";
+      if (t->isVisible()) t->done(QDialog::Rejected);  // rather than waiting for ever
+    });
+    w->cmdSelektor->click();
+    EXPECT_TRUE(shown);
   }
 
   TempDir dir;
