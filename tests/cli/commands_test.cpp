@@ -2,6 +2,7 @@
 // not what it should be, and when a search runs into its limits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/test_support.h"
@@ -91,12 +92,6 @@ TEST(Commands, InfoTellsEveryLoadingMessage) {
 using test::readFile;
 
 // Each limit is told, and the tool finishes with a route file of whole lines.
-int count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
-
 // A ring with a passing loop: every lap parts in two, past any number of walks.
 TEST(Limits, AnEndlessWalkIsGivenUpAndTheSearchGoesOn) {
   test::TempDir dir;
@@ -126,7 +121,7 @@ TEST(Limits, ARouteFileThatWouldGrowWithoutEndStopsAtItsLimitWithWholeLines) {
   EXPECT_LE(routes.size(), 64u << 20);
   EXPECT_GT(routes.size(), 63u << 20);
   EXPECT_TRUE(routes.ends_with(",0,\r\n"));
-  const std::string lines = std::to_string(count(routes, "\n"));
+  const std::string lines = std::to_string(std::ranges::count(routes, '\n'));
   EXPECT_NE(run.out.find("proper=" + lines + " "), std::string::npos) << run.out;
   EXPECT_NE(run.err.find("Wyszukiwanie zostało zatrzymane: plik z trasami"), std::string::npos);
   EXPECT_EQ(run.err.find("Szlakownik - OK"), std::string::npos);
@@ -154,7 +149,8 @@ TEST(Limits, AWriteCutShortLeavesWholeLinesAndCountsOnlyThem) {
   ASSERT_FALSE(routes.empty());
   EXPECT_TRUE(routes.ends_with(",0,\r\n"));
   EXPECT_TRUE(readFile(test::dataPath("reference/terminal_57x32.opt1.routes")).starts_with(routes));
-  EXPECT_NE(run.out.find(" proper=" + std::to_string(count(routes, "\n")) + " "), std::string::npos)
+  EXPECT_NE(run.out.find(" proper=" + std::to_string(std::ranges::count(routes, '\n')) + " "),
+            std::string::npos)
       << run.out;
   EXPECT_NE(run.err.find("plik przekroczył największy rozmiar dozwolony w systemie"),
             std::string::npos)

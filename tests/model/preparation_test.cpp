@@ -148,12 +148,13 @@ TEST(Trimming, CutRebuildsTheStation) {
   Station st = test::stationFromRows({"0 0 0 0", "0 0 0 0", "0 10 21 0", "0 0 0 0"});
   st.StationFile = "a.stc";
   st.StationComment = "mine";
+  st.TickIndex = 3;
   st.object(2, 2).ValueE = 7;
   const Station cut = cutStation(st, boundingBox(st));
   EXPECT_EQ(test::gridText(cut), test::stationFileText({"10 21"}));
   EXPECT_EQ(cut.link(0, 0, 5), kLink);
   EXPECT_EQ(cut.object(1, 0).ValueE, 0);  // not the author's
-  EXPECT_EQ(cut.StationFile + cut.StationComment, "a.stcmine");
+  EXPECT_EQ(cut.StationFile + cut.StationComment + std::to_string(cut.TickIndex), "a.stcmine3");
   EXPECT_EQ(rect(wholeGrid(cut)), "0,2 0,1");
   EXPECT_EQ(trimAdviceMessage().text.find("Tej stacji przyda się przycięcie rozmiarów.\r\n\r\n"),
             0u);

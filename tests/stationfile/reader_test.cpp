@@ -6,7 +6,6 @@
 #include <unistd.h>
 #endif
 
-#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <vector>
@@ -218,15 +217,11 @@ TEST(PathsOnThisSystem, FoldersEndAtTheSystemsSeparatorsAndRouteFilesStayInThem)
 #endif
 }
 
-// The examples load, are written the way the program writes a grid, their tracks join up and
-// every object finds its track, a search finds their routes without running into a limit, and
-// together they show every kind of object and element an author meets.
-bool isObject(int c) {
-  return c == 21 || c == 22 || c == 48 || (c >= 50 && c <= 53) || c == 210 || c == 220 ||
-         c == 480 || (c >= 500 && c <= 530 && c % 10 == 0);
-}
+// The examples load, are written the way the program writes a grid, a search finds their routes
+// without running into a limit, and together they show every kind of object and element an
+// author meets.
 
-TEST(Examples, WellFormedJoinedUpSearchedWithoutALimitAndShowingEveryKind) {
+TEST(Examples, WellFormedSearchedWithoutALimitAndShowingEveryKind) {
   std::vector<fs::path> files;
   for (const auto& e : fs::directory_iterator(SZL_EXAMPLES))
     if (e.path().extension() == ".stc") files.push_back(e.path());
@@ -240,44 +235,11 @@ TEST(Examples, WellFormedJoinedUpSearchedWithoutALimitAndShowingEveryKind) {
     ASSERT_TRUE(res.station) << p << ": " << res.error;
     EXPECT_FALSE(res.info.limitMessage || res.info.point0Warning) << p;
     Station st = *res.station;
-    EXPECT_EQ(st.cell(0, 0).Code, 0) << p;
     // A missing comma or a bare LF would still load, but shifted; the bytes tell.
     EXPECT_EQ(test::readFile(p), test::gridText(st)) << p;
     fullSize |= st.ColCount() == kSimulatorColumns && st.RowCount() == kSimulatorRows;
 
-    for (int y = 0; y < st.RowCount(); ++y)
-      for (int x = 0; x < st.ColCount(); ++x) {
-        const int code = st.cell(x, y).Code;
-        if (elementRow(code) < 0) continue;
-        for (int port = 1; port <= 8; ++port) {
-          if (st.link(x, y, port) != kLink) continue;
-          const int nx = x + PortStep[port - 1].dx, ny = y + PortStep[port - 1].dy;
-          ASSERT_TRUE(st.inside(nx, ny)) << p << ": track at " << pointNumber(x, y)
-                                         << " leaves the grid through port " << port;
-          const int n = st.cell(nx, ny).Code;
-          EXPECT_TRUE(isObject(n) || st.link(nx, ny, 9 - port) == kLink)
-              << p << ": port " << port << " of " << code << " at " << pointNumber(x, y)
-              << " meets " << n << " at " << pointNumber(nx, ny);
-        }
-      }
-
-    // Every object touches a track (an entry or exit may face away from it, a group at either
-    // end), and entries and groups have their numbers.
     PrzygotujStacje(st, PassageSwitches{});
-    for (int y = 0; y < st.RowCount(); ++y)
-      for (int x = 0; x < st.ColCount(); ++x) {
-        const CellRec& c = st.cell(x, y);
-        const ObjectRec& o = st.object(x, y);
-        if (!isObject(c.Code) || (c.InObject == 1 && o.ValueB != 1)) continue;
-        int links = 0;
-        for (int port = 1; port <= 8; ++port)
-          links +=
-              (st.link(x, y, port) == kLink) + (c.InObject && st.link(x + 2, y, port) == kLink);
-        const int base = c.Code >= 100 ? c.Code / 10 : c.Code;
-        const bool numbered = (base >= 50 && base <= 52) || c.InObject == 1;
-        EXPECT_TRUE((links > 0 || o.Side != 0) && (!numbered || (o.ValueC >= 1 && o.ValueC <= 9)))
-            << p << ": object at " << pointNumber(x, y);
-      }
     for (const CellRec& c : st.Cells) {
       codes.insert(c.Code);
       const int base = c.Code >= 100 ? c.Code / 10 : c.Code;
@@ -296,8 +258,6 @@ TEST(Examples, WellFormedJoinedUpSearchedWithoutALimitAndShowingEveryKind) {
                           MessageKind::RouteTooLong, MessageKind::RepeatedElements})
       EXPECT_EQ(r.limitCount(k), 0) << p;
     EXPECT_GT(r.counters.proper, 10) << p;
-    const std::string routes = test::readFile(r.routeFile);
-    EXPECT_EQ(std::count(routes.begin(), routes.end(), '\n'), r.counters.proper) << p;
     // The bundled example: plenty to select from, still quick to walk through by hand.
     const int proper = r.counters.proper;
     EXPECT_TRUE(p.filename() != "Lipowiec.stc" || (proper >= 100 && proper <= 400)) << proper;
