@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "search/search_host.h"
 #include "search/search_options.h"
+#include "select/selector_host.h"
+#include "stationfile/station_reader.h"
 
 namespace szl::cli {
 
@@ -25,5 +28,14 @@ int save(const SaveRequest& req);
 
 // Prints a message the window would show, on standard error.
 void printMessage(const std::string& title, const std::string& text);
+void printMessage(const Message& m);
+// The messages that opening a station shows in the window.
+void printLoadMessages(const LoadInfo& info);
+
+// Without questions: every message is printed and answered OK, and Yes where the search asks
+// whether to keep a route, as a window user taking everything would.
+struct PrintingHost : SearchHost, SelectorHost {
+  Answer ask(const Message& m) override;
+};
 
 }  // namespace szl::cli

@@ -12,29 +12,15 @@
 
 namespace szl::cli {
 
-namespace {
-
-// Messages go to standard error and are answered OK, as a window user would.
-class PrintingHost : public SelectorHost {
- public:
-  Answer ask(const Message& m) override {
-    printMessage(m.title, m.text);
-    return Answer::Ok;
-  }
-};
-
-}  // namespace
-
 int groups(const std::string& station, const SearchOptions& opt) {
   LoadResult res = WczytajStacje(station);
   if (!res.station) {
-    printMessage(loadErrorMessage(res.error).title, res.error);
+    printMessage(loadErrorMessage(res.error));
     return 1;
   }
   Station& st = *res.station;
   if (!analysable(st)) {
-    const Message big = tooLargeToAnalyseMessage(st);
-    printMessage(big.title, big.text);
+    printMessage(tooLargeToAnalyseMessage(st));
     return 1;
   }
   PrzygotujStacje(st, opt.passages);

@@ -6,26 +6,17 @@
 
 namespace szl::cli {
 
-void printMessage(const std::string& title, const std::string& text) {
-  std::string plain;
-  for (char c : text)
-    if (c != '\r') plain.push_back(c);
-  std::cerr << "[" << title << "] " << plain << "\n";
-}
-
 int info(const std::string& station) {
   const LoadResult res = WczytajStacje(station);
   if (!res.station) {
-    printMessage("Otwieranie stacji", res.error);
+    printMessage(loadErrorMessage(res.error));
     return 1;
   }
   const Station& st = *res.station;
   const LoadInfo& li = res.info;
-  if (li.limitMessage) printMessage(sizeLimitMessage().title, sizeLimitMessage().text);
-  if (li.screenMessage) printMessage(screenSizeMessage().title, screenSizeMessage().text);
-  if (li.point0Warning) printMessage(point0Message().title, point0Message().text);
+  printLoadMessages(li);
   const TrimRect r = boundingBox(st);
-  if (r.TrimAdvised) printMessage(trimAdviceMessage().title, trimAdviceMessage().text);
+  if (r.TrimAdvised) printMessage(trimAdviceMessage());
   std::cout << "rows=" << st.RowCount() << " cols=" << st.ColCount() << "\n"
             << "limit_message=" << li.limitMessage << " screen_message=" << li.screenMessage
             << " point0_warning=" << li.point0Warning << "\n"

@@ -19,16 +19,6 @@ namespace szl::cli {
 
 namespace {
 
-class PrintingHost : public SelectorHost {
- public:
-  Answer ask(const Message& m) override {
-    printMessage(m.title, m.text);
-    return Answer::Ok;
-  }
-};
-
-void print(const Message& m) { printMessage(m.title, m.text); }
-
 std::string twoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
 // The signature's moment: SOURCE_DATE_EPOCH in UTC when set, so that a build can be repeated
@@ -68,7 +58,7 @@ int save(const SaveRequest& req) {
 
   LoadResult res = WczytajStacje(req.station);
   if (!res.station) {
-    print(loadErrorMessage(res.error));
+    printMessage(loadErrorMessage(res.error));
     return 1;
   }
   Station& st = *res.station;
@@ -78,7 +68,7 @@ int save(const SaveRequest& req) {
   if (req.dataFrom) {
     LoadResult from = WczytajStacje(*req.dataFrom);
     if (!from.station) {
-      print(loadErrorMessage(from.error));
+      printMessage(loadErrorMessage(from.error));
       return 1;
     }
     if (!from.tailError.empty()) {
@@ -102,14 +92,13 @@ int save(const SaveRequest& req) {
   if (saved) {
     carried = takeSavedData(st, *saved);
     if (!carried.droppedRecords.empty())
-      print(listMessage("Otwieranie stacji",
-                        "Tych zapisów obiektów nie przejęto, bo siatka stacji się zmieniła:",
-                        carried.droppedRecords));
+      printMessage(listMessage("Otwieranie stacji",
+                               "Tych zapisów obiektów nie przejęto, bo siatka stacji się zmieniła:",
+                               carried.droppedRecords));
   }
 
   if (!analysable(st)) {
-    const Message big = tooLargeToAnalyseMessage(st);
-    printMessage(big.title, big.text);
+    printMessage(tooLargeToAnalyseMessage(st));
     return 1;
   }
   PrzygotujStacje(st, req.options.passages);
@@ -126,7 +115,7 @@ int save(const SaveRequest& req) {
                          counted(gr.routeCount, "trasa", "trasy", "tras") + ")");
   }
   if (!unchosen.empty())
-    print(listMessage(
+    printMessage(listMessage(
         "Selekcja tras",
         "Z tych grup nie wybrano żadnej trasy, więc plik stacji ich nie zawiera:", unchosen));
   sel.Confirm();
@@ -138,8 +127,8 @@ int save(const SaveRequest& req) {
         missing.push_back("punkt " + std::to_string(pointNumber(x, y)) + ", " +
                           objectName(objectClassAt(st, x, y)));
   if (!missing.empty()) {
-    print(listMessage("Zapisywanie stacji",
-                      "Tym obiektom brakuje danych; stacji nie zapisano:", missing));
+    printMessage(listMessage("Zapisywanie stacji",
+                             "Tym obiektom brakuje danych; stacji nie zapisano:", missing));
     return 1;
   }
 

@@ -7,34 +7,17 @@
 
 namespace szl::cli {
 
-namespace {
-
-// Without questions: every message is printed and answered OK.
-class PrintingHost : public SearchHost {
- public:
-  Answer ask(const Message& m) override {
-    printMessage(m.title, m.text);
-    return m.buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
-  }
-};
-
-}  // namespace
-
 int search(const std::string& station, const SearchOptions& opt) {
   const LoadResult res = WczytajStacje(station);
   if (!res.station) {
-    const Message m = loadErrorMessage(res.error);
-    printMessage(m.title, m.text);
+    printMessage(loadErrorMessage(res.error));
     return 1;
   }
   Station st = *res.station;
-  if (res.info.limitMessage) printMessage(sizeLimitMessage().title, sizeLimitMessage().text);
-  if (res.info.screenMessage) printMessage(screenSizeMessage().title, screenSizeMessage().text);
-  if (res.info.point0Warning) printMessage(point0Message().title, point0Message().text);
+  printLoadMessages(res.info);
 
   if (!analysable(st)) {
-    const Message big = tooLargeToAnalyseMessage(st);
-    printMessage(big.title, big.text);
+    printMessage(tooLargeToAnalyseMessage(st));
     return 1;
   }
   PrzygotujStacje(st, opt.passages);
