@@ -41,11 +41,6 @@ bool signatureTime(std::string& date, std::string& time) {
   return true;
 }
 
-std::string objectName(ObjectClass c) {
-  const std::string n = objectClassName(c);
-  return n.empty() ? n : n.substr(1);
-}
-
 }  // namespace
 
 int save(const SaveRequest& req) {
@@ -125,7 +120,7 @@ int save(const SaveRequest& req) {
     for (int x = 0; x < st.ColCount(); ++x)
       if (objectDataMissing(st, x, y))
         missing.push_back("punkt " + std::to_string(pointNumber(x, y)) + ", " +
-                          objectName(objectClassAt(st, x, y)));
+                          objectClassName(objectClassAt(st, x, y)));
   if (!missing.empty()) {
     printMessage(listMessage("Zapisywanie stacji",
                              "Tym obiektom brakuje danych; stacji nie zapisano:", missing));

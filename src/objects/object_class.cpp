@@ -5,21 +5,21 @@ namespace szl {
 const char* objectClassName(ObjectClass c) {
   switch (c) {
     case ObjectClass::EntryOrExit:
-      return " Wjazd / wyjazd";
+      return "Wjazd / wyjazd";
     case ObjectClass::EntryExit:
-      return " Wjazd-wyjazd";
+      return "Wjazd-wyjazd";
     case ObjectClass::Platform:
-      return " Peron";
+      return "Peron";
     case ObjectClass::Sidings:
-      return " Tory postojowe";
+      return "Tory postojowe";
     case ObjectClass::StoppingPoint:
-      return " Punkt postojowy";
+      return "Punkt postojowy";
     case ObjectClass::LocoStoppingPoint:
-      return " Punkt postojowy dla lokomotyw";
+      return "Punkt postojowy dla lokomotyw";
     case ObjectClass::Shed:
-      return " Lokomotywownia";
+      return "Lokomotywownia";
     case ObjectClass::GoodsTracks:
-      return " Tory towarowe";
+      return "Tory towarowe";
     case ObjectClass::None:
       break;
   }

@@ -60,7 +60,7 @@ constexpr bool isGroupClass(ObjectClass c) {
   return c == ObjectClass::Platform || c == ObjectClass::GoodsTracks;
 }
 
-// The name shown after a point number, with its leading space: " Peron", " Wjazd / wyjazd"...
+// The object's name as the author reads it after a point number: "Peron", "Wjazd / wyjazd"...
 // Empty for ObjectClass::None.
 const char* objectClassName(ObjectClass c);
 

@@ -12,7 +12,7 @@ enum class PointerShape { Arrow, WhatsThis, SizeAll };
 enum class ClickAction { Nothing, ObjectEditor, CrossingType };
 
 struct PointerClass {
-  const char* text = "";  // begins with a space, or empty for an empty cell
+  const char* text = "";  // empty for an empty cell
   PointerShape shape = PointerShape::Arrow;
 };
 

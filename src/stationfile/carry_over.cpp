@@ -29,11 +29,6 @@ ObjectClass classOfRecord(int kind) {
   }
 }
 
-std::string trimmedName(ObjectClass c) {
-  const std::string n = objectClassName(c);
-  return n.empty() ? n : n.substr(1);
-}
-
 // The object the analysis will see at (x, y): a record belongs there when the class matches
 // and, for a group, the cell is the group's first.
 bool recordFits(const Station& analysed, int x, int y, ObjectClass c) {
@@ -109,8 +104,8 @@ CarryReport takeSavedData(Station& st, const SavedStation& saved) {
     const int x = pointColumn(p);
     const int y = pointRow(p);
     const ObjectClass c = classOfRecord(r.kind());
-    const std::string what = "punkt " + std::to_string(p) + ", " + trimmedName(c) + " (wiersz " +
-                             std::to_string(r.line) + "): ";
+    const std::string what = "punkt " + std::to_string(p) + ", " + objectClassName(c) +
+                             " (wiersz " + std::to_string(r.line) + "): ";
     if (!recordFits(analysed, x, y, c)) {
       report.droppedRecords.push_back(what + "nie ma tam już takiego obiektu");
       continue;
