@@ -268,12 +268,9 @@ void RouteSelector::carryKeptRoutes(const Station& st) {
       bool stands = othersKeepUnique(found, nullptr);
       if (stands) {
         // The new route needs a point of its own too.
-        counts_.clear();
-        for (int i = 0; i < n; ++i)
-          if (routeTicked(i) && i != found) counts_.add(positionPoints(i), i);
-        stands = false;
-        for (const int16_t p : positionPoints(found))
-          if (counts_.routesThrough(p) == 0) stands = true;
+        countTicked(found, nullptr);
+        stands = std::ranges::any_of(positionPoints(found),
+                                     [&](int16_t p) { return counts_.routesThrough(p) == 0; });
       }
       if (!stands) {
         routeTicked_[found] = 0;
@@ -291,9 +288,7 @@ void RouteSelector::carryKeptRoutes(const Station& st) {
 bool RouteSelector::othersKeepUnique(int position, SelectorHost* host) {
   const int n = static_cast<int>(groupRoutes_.size());
   // Counting the routes through each point answers the question for every route at once.
-  counts_.clear();
-  for (int i = 0; i < n; ++i)
-    if (routeTicked(i)) counts_.add(positionPoints(i), i);
+  countTicked(-1, nullptr);
   for (int m = 0; m < n; ++m) {
     if (!routeTicked(m) || m == position) continue;
     int unique = 0;
@@ -405,13 +400,17 @@ bool RouteSelector::tickRoute(int position, const Station& st, SelectorHost& hos
   return true;
 }
 
-int RouteSelector::CheckTrasa(int position, const Station& st, SelectorHost& host) {
+void RouteSelector::countTicked(int except, SelectorHost* host) {
   const int n = static_cast<int>(groupRoutes_.size());
   counts_.clear();
   for (int i = 0; i < n; ++i) {
-    if (routeTicked(i) && i != position) counts_.add(positionPoints(i), i);
-    if (n > 1) progressOf(host, i, n - 1);
+    if (routeTicked(i) && i != except) counts_.add(positionPoints(i), i);
+    if (host && n > 1) progressOf(*host, i, n - 1);
   }
+}
+
+int RouteSelector::CheckTrasa(int position, const Station& st, SelectorHost& host) {
+  countTicked(position, &host);
   host.progress(0);
   int unique = 0;
   for (const int16_t p : positionPoints(position)) {

@@ -114,6 +114,9 @@ class RouteSelector {
   void carryKeptRoutes(const Station& st);
   // Whether every ticked route but `position` keeps a point no other ticked route passes.
   bool othersKeepUnique(int position, SelectorHost* host);
+  // Counts the routes through each point over the group's ticked routes but `except` (-1 for
+  // none), telling the host the progress when there is one.
+  void countTicked(int except, SelectorHost* host);
   std::span<const int16_t> positionPoints(int position) const {
     return file_.pointsOf(groupRoutes_[position]);
   }
