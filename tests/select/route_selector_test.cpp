@@ -169,6 +169,11 @@ TEST_F(TickRule, EveryTickedRouteKeepsAUniquePointAndAcceptKeepsTheTicks) {
   sel.Confirm();
   EXPECT_FALSE(sel.prepared());
   EXPECT_EQ(described(sel), "101-104:5 / 0te / 0te / 0te / 0te / 0te ");
+  // Routes kept in a saved file are ticked again by the same rule: E has no point of its own.
+  st.RoutesTaken = true;
+  st.KeptRoutes = {{{101, 102, 103, 104}}, {{101, 301, 302, 104}}, {{101, 102, 302, 104}}};
+  ASSERT_TRUE(sel.Prepare(st, (dir / "trasy.txt").string(), host));
+  EXPECT_EQ(described(sel), "101-104:5+ / 0ste / 0te / 0ste / 0te / 0te ");
 }
 
 TEST_F(TickRule, OnlyTheHighlightedRowChangesAndUntickingIsFree) {
