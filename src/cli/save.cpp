@@ -86,10 +86,8 @@ int save(const SaveRequest& req) {
   CarryReport carried;
   if (saved) {
     carried = takeSavedData(st, *saved);
-    if (!carried.droppedRecords.empty())
-      printMessage(listMessage("Otwieranie stacji",
-                               "Tych zapisów obiektów nie przejęto, bo siatka stacji się zmieniła:",
-                               carried.droppedRecords));
+    if (!carried.notes.empty())
+      printMessage(carryNotesMessage(req.dataFrom ? *req.dataFrom : req.station, carried));
   }
 
   if (!analysable(st)) {
@@ -147,7 +145,7 @@ int save(const SaveRequest& req) {
   for (const RouteRec& r : sel.table().routes) kept += r.selected ? 1 : 0;
   std::cout << "routes=" << kept << " objects=" << file.totals.ObjectCount
             << " carried_records=" << carried.carriedRecords
-            << " dropped_records=" << carried.droppedRecords.size()
+            << " dropped_records=" << carried.droppedRecords
             << " carried_routes=" << sel.carry().carried
             << " dropped_routes=" << sel.carry().dropped << "\n";
   return 0;

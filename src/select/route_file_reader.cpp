@@ -140,7 +140,7 @@ class RouteParser {
 
   [[noreturn]] void fail(int64_t line, const std::string& what) const {
     throw Refusal{"Plik z trasami " + path_ + " jest uszkodzony:" + CrLf + "w wierszu " +
-                  std::to_string(line) + " " + what + "."};
+                  std::to_string(line) + " pliku " + what + "."};
   }
 
   FieldScanner fields_;

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "model/element_tables.h"
+#include "model/plural.h"
 
 namespace szl {
 
@@ -119,9 +120,10 @@ bool RouteSelector::Prepare(const Station& st, const std::string& routeFilePath,
       if (fresh) {
         if (table.groups.size() == kMaxGroups)
           throw Refusal{"Plik z trasami " + routeFilePath + " zawiera za dużo grup tras:" + CrLf +
-                        "w wierszu " + std::to_string(file.routes[r].line) + " zaczyna się grupa " +
-                        std::to_string(kMaxGroups + 1) + "., a selekcja tras mieści najwyżej " +
-                        std::to_string(kMaxGroups) + " grup" + CrLf +
+                        "w wierszu " + std::to_string(file.routes[r].line) +
+                        " pliku zaczyna się grupa " + std::to_string(kMaxGroups + 1) +
+                        "., a selekcja tras mieści najwyżej " + std::to_string(kMaxGroups) +
+                        " grup" + CrLf +
                         "(grupa to trasy o tym samym punkcie początkowym i końcowym)."};
         table.groups.push_back({pts.front(), pts.back(), 0});
       }
@@ -177,7 +179,7 @@ bool RouteSelector::Prepare(const Station& st, const std::string& routeFilePath,
                           std::to_string(table.groups[g].end) + " przechodzą przez więcej niż " +
                           std::to_string(kMaxPointSet) + " różnych punktów;" + CrLf +
                           "ta granica zostaje przekroczona w wierszu " +
-                          std::to_string(file.routes[members[k]].line) + "."};
+                          std::to_string(file.routes[members[k]].line) + " pliku."};
         }
       }
     }
@@ -210,7 +212,7 @@ bool RouteSelector::Prepare(const Station& st, const std::string& routeFilePath,
   if (!table_.empty() && !needsManual()) host.ask(allUniqueMessage());
   if (!carry_.items.empty())
     host.ask(listMessage(
-        kTitle, "Nie każdy wybór tras zapisany w pliku stacji dało się przenieść:", carry_.items));
+        kTitle, "Nie każdy wybór tras zapisany w pliku stacji dał się przenieść:", carry_.items));
   host.progress(0);
   return true;
 }
@@ -221,11 +223,13 @@ void RouteSelector::carryKeptRoutes(const Station& st) {
   for (int g = 0; g < groups; ++g)
     groupOf.emplace(groupKey(table_.groups[g].start, table_.groups[g].end), g);
   std::vector<std::vector<const KeptRoute*>> kept(groups);
+  const auto routeName = [](const KeptRoute& k) {
+    return "trasa od punktu " + std::to_string(k.fileStart) + " do punktu " +
+           std::to_string(k.fileEnd) + " (wiersz " + std::to_string(k.line) + " pliku stacji)";
+  };
   auto drop = [&](const KeptRoute& k, const char* why) {
     ++carry_.dropped;
-    carry_.items.push_back("trasa od punktu " + std::to_string(k.fileStart) + " do punktu " +
-                           std::to_string(k.fileEnd) + " (wiersz " + std::to_string(k.line) +
-                           " pliku stacji): " + why);
+    carry_.items.push_back(routeName(k) + ": " + why);
   };
   for (const KeptRoute& k : st.KeptRoutes) {
     if (k.points.empty()) {
@@ -234,17 +238,29 @@ void RouteSelector::carryKeptRoutes(const Station& st) {
     }
     const auto g = groupOf.find(groupKey(k.points.front(), k.points.back()));
     if (g == groupOf.end())
-      drop(k, "wyszukiwanie jej nie znalazło");
+      drop(k, "wyszukiwanie nie znalazło już żadnej trasy między tymi punktami");
     else
       kept[g->second].push_back(&k);
   }
 
-  std::vector<std::string> fresh;
+  // An object the file had no record of is new, and so is every group that starts or ends at it.
+  const auto newObjectAt = [&](int16_t p) {
+    return !st.object(pointColumn(p), pointRow(p)).AuthorData;
+  };
+  std::vector<std::string> groupNotes;
   for (int g = 0; g < groups; ++g) {
+    const RouteGroup& gr = table_.groups[g];
+    const bool whole = gr.routeCount < 3;
+    const std::string name = "grupa od punktu " + std::to_string(gr.start) + " do punktu " +
+                             std::to_string(gr.end) + " (" +
+                             counted(gr.routeCount, "trasa", "trasy", "tras") + ")";
+    const char* usual = whole ? "zachowana w całości, jak zwykle" : "czeka na wybór tras";
     if (kept[g].empty()) {
-      fresh.push_back("grupa od punktu " + std::to_string(table_.groups[g].start) + " do punktu " +
-                      std::to_string(table_.groups[g].end) +
-                      ": plik stacji nie zachował z niej żadnej trasy, zaczyna jak zwykle");
+      // A group the author saw was either kept whole or left for later: only one that cannot have
+      // been seen is worth a word.
+      if (whole || newObjectAt(gr.start) || newObjectAt(gr.end))
+        groupNotes.push_back(name + ": nowa, plik stacji nie zachował z niej żadnej trasy; " +
+                             usual);
       continue;
     }
     // The file's routes ticked in its order, as if the author ticked them again.
@@ -252,6 +268,8 @@ void RouteSelector::carryKeptRoutes(const Station& st) {
                         groupMembers_.begin() + groupFirst_[g + 1]);
     const int n = static_cast<int>(groupRoutes_.size());
     routeTicked_.assign(n, 0);
+    std::vector<std::string> lost;
+    int ticked = 0;
     for (const KeptRoute* k : kept[g]) {
       int found = -1;
       for (int pos = 0; pos < n && found < 0; ++pos) {
@@ -261,7 +279,8 @@ void RouteSelector::carryKeptRoutes(const Station& st) {
           found = pos;
       }
       if (found < 0) {
-        drop(*k, "wyszukiwanie jej nie znalazło");
+        ++carry_.dropped;
+        lost.push_back(routeName(*k) + ": wyszukiwanie jej nie znalazło");
         continue;
       }
       routeTicked_[found] = 1;
@@ -274,15 +293,32 @@ void RouteSelector::carryKeptRoutes(const Station& st) {
       }
       if (!stands) {
         routeTicked_[found] = 0;
-        drop(*k, "po zaznaczeniu tras przed nią nie ma już unikalnego punktu");
+        ++carry_.dropped;
+        lost.push_back(routeName(*k) +
+                       ": po zaznaczeniu tras przed nią nie ma już unikalnego punktu");
         continue;
       }
       ++carry_.carried;
+      ++ticked;
     }
+    if (ticked == 0) {
+      // Nothing the author kept is left: the group starts as any other, and is said once.
+      groupNotes.push_back(
+          name + ": wyszukiwanie nie znalazło żadnej z tras, które zachował z niej " +
+          "plik stacji (" + counted(static_cast<int>(kept[g].size()), "trasa", "trasy", "tras") +
+          "); " + usual);
+      continue;
+    }
+    carry_.items.insert(carry_.items.end(), lost.begin(), lost.end());
     for (int pos = 0; pos < n; ++pos) table_.routes[groupRoutes_[pos]].selected = routeTicked(pos);
     groupTicked_[g] = 1;
+    // A group small enough to be kept whole was kept whole when it was saved: a route of it the
+    // file does not hold is one the author never saw.
+    if (whole && ticked < n)
+      groupNotes.push_back(name + ": ma trasę, której plik stacji nie zachował; zaznaczono tylko " +
+                           "trasy z pliku");
   }
-  carry_.items.insert(carry_.items.end(), fresh.begin(), fresh.end());
+  carry_.items.insert(carry_.items.end(), groupNotes.begin(), groupNotes.end());
 }
 
 bool RouteSelector::othersKeepUnique(int position, SelectorHost* host) {

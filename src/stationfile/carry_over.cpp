@@ -30,19 +30,35 @@ ObjectClass classOfRecord(int kind) {
 }
 
 // The object the analysis will see at (x, y): a record belongs there when the class matches
-// and, for a group, the cell is the group's first.
+// and, for a group, the cell is one the writer writes a group record at, a first position. In
+// a run of more than three equal cells the analysis makes several (five cells end 1, 1, 1, 2,
+// 3), and each of them has its record.
 bool recordFits(const Station& analysed, int x, int y, ObjectClass c) {
   if (!analysed.inside(x, y) || objectClassAt(analysed, x, y) != c) return false;
   if (!isGroupClass(c)) return true;
-  // The middle cell may be the group's number digit.
-  for (int k = 0; k < 3; ++k)
-    if (!analysed.inside(x + k, y) || analysed.cell(x + k, y).InObject != 1 ||
-        analysed.object(x + k, y).ValueB != k + 1)
-      return false;
-  return true;
+  return analysed.inside(x + 2, y) && analysed.object(x, y).ValueB == 1;
 }
 
-void takeRecord(Station& st, const SavedRecord& r, const SavedStation& saved, int x, int y) {
+// The number the grid gives the object at (x, y), 0 for none: the digit beside an entry or exit,
+// the middle digit of a platform group.
+int gridNumber(const Station& analysed, int x, int y) { return analysed.object(x, y).ValueC; }
+
+// The number a record holds, for the classes whose number the grid can give.
+int recordNumber(const SavedRecord& r) {
+  switch (r.kind()) {
+    case 1:
+    case 2:
+    case 3:
+      return r.fields[5] / 10;
+    case 4:
+      return r.fields[5];
+    default:
+      return 0;
+  }
+}
+
+void takeRecord(Station& st, const Station& analysed, const SavedRecord& r,
+                const SavedStation& saved, int x, int y) {
   ObjectRec& o = st.object(x, y);
   const auto& f = r.fields;
   switch (r.kind()) {
@@ -64,7 +80,10 @@ void takeRecord(Station& st, const SavedRecord& r, const SavedStation& saved, in
       o.AuthorData = true;
       break;
     case 4:
+      // The other cells of the group follow, but for a cell that is another group's first:
+      // that one's own record says its number.
       for (int k = 0; k < 3; ++k) {
+        if (k > 0 && analysed.object(x + k, y).ValueB == 1) continue;
         st.object(x + k, y).ValueC = f[5];
         st.object(x + k, y).AuthorData = true;
       }
@@ -93,37 +112,69 @@ void takeRecord(Station& st, const SavedRecord& r, const SavedStation& saved, in
 
 CarryReport takeSavedData(Station& st, const SavedStation& saved) {
   CarryReport report;
-  // The classes of the cells as the analysis will decide them; which groups it recognises does
-  // not depend on the search options.
+  // The classes, links and grid numbers of the cells as the analysis will decide them; none of
+  // these depends on the search options.
   Station analysed = st;
   PrzygotujStacje(analysed, PassageSwitches{});
 
   std::vector<char> taken(st.Cells.size(), 0);
+  bool shedTaken = false;
   for (const SavedRecord& r : saved.records) {
     const int p = r.point();
     const int x = pointColumn(p);
     const int y = pointRow(p);
     const ObjectClass c = classOfRecord(r.kind());
     const std::string what = "punkt " + std::to_string(p) + ", " + objectClassName(c) +
-                             " (wiersz " + std::to_string(r.line) + "): ";
+                             " (wiersz " + std::to_string(r.line) + " pliku): ";
     if (!recordFits(analysed, x, y, c)) {
-      report.droppedRecords.push_back(what + "nie ma tam już takiego obiektu");
+      ++report.droppedRecords;
+      report.notes.push_back(what + "nie ma tam już takiego obiektu");
       continue;
     }
     char& seen = taken[static_cast<size_t>(y) * st.ColCount() + x];
     if (seen) {
-      report.droppedRecords.push_back(what + "drugi zapis tego samego obiektu");
+      ++report.droppedRecords;
+      report.notes.push_back(what + "drugi zapis tego samego obiektu");
       continue;
     }
     seen = 1;
-    takeRecord(st, r, saved, x, y);
+    takeRecord(st, analysed, r, saved, x, y);
     ++report.carriedRecords;
+    shedTaken = shedTaken || c == ObjectClass::Shed;
+
+    // The grid is what the author sees and edits: its digit wins over the file's number.
+    const int grid = gridNumber(analysed, x, y);
+    const int file = recordNumber(r);
+    if (grid != 0 && file != grid && r.kind() <= 4) {
+      for (int k = 0; k < (isGroupClass(c) ? 3 : 1); ++k)
+        if (k == 0 || analysed.object(x + k, y).ValueB != 1)
+          st.object(x + k, y).ValueC = static_cast<int16_t>(grid);
+      report.notes.push_back(what + "plik podaje numer " + std::to_string(file) +
+                             ", a cyfra w siatce " + std::to_string(grid) +
+                             "; przyjęto numer z siatki");
+    }
+    if (analysed.cell(x, y).Linked != 1)
+      report.notes.push_back(what + "przejęto, ale obiekt nie łączy się teraz z żadnym torem, " +
+                             "więc jego zapisu nie będzie w pliku stacji");
+    else if (p == 0)
+      report.notes.push_back(what + "przejęto, ale żadna trasa nie zacznie się ani nie skończy " +
+                             "w punkcie 0, bo zero kończy zapis trasy");
   }
+  if (!shedTaken && saved.shedData != decltype(saved.shedData){})
+    report.notes.push_back(
+        "dane lokomotywowni: w siatce nie ma lokomotywowni, która by je przejęła");
   st.TickIndex = saved.TickIndex;
   st.StationComment = saved.comment;
   st.KeptRoutes = saved.routes;
   st.RoutesTaken = true;
   return report;
+}
+
+Message carryNotesMessage(const std::string& file, const CarryReport& report) {
+  return listMessage(
+      "Otwieranie stacji",
+      "Nie wszystkie dane zapisane w pliku " + file + " przejęto tak, jak je zapisano:",
+      report.notes);
 }
 
 Message takeOverQuestion(const std::string& file) {

@@ -91,15 +91,20 @@ class TailParser {
     }
     const std::vector<int16_t> shed = expect(4, "dane lokomotywowni");
     for (int i = 0; i < 4; ++i) s.shedData[i] = shed[i];
-    // The comment takes every line up to the last, which is the signature.
-    if (end_ - at_ < 2) throw Damage{end_, "brak komentarza i podpisu stacji"};
+    // The comment takes every line up to the signature. A file edited by hand may have lost
+    // its signature: then the last line is the comment's, not to be thrown away.
+    if (at_ >= end_) throw Damage{end_, "plik kończy się, zanim zapisano w nim: komentarz stacji"};
+    int commentEnd = end_;
+    if (fromWindows1250(lines_[end_ - 1]).starts_with(kSignatureStart)) {
+      commentEnd = end_ - 1;
+      s.signature = fromWindows1250(lines_[end_ - 1]);
+    }
     std::string comment;
-    for (int i = at_; i < end_ - 1; ++i) {
+    for (int i = at_; i < commentEnd; ++i) {
       if (i > at_) comment += CrLf;
       comment += lines_[i];
     }
     s.comment = fromWindows1250(comment);
-    s.signature = fromWindows1250(lines_[end_ - 1]);
     return s;
   }
 
@@ -127,11 +132,11 @@ class TailParser {
     std::vector<int16_t> f = next(what);
     if (f.size() != n)
       throw Damage{at_ - 1, std::string("oczekiwano: ") + what + " (" + fieldCount(n) +
-                                "), a wiersz ma " + fieldCount(f.size())};
+                                "), a wiersz pliku ma " + fieldCount(f.size())};
     return f;
   }
 
-  bool onGrid(int p) const { return p > 0 && pointColumn(p) < cols_ && pointRow(p) < rows_; }
+  bool onGrid(int p) const { return p >= 0 && pointColumn(p) < cols_ && pointRow(p) < rows_; }
   void checkPoint(int p) const {
     if (!onGrid(p))
       throw Damage{at_ - 1, "punkt " + std::to_string(p) + " leży poza siatką stacji (" +
@@ -143,7 +148,7 @@ class TailParser {
     if (f.size() == 2)
       throw Damage{at_ - 1, "jest podsumowanie obiektów, a nie trasa: zapisano tylko " +
                                 counted(i, "trasę", "trasy", "tras") + ", a wiersz " +
-                                std::to_string(firstLine_ + countLine) + " zapowiada ich " +
+                                std::to_string(firstLine_ + countLine) + " pliku zapowiada ich " +
                                 std::to_string(count)};
     if (f.size() < 4 || f.back() != 0)
       throw Damage{at_ - 1, "trasa musi mieć dwie flagi, punkty i kończące je zero"};
@@ -152,6 +157,8 @@ class TailParser {
     r.bidirectional = f[0] != 0;
     r.electrified = f[1] != 0;
     for (size_t k = 2; k + 1 < f.size(); ++k) {
+      if (f[k] == 0)
+        throw Damage{at_ - 1, "punkt 0 nie może należeć do trasy, bo zero kończy zapis trasy"};
       checkPoint(f[k]);
       r.points.push_back(f[k]);
     }
@@ -166,10 +173,10 @@ class TailParser {
     if (f.size() == 2) return;
     if (f.size() >= 4 && f.back() == 0)
       throw Damage{at_ - 1, "tu jest jeszcze jedna trasa, a wiersz " +
-                                std::to_string(firstLine_ + countLine) + " zapowiada ich " +
+                                std::to_string(firstLine_ + countLine) + " pliku zapowiada ich " +
                                 std::to_string(count)};
-    throw Damage{at_ - 1,
-                 "oczekiwano podsumowania obiektów (2 pola), a wiersz ma " + fieldCount(f.size())};
+    throw Damage{at_ - 1, "oczekiwano podsumowania obiektów (2 pola), a wiersz pliku ma " +
+                              fieldCount(f.size())};
   }
 
   SavedRecord record(const std::vector<int16_t>& f) {
@@ -230,6 +237,10 @@ SavedTail readSavedTail(std::istream& in, int cols, int rows, int64_t firstLine,
       return res;
     }
   }
+  // Old editors end a file with Ctrl-Z; what follows it, if anything, is no content.
+  if (const size_t eof = text.find('\x1a');
+      eof != std::string::npos && text.find_first_not_of("\x1a\r\n \t", eof) == std::string::npos)
+    text.resize(eof);
   TailParser parser(splitLines(text), cols, rows, firstLine);
   parser.trimEnd();
   if (parser.empty()) return res;
@@ -240,7 +251,7 @@ SavedTail readSavedTail(std::istream& in, int cols, int rows, int64_t firstLine,
     res.saved = std::move(s);
   } catch (const Damage& d) {
     res.error = "Dane zapisane w pliku stacji " + displayPath + " po siatce są uszkodzone:" + CrLf +
-                "w wierszu " + std::to_string(firstLine + d.index) + " " + d.why + ".";
+                "w wierszu " + std::to_string(firstLine + d.index) + " pliku " + d.why + ".";
   }
   return res;
 }

@@ -8,6 +8,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/station.h"
@@ -25,14 +26,17 @@ struct SavedRecord {
   int16_t point() const { return fields[2]; }
 };
 
+// How the writer's signature line starts; a last line that starts otherwise is the comment's.
+inline constexpr std::string_view kSignatureStart = "Stacja została stworzona";
+
 struct SavedStation {
   std::vector<KeptRoute> routes;  // points as the file numbers them
   std::vector<SavedRecord> records;
   int TickIndex = kDefaultTickIndex;
   // Capacity, locomotives repaired at once, minutes from order to leaving, repair minutes.
   std::array<int16_t, 4> shedData{};
-  std::string comment;  // line breaks as CR LF
-  std::string signature;
+  std::string comment;    // line breaks as CR LF
+  std::string signature;  // empty when the file had none
 };
 
 struct SavedTail {

@@ -67,7 +67,7 @@ class GridReader {
   int64_t line() const { return fields_.line(); }
   std::string truncated(const char* what) const {
     return "Plik stacji " + path_ + " jest niekompletny:" + CrLf + "kończy się w wierszu " +
-           std::to_string(fields_.lastLine()) + ", zanim " + what + ".";
+           std::to_string(fields_.lastLine()) + " pliku, zanim " + what + ".";
   }
   uint64_t consumed() const { return fields_.consumed(); }
   const std::string& path() const { return path_; }
@@ -85,7 +85,7 @@ class GridReader {
   }
   std::string damaged(int64_t line, const std::string& what) const {
     return "Plik stacji " + path_ + " jest uszkodzony:" + CrLf + "w wierszu " +
-           std::to_string(line) + " " + what;
+           std::to_string(line) + " pliku " + what;
   }
   std::string tooLong(const Field& f) const {
     return damaged(f.line, "pole \"" + shownField(f.text) + "\" jest dłuższe niż " +

@@ -150,7 +150,7 @@ std::optional<RouteFile> matchingRoutes(const Station& st, const RouteTable& tab
 }  // namespace
 
 std::string signatureLine(const std::string& date, const std::string& time) {
-  return "Stacja została stworzona " + date + " o " + time +
+  return std::string(kSignatureStart) + " " + date + " o " + time +
          " przy pomocy programu Szlakownik 2.0.";
 }
 

@@ -54,7 +54,7 @@ TEST(Commands, WrongUsageAndRefusedFilesAreNamedWithTheirStatus) {
   EXPECT_EQ(run.out, "groups=0 routes=0\nneeds_manual=0\n");
   EXPECT_EQ(run.err, "[Selekcja tras] W pliku z trasami nie ma ani jednej trasy.\n");
   writeFile(routes, "1,1,101,9999,0,\r\n");  // refused by the selector
-  refused(1, {"groups", st}, "w wierszu 1 punkt 9999");
+  refused(1, {"groups", st}, "w wierszu 1 pliku punkt 9999");
   fs::remove(routes);
   fs::create_directory(routes);
   refused(1, {"search", st}, "Nie można utworzyć pliku z trasami " + routes);

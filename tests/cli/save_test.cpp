@@ -20,7 +20,7 @@ using test::readFile;
 using test::runCli;
 
 // What an author would type for every linked object through the editor: never zero, and
-// different from the analysis' defaults.
+// different from the analysis' defaults but for the numbers the grid's digits give.
 void fillObjectData(Station& st) {
   for (int y = 0; y < st.RowCount(); ++y)
     for (int x = 0; x < st.ColCount(); ++x) {
@@ -29,9 +29,13 @@ void fillObjectData(Station& st) {
       if (d.page == EditorPage::None || st.cell(x, y).Linked != 1) continue;
       d.direction = d.direction ? d.direction : 1;
       d.side = 1 + x % 2;
-      for (const NumericField& f : kNumericFields)
-        if (f.page == static_cast<int>(d.page))
+      for (const NumericField& f : kNumericFields) {
+        // A number the digit beside the object gives is the one the author keeps.
+        const bool number = f.id == NumericId::txt1Numer || f.id == NumericId::txt2Numer ||
+                            f.id == NumericId::txt3Numer;
+        if (f.page == static_cast<int>(d.page) && !(number && d.value(f.id) != 0))
           d.value(f.id) = f.min + 1 + (7 * x + 3 * y) % std::max(1, f.max - f.min);
+      }
       storeEditor(st, s, d);
     }
   st.TickIndex = 3;

@@ -229,18 +229,18 @@ TEST(Prepare, DamagedFilesAreRefusedNamingTheFileAndTheLineAndChangeNothing) {
   writeFile(dir / "huge.txt", "");
   std::filesystem::resize_file(dir / "huge.txt", (64 << 20) + 1);
   const std::vector<std::array<std::string, 3>> cases = {
-      {"a", good + "1,1,101,x2,0,\r\n", "w wierszu 3 pole \"x2\" nie jest liczbą całkowitą."},
-      {"b", good + "1,1,101,102\r\n", "w wierszu 3 trasa kończy się przed polem 0"},
-      {"c", good + "1,1,101,102,", "w wierszu 3 trasa kończy się przed polem 0"},
-      {"d", good + "1,1,101,2599,0,\r\n", "w wierszu 3 punkt 2599 leży poza siatką stacji"},
-      {"e", good + "1,1,101,-5,0,\r\n", "w wierszu 3 punkt -5 leży poza siatką stacji"},
-      {"f", good + "1,1,0,\r\n", "w wierszu 3 trasa nie ma ani jednego punktu."},
-      {"g", good + "1,1,101,0,7,\r\n", "w wierszu 3 po polu 0, które zamyka trasę"},
-      {"h", good + long256 + "0,\r\n", "w wierszu 3 trasa ma więcej niż 255 punktów."},
-      {"i", good + "1,1,101,99999,0,\r\n", "w wierszu 3 liczba 99999"},
+      {"a", good + "1,1,101,x2,0,\r\n", "w wierszu 3 pliku pole \"x2\" nie jest liczbą całkowitą."},
+      {"b", good + "1,1,101,102\r\n", "w wierszu 3 pliku trasa kończy się przed polem 0"},
+      {"c", good + "1,1,101,102,", "w wierszu 3 pliku trasa kończy się przed polem 0"},
+      {"d", good + "1,1,101,2599,0,\r\n", "w wierszu 3 pliku punkt 2599 leży poza siatką stacji"},
+      {"e", good + "1,1,101,-5,0,\r\n", "w wierszu 3 pliku punkt -5 leży poza siatką stacji"},
+      {"f", good + "1,1,0,\r\n", "w wierszu 3 pliku trasa nie ma ani jednego punktu."},
+      {"g", good + "1,1,101,0,7,\r\n", "w wierszu 3 pliku po polu 0, które zamyka trasę"},
+      {"h", good + long256 + "0,\r\n", "w wierszu 3 pliku trasa ma więcej niż 255 punktów."},
+      {"i", good + "1,1,101,99999,0,\r\n", "w wierszu 3 pliku liczba 99999"},
       // Converted twice between text modes, the file's lines are still counted right.
       {"j", "1,1,101,102,0,\r\r\n1,1,101,202,102,0,\n\r1,1,101,x,0,\r\r\n",
-       "w wierszu 3 pole \"x\""},
+       "w wierszu 3 pliku pole \"x\""},
       {"huge", "", "jest za duży: ma ponad 64 MB"},
   };
   for (const auto& [name, bytes, says] : cases) {
@@ -268,7 +268,7 @@ TEST(Prepare, CapacitiesAreRefusedNamingTheLine) {
             std::to_string(100 + (n / 199 + 1 + n % 199) % 200) + ",0,\r\n";
   writeFile(dir / "groups.txt", text);
   std::string says = refusal(sel, pairs, (dir / "groups.txt").string());
-  EXPECT_NE(says.find("w wierszu 16382 zaczyna się grupa 16382."), std::string::npos) << says;
+  EXPECT_NE(says.find("w wierszu 16382 pliku zaczyna się grupa 16382."), std::string::npos) << says;
 
   // One fewer fits.
   text.resize(text.rfind("1,1,"));
@@ -292,7 +292,7 @@ TEST(Prepare, CapacitiesAreRefusedNamingTheLine) {
   EXPECT_NE(says.find("trasy od punktu 101 do punktu 5999 przechodzą przez więcej niż 4096"),
             std::string::npos)
       << says;
-  EXPECT_NE(says.find("w wierszu 17."), std::string::npos) << says;
+  EXPECT_NE(says.find("w wierszu 17 pliku."), std::string::npos) << says;
   EXPECT_EQ(sel.groupCount(), kMaxGroups);  // still the last good preparation
 }
 

@@ -90,13 +90,13 @@ TEST(Reader, BadInputIsRefusedWithAMessage) {
   // The file's name, its bytes and a piece of the message.
   const std::tuple<const char*, std::string, const char*> cases[] = {
       {"empty.stc", "", "jest pusty"},
-      {"header.stc", "0,\r\n", "niekompletny:\r\nkończy się w wierszu 1,"},
+      {"header.stc", "0,\r\n", "niekompletny:\r\nkończy się w wierszu 1 pliku,"},
       {"nogrid.stc", "0,\r\n3,3,\r\n",
-       "kończy się w wierszu 2, zanim kończy się siatka stacji (3 wiersze po 3 pola)"},
+       "kończy się w wierszu 2 pliku, zanim kończy się siatka stacji (3 wiersze po 3 pola)"},
       {"nosize.stc", "0,\r\n0,0,\r\n0,0,\r\n", "liczbę wierszy i kolumn"},
-      {"truncated.stc", "0,\r\n3,3,\r\n0,0,0,\r\n10,10,", "wierszu 4"},
+      {"truncated.stc", "0,\r\n3,3,\r\n0,0,0,\r\n10,10,", "wierszu 4 pliku"},
       {"letters.stc", "0,\r\n2,2,\r\n0,1O,\r\n0,0,\r\n", "\"1O\" nie jest liczbą całkowitą"},
-      {"decimal.stc", "0,\r\n2,2,\r\n0,1.5,\r\n0,0,\r\n", "wierszu 3"},
+      {"decimal.stc", "0,\r\n2,2,\r\n0,1.5,\r\n0,0,\r\n", "wierszu 3 pliku"},
       {"big.stc", "0,\r\n2,2,\r\n0,40000,\r\n0,0,\r\n", "nie mieści się"},
       {"huge.stc", "0,\r\n2,99999999999999999999999,\r\n", "nie mieści się"},
       {"cols.stc", "0,\r\n2,201,\r\n", "201 kolumn"},
@@ -105,13 +105,13 @@ TEST(Reader, BadInputIsRefusedWithAMessage) {
       {"absurd.stc", "0,\r\n32767,32767,\r\n", "otwiera najwyżej 200 kolumn i 400 wierszy"},
       {"negative.stc", "0,\r\n-3,4,\r\n", "ujemny rozmiar stacji: -3 wiersze i 4 kolumny."},
       // The lines an editor shows: a CR CR LF file names the line of a bad field.
-      {"twice.stc", "0,\r\r\n2,2,\r\r\n0,0,\r\r\n0,x,\r\r\n", "w wierszu 4 pole \"x\""},
+      {"twice.stc", "0,\r\r\n2,2,\r\r\n0,0,\r\r\n0,x,\r\r\n", "w wierszu 4 pliku pole \"x\""},
       // Control bytes are shown, not printed as they are.
       {"control.stc", std::string("0,\r\n2,2,\r\n0,1\x01\0\x1b,\r\n", 19),
        "pole \"1\\x01\\x00\\x1B\" nie jest"},
       // Neither a field nor the head before the sizes runs on without end.
       {"field.stc", "0,\r\n2,2,\r\n" + std::string(100000, '7'), "jest dłuższe niż 64 znaki."},
-      {"nuls.stc", std::string(100000, '\0'), "w wierszu 1 pole \"\\x00\\x00"},
+      {"nuls.stc", std::string(100000, '\0'), "w wierszu 1 pliku pole \"\\x00\\x00"},
       {"zeros.stc", "0,\r\n" + std::string(100000, ',') + "2,2,\r\n",
        "w pierwszych 4096 bajtach nie podaje liczby wierszy i kolumn"},
   };

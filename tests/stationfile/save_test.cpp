@@ -279,10 +279,10 @@ TEST_F(Save, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
   routeFile.replace(routeFile.find("402,403"), 7, "202,303");
   const Station st = open(sampleFile(rows, tail));
   EXPECT_EQ(carried.carriedRecords, 10);
-  EXPECT_EQ(carried.droppedRecords,
+  EXPECT_EQ(carried.notes,
             (std::vector<std::string>{
-                "punkt 309, Tory postojowe (wiersz 22): nie ma tam już takiego obiektu",
-                "punkt 506, Lokomotywownia (wiersz 26): drugi zapis tego samego obiektu"}));
+                "punkt 309, Tory postojowe (wiersz 22 pliku): nie ma tam już takiego obiektu",
+                "punkt 506, Lokomotywownia (wiersz 26 pliku): drugi zapis tego samego obiektu"}));
   EXPECT_EQ(st.object(1, 1).ValueA, 5);
   EXPECT_TRUE(sel.carry().carried == 4 && sel.carry().dropped == 1);
   ASSERT_EQ(author.asked.size(), 1u);
@@ -298,8 +298,8 @@ TEST_F(Save, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
 TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
   // The line changed, its new text ("" cuts the file there), the line named and why.
   const std::tuple<int, std::string, int, const char*> cases[] = {
-      {10, "6,", 16, "zapisano tylko 5 tras, a wiersz 10 zapowiada ich 6"},
-      {10, "4,", 15, "tu jest jeszcze jedna trasa, a wiersz 10 zapowiada ich 4"},
+      {10, "6,", 16, "zapisano tylko 5 tras, a wiersz 10 pliku zapowiada ich 6"},
+      {10, "4,", 15, "tu jest jeszcze jedna trasa, a wiersz 10 pliku zapowiada ich 4"},
       {12, "0,1,106,107,108,109,110,", 12, "kończące je zero"},
       {13, "1,1,301,302,3x3,304,0,", 13, "pole \"3x3\" nie jest liczbą całkowitą"},
       {14, "1,1,301,402,9999,304,0,", 14, "punkt 9999 leży poza siatką stacji (7 x 12)"},
@@ -307,8 +307,8 @@ TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
       {20, "12,407,301,15,0,31,", 20, "nieznany rodzaj obiektu 12"},
       {21, "9,3,304,305,307,0,", 21, "trzy sąsiednie punkty"},
       {28, "7,", 28, "jednostka taktowania zegara 7 s"},
-      {29, "8,2,15,", 29, "oczekiwano: dane lokomotywowni (4 pola), a wiersz ma 3 pola"},
-      {31, "", 31, "brak komentarza i podpisu stacji"},
+      {29, "8,2,15,", 29, "oczekiwano: dane lokomotywowni (4 pola), a wiersz pliku ma 3 pola"},
+      {30, "", 30, "zanim zapisano w nim: komentarz stacji"},
   };
   for (const auto& [changed, replacement, line, why] : cases) {
     std::vector<std::string> tail = test::kSampleTail;
@@ -316,7 +316,7 @@ TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
     if (!replacement.empty()) tail[changed - 10] = replacement;
     open(sampleFile(kSampleRows, tail));  // the grid opens all the same
     EXPECT_FALSE(loaded.saved) << why;
-    EXPECT_NE(loaded.tailError.find("w wierszu " + std::to_string(line) + " "), std::string::npos)
+    EXPECT_NE(loaded.tailError.find("w wierszu " + std::to_string(line) + " pliku "), std::string::npos)
         << loaded.tailError;
     EXPECT_NE(loaded.tailError.find(why), std::string::npos) << loaded.tailError;
   }

@@ -320,11 +320,7 @@ void frmMain::takeOverSavedData(Station& st, const LoadResult& res) {
   }
   if (!res.saved || ask(takeOverQuestion(st.StationFile)) != Answer::Yes) return;
   const CarryReport report = takeSavedData(st, *res.saved);
-  if (!report.droppedRecords.empty())
-    ask(listMessage("Otwieranie stacji",
-                    "Tych zapisów obiektów z pliku " + st.StationFile +
-                        " nie przejęto, bo siatka stacji się zmieniła:",
-                    report.droppedRecords));
+  if (!report.notes.empty()) ask(carryNotesMessage(st.StationFile, report));
 }
 
 void frmMain::installStation(Station st, const LoadInfo& info) {
