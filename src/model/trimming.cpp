@@ -52,6 +52,13 @@ TrimRect boundingBox(const Station& st) {
   return r;
 }
 
+TrimRect offeredTrim(const Station& st) {
+  TrimRect r = boundingBox(st);
+  if (r.TrimXLo > 0) --r.TrimXLo;
+  if (r.TrimYLo > 0) --r.TrimYLo;
+  return r;
+}
+
 TrimRect wholeGrid(const Station& st) {
   return TrimRect{0, st.ColCount(), 0, st.RowCount(), false};
 }

@@ -19,6 +19,11 @@ struct TrimRect {
 // line on a side is fine; two or more on any side advise trimming.
 TrimRect boundingBox(const Station& st);
 
+// Where the trim sliders start: the occupied part with one empty row above it and one empty
+// column left of it where the grid has them, so that the trim offered never moves an occupied
+// cell onto point 0, which no route can use.
+TrimRect offeredTrim(const Station& st);
+
 // The whole grid, as kept after trimming or keeping.
 TrimRect wholeGrid(const Station& st);
 

@@ -124,6 +124,12 @@ TEST(Trimming, BoundingBoxAndAdvice) {
   };
   for (const auto& [rows, box] : cases)
     EXPECT_EQ(rect(boundingBox(test::stationFromRows(rows))), box);
+  // The sliders start one empty row and column out on the top and the left, where there is one,
+  // so that the trim offered keeps point 0 empty.
+  EXPECT_EQ(rect(offeredTrim(test::stationFromRows(
+                {"0 0 0 0 0", "0 0 0 0 0", "0 0 10 10 0", "0 0 0 0 0"}))),
+            "1,4 1,3 advised");
+  EXPECT_EQ(rect(offeredTrim(test::stationFromRows({"50 10 0", "0 0 0"}))), "0,2 0,1");
 }
 
 TEST(Trimming, SlidersKeepOneColumnAndRowAndShowTheirSpans) {

@@ -80,8 +80,7 @@ class EndToEnd : public WindowTest {
 TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
   open("Lipowiec");
   // The empty first row stays: it keeps point 0 empty. Only the empty last row goes.
-  EXPECT_EQ(w->sldYTrimLo->value(), 1);
-  w->sldYTrimLo->setValue(0);
+  EXPECT_EQ(w->sldYTrimLo->value(), 0);
   w->cmdTrim->click();
   ASSERT_EQ(w->station()->RowCount(), 13);
   EXPECT_FALSE(prompts.wasAsked("Pole w punkcie 0 nie jest puste. "));

@@ -346,7 +346,7 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
   layoutTrimStage();
   if (info.point0Warning) ask(point0Message());
 
-  trim_ = boundingBox(*station_);
+  trim_ = offeredTrim(*station_);
   const QSignalBlocker b1(sldXTrimLo), b2(sldXTrimHi), b3(sldYTrimLo), b4(sldYTrimHi);
   sldXTrimLo->setValue(trim_.TrimXLo);
   sldXTrimHi->setValue(trim_.TrimXHi);
