@@ -13,6 +13,7 @@
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 
 #include "model/preparation.h"
 #include "model/trimming.h"
@@ -293,6 +294,89 @@ TEST_F(Save, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
   // The group keeps only the route the file kept.
   const auto& kept = sel.table().routes;
   EXPECT_TRUE(kept[2].selected && !kept[3].selected && !kept[4].selected);
+}
+
+// Written, opened with its data, analysed and written again: the same bytes, and what the
+// take-over had to say.
+std::pair<std::string, std::string> writtenTwice(const Station& prepared) {
+  const std::string sig = signatureLine("1.2.2026", "10:00");
+  const std::string first = stationFileBytes(prepared, {}, {}, sig).bytes;
+  std::istringstream in(first);
+  LoadResult res = readStation(in, "a.stc");
+  if (!res.station || !res.saved) return {first, "nie przejęto: " + res.error + res.tailError};
+  Station st = std::move(*res.station);
+  const CarryReport report = takeSavedData(st, *res.saved);
+  PrzygotujStacje(st, {});
+  std::string notes;
+  for (const std::string& n : report.notes) notes += n + "\n";
+  const std::string second = stationFileBytes(st, {}, {}, sig).bytes;
+  return {second == first ? "" : second, notes};
+}
+
+// In a run of more than three equal platform or goods-track cells the analysis makes a group at
+// several cells; the writer writes a record at each, and each is read back to its cell.
+TEST(SavedGroups, EveryRunOfEqualCellsComesBackByteForByte) {
+  for (const int code : {21, 210, 53, 530}) {
+    for (int n = 3; n <= 7; ++n) {
+      for (const bool digits : {false, true}) {
+        std::string row = "10";
+        for (int k = 0; k < n; ++k)
+          row += " " + std::to_string(digits && k % 2 == 1 && k < n - 1 ? k + 2 : code);
+        Station st = test::stationFromRows({row + " 10"});
+        PrzygotujStacje(st, {});
+        // The author numbers the groups the grid leaves without a number, each its own way.
+        int firsts = 0;
+        for (int x = 1; x <= n; ++x) {
+          if (st.cell(x, 0).InObject != 1 || st.object(x, 0).ValueB != 1) continue;
+          ++firsts;
+          if (st.object(x, 0).ValueC != 0) continue;
+          EditorData d = loadEditor(st, cellSubject(st, x, 0));
+          d.value(code % 10 == 1 ? NumericId::txt3Numer : NumericId::txt8Numer) = 9 - x;
+          storeEditor(st, cellSubject(st, x, 0), d);
+        }
+        const std::string what = row + (digits ? " z cyframi" : "");
+        EXPECT_EQ(firsts, digits ? (n - 1) / 2 : n - 2) << what;
+        const auto [changed, notes] = writtenTwice(st);
+        EXPECT_EQ(changed, "") << what;
+        EXPECT_EQ(notes, "") << what;
+      }
+    }
+  }
+}
+
+// A record at point 0 is taken and the author told why no route will reach it.
+TEST(SavedGroups, AnObjectAtPointZeroKeepsItsRecord) {
+  Station st = test::stationFromRows({"22 10 22"});
+  PrzygotujStacje(st, {});
+  st.object(0, 0).ValueE = 3;
+  st.object(0, 0).AuthorData = true;
+  const auto [changed, notes] = writtenTwice(st);
+  EXPECT_EQ(changed, "");
+  EXPECT_EQ(notes,
+            "punkt 0, Tory postojowe (wiersz 6 pliku): przejęto, ale żadna trasa nie zacznie się "
+            "ani nie skończy w punkcie 0, bo zero kończy zapis trasy\n");
+}
+
+TEST_F(Save, HandEditsAreTakenAsTheGridSaysAndEachIsNamed) {
+  // The entry's digit 1 became 7, the track beside the sidings at 604 was taken away, and the
+  // file lost its signature and gained an old editor's Ctrl-Z.
+  std::vector<std::string> rows = kSampleRows;
+  rows[2] = "0 7 0 0 0 0 0 0 0 0 2 0";
+  rows[6] = "0 480 100 0 220 0 22 0 0 0 0 0";
+  std::vector<std::string> tail = test::kSampleTail;
+  tail.pop_back();
+  Station st = open(sampleFile(rows, tail) + "\x1a");
+  EXPECT_EQ(carried.notes,
+            (std::vector<std::string>{
+                "punkt 101, Wjazd / wyjazd (wiersz 17 pliku): plik podaje numer 1, a cyfra w "
+                "siatce 7; przyjęto numer z siatki",
+                "punkt 604, Tory postojowe (wiersz 27 pliku): przejęto, ale obiekt nie łączy się "
+                "teraz z żadnym torem, więc jego zapisu nie będzie w pliku stacji"}));
+  EXPECT_EQ(carried.carriedRecords, 11);
+  EXPECT_EQ(st.object(1, 1).ValueC, 7);
+  // Without a signature the comment keeps its last line; Ctrl-Z is not part of it.
+  EXPECT_EQ(st.StationComment, "Stacja testowa: żółw, gęś.\r\nLinia druga ??");
+  EXPECT_EQ(loaded.saved->signature, "");
 }
 
 TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
