@@ -400,7 +400,8 @@ TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
     if (!replacement.empty()) tail[changed - 10] = replacement;
     open(sampleFile(kSampleRows, tail));  // the grid opens all the same
     EXPECT_FALSE(loaded.saved) << why;
-    EXPECT_NE(loaded.tailError.find("w wierszu " + std::to_string(line) + " pliku "), std::string::npos)
+    EXPECT_NE(loaded.tailError.find("w wierszu " + std::to_string(line) + " pliku "),
+              std::string::npos)
         << loaded.tailError;
     EXPECT_NE(loaded.tailError.find(why), std::string::npos) << loaded.tailError;
   }
