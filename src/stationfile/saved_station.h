@@ -26,8 +26,13 @@ struct SavedRecord {
   int16_t point() const { return fields[2]; }
 };
 
-// How the writer's signature line starts; a last line that starts otherwise is the comment's.
+// How the writer's signature line starts: a saved part whose last line starts otherwise was cut
+// short or changed by hand.
 inline constexpr std::string_view kSignatureStart = "Stacja została stworzona";
+
+// What a saved part can hold: far more than any station's, far less than would hurt to read.
+inline constexpr size_t kMaxSavedTailBytes = size_t{64} << 20;
+inline constexpr size_t kMaxCommentBytes = size_t{1} << 20;  // in Windows-1250 bytes
 
 struct SavedStation {
   std::vector<KeptRoute> routes;  // points as the file numbers them
@@ -36,7 +41,7 @@ struct SavedStation {
   // Capacity, locomotives repaired at once, minutes from order to leaving, repair minutes.
   std::array<int16_t, 4> shedData{};
   std::string comment;    // line breaks as CR LF
-  std::string signature;  // empty when the file had none
+  std::string signature;
 };
 
 struct SavedTail {
@@ -44,9 +49,10 @@ struct SavedTail {
   std::string error;  // the tail is damaged: why, naming the line; nothing of it is used
 };
 
-// Reads what follows the grid of a station of `cols` x `rows` cells. `firstLine` is the file's
-// line number of the first line after the grid. Only blanks and line breaks after the grid
-// mean a grid-only file: neither `saved` nor `error` is set.
+// Reads what follows the grid of a station of `cols` x `rows` cells, a line at a time, as far as
+// the limits above. `firstLine` is the file's line number of the first line after the grid.
+// Only blanks and line breaks (and an old editor's Ctrl-Z) after the grid mean a grid-only
+// file: neither `saved` nor `error` is set. A damaged saved part is refused whole.
 SavedTail readSavedTail(std::istream& in, int cols, int rows, int64_t firstLine,
                         const std::string& displayPath);
 

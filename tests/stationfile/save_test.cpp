@@ -358,14 +358,12 @@ TEST(SavedGroups, AnObjectAtPointZeroKeepsItsRecord) {
 }
 
 TEST_F(Save, HandEditsAreTakenAsTheGridSaysAndEachIsNamed) {
-  // The entry's digit 1 became 7, the track beside the sidings at 604 was taken away, and the
-  // file lost its signature and gained an old editor's Ctrl-Z.
+  // The entry's digit 1 became 7, the track beside the sidings at 604 was taken away, and an
+  // old editor ended the file with Ctrl-Z after a few blank lines.
   std::vector<std::string> rows = kSampleRows;
   rows[2] = "0 7 0 0 0 0 0 0 0 0 2 0";
   rows[6] = "0 480 100 0 220 0 22 0 0 0 0 0";
-  std::vector<std::string> tail = test::kSampleTail;
-  tail.pop_back();
-  Station st = open(sampleFile(rows, tail) + "\x1a");
+  Station st = open(sampleFile(rows) + "\r\n \r\n\x1a");
   EXPECT_EQ(carried.notes,
             (std::vector<std::string>{
                 "punkt 101, Wjazd / wyjazd (wiersz 17 pliku): plik podaje numer 1, a cyfra w "
@@ -374,9 +372,8 @@ TEST_F(Save, HandEditsAreTakenAsTheGridSaysAndEachIsNamed) {
                 "teraz z żadnym torem, więc jego zapisu nie będzie w pliku stacji"}));
   EXPECT_EQ(carried.carriedRecords, 11);
   EXPECT_EQ(st.object(1, 1).ValueC, 7);
-  // Without a signature the comment keeps its last line; Ctrl-Z is not part of it.
+  // The signature stays the last line: Ctrl-Z and the blank lines are no part of the comment.
   EXPECT_EQ(st.StationComment, "Stacja testowa: żółw, gęś.\r\nLinia druga ??");
-  EXPECT_EQ(loaded.saved->signature, "");
 }
 
 TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
@@ -392,7 +389,10 @@ TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
       {21, "9,3,304,305,307,0,", 21, "trzy sąsiednie punkty"},
       {28, "7,", 28, "jednostka taktowania zegara 7 s"},
       {29, "8,2,15,", 29, "oczekiwano: dane lokomotywowni (4 pola), a wiersz pliku ma 3 pola"},
-      {30, "", 30, "zanim zapisano w nim: komentarz stacji"},
+      {30, "", 30, "zanim zapisano w nim komentarz i podpis"},
+      // Cut inside the comment: its last line is no signature.
+      {31, "", 30, "brak podpisu stacji: ostatni wiersz nie zaczyna się od \"Stacja została"},
+      {31, "Linia druga, a w niej \x1a i dalej", 31, "po znaku końca pliku (Ctrl-Z)"},
   };
   for (const auto& [changed, replacement, line, why] : cases) {
     std::vector<std::string> tail = test::kSampleTail;
