@@ -174,7 +174,7 @@ Message carryNotesMessage(const std::string& file, const CarryReport& report) {
   return listMessage(
       "Otwieranie stacji",
       "Nie wszystkie dane zapisane w pliku " + file + " przejęto tak, jak je zapisano:",
-      report.notes);
+      report.notes, {"zapis", "zapisy", "zapisów"});
 }
 
 Message takeOverQuestion(const std::string& file) {

@@ -376,6 +376,29 @@ TEST_F(Save, HandEditsAreTakenAsTheGridSaysAndEachIsNamed) {
   EXPECT_EQ(st.StationComment, "Stacja testowa: żółw, gęś.\r\nLinia druga ??");
 }
 
+// A file of many records that fit no object: the list shows its first lines and counts the
+// rest; more records than the grid has cells is no saved station.
+TEST_F(Save, ManyRecordsThatFitNothingAreCountedAndTooManyRefused) {
+  std::vector<std::string> tail = test::kSampleTail;
+  tail.insert(tail.begin() + 7, 84 - 11, "6,2,100,0,0,0,");  // 84 cells, 11 records of its own
+  open(sampleFile(kSampleRows, tail));
+  ASSERT_TRUE(loaded.saved) << loaded.tailError;
+  EXPECT_EQ(carried.droppedRecords, 73);
+  const std::string text = carryNotesMessage("stacja.stc", carried).text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 21);
+  EXPECT_TRUE(
+      text.ends_with("\r\n- punkt 100, Punkt postojowy (wiersz 36 pliku): nie ma tam już "
+                     "takiego obiektu\r\n… i jeszcze 53 zapisy"))
+      << text;
+
+  tail.insert(tail.begin() + 7, "6,2,100,0,0,0,");
+  open(sampleFile(kSampleRows, tail));
+  EXPECT_NE(loaded.tailError.find("w wierszu 101 pliku zapisów obiektów jest więcej niż pól "
+                                  "siatki (84)"),
+            std::string::npos)
+      << loaded.tailError;
+}
+
 TEST_F(Save, ADamagedTailIsNotTakenAtAllAndNamesItsLine) {
   // The line changed, its new text ("" cuts the file there), the line named and why.
   const std::tuple<int, std::string, int, const char*> cases[] = {
