@@ -8,7 +8,7 @@ constexpr int16_t ObjectRec::*kFieldMember[] = {&ObjectRec::ValueA, &ObjectRec::
                                                 &ObjectRec::ValueC, &ObjectRec::ValueD,
                                                 &ObjectRec::ValueE};
 
-int16_t& fieldOf(ObjectRec& r, ObjectField f) { return r.*kFieldMember[static_cast<int>(f)]; }
+int16_t& fieldOf(ObjectRec& r, ObjectField f) { return objectField(r, f); }
 int fieldOf(const ObjectRec& r, ObjectField f) { return r.*kFieldMember[static_cast<int>(f)]; }
 
 bool isPlatformCode(int code) { return code == 21 || code == 210; }
@@ -42,6 +42,8 @@ bool isGroupPage(EditorPage p) { return p == EditorPage::Platform || p == Editor
 int optionOf(int stored) { return stored == 1 || stored == 2 ? stored : 0; }
 
 }  // namespace
+
+int16_t& objectField(ObjectRec& r, ObjectField f) { return r.*kFieldMember[static_cast<int>(f)]; }
 
 EditorPage editorPageOf(const Station& st, const EditorSubject& s) {
   if (s.EditCode == 0) return EditorPage::Station;

@@ -40,6 +40,9 @@ inline EditorSubject cellSubject(const Station& st, int x, int y) {
 
 EditorPage editorPageOf(const Station& st, const EditorSubject& s);
 
+// The record field a numeric field of the editor is stored in.
+int16_t& objectField(ObjectRec& r, ObjectField f);
+
 struct ObjectTotals {
   int ObjectCount = 0;   // object records the writer writes
   int SidingPlaces = 0;  // capacity of all sidings, linked or not

@@ -2,6 +2,7 @@
 
 #include "model/preparation.h"
 #include "objects/object_class.h"
+#include "objects/object_data.h"
 
 namespace szl {
 
@@ -108,6 +109,32 @@ void takeRecord(Station& st, const Station& analysed, const SavedRecord& r,
   }
 }
 
+// A value the editor could never store is not taken: the object asks for it again as for
+// missing data. Says what was refused.
+void refuseOutOfRange(Station& st, const Station& analysed, int x, int y, const std::string& what,
+                      CarryReport& report) {
+  const EditorPage page = editorPageOf(analysed, cellSubject(analysed, x, y));
+  const bool group = page == EditorPage::Platform || page == EditorPage::GoodsTracks;
+  ObjectRec& o = st.object(x, y);
+  for (const NumericField& f : kNumericFields) {
+    if (f.page != static_cast<int>(page)) continue;
+    const int v = objectField(o, f.target);
+    if (v >= f.min && v <= f.max) continue;
+    for (int k = 0; k < (group ? 3 : 1); ++k)
+      if (k == 0 || analysed.object(x + k, y).ValueB != 1)
+        objectField(st.object(x + k, y), f.target) = 0;
+    std::string label = f.label;
+    if (label.ends_with(":")) label.pop_back();
+    report.notes.push_back(what + "\"" + label + "\" = " + std::to_string(v) +
+                           " to więcej, niż przyjmuje edytor (od " + std::to_string(f.min) +
+                           " do " + std::to_string(f.max) + "); trzeba to wpisać na nowo");
+  }
+  if ((page == EditorPage::EntryOrExit || page == EditorPage::EntryExit) && o.Side == 0)
+    report.notes.push_back(what +
+                           "strona wjazdu zapisana cyfrą 2, której nie ma (1 lewa, 0 "
+                           "prawa); trzeba ją wybrać na nowo");
+}
+
 }  // namespace
 
 CarryReport takeSavedData(Station& st, const SavedStation& saved) {
@@ -153,6 +180,7 @@ CarryReport takeSavedData(Station& st, const SavedStation& saved) {
                              ", a cyfra w siatce " + std::to_string(grid) +
                              "; przyjęto numer z siatki");
     }
+    refuseOutOfRange(st, analysed, x, y, what, report);
     if (analysed.cell(x, y).Linked != 1)
       report.notes.push_back(what + "przejęto, ale obiekt nie łączy się teraz z żadnym torem, " +
                              "więc jego zapisu nie będzie w pliku stacji");
