@@ -43,9 +43,9 @@ std::string misfitOf(std::span<const int16_t> route, const Station& st) {
       return "na " + point(to) + " nie da się wjechać od strony punktu " + std::to_string(from);
     }
   }
-  const int16_t last = route.back();
-  if (!here.object || !here.accepts || st.cell(pointColumn(last), pointRow(last)).Linked != 1)
-    return "trasa kończy się w punkcie " + std::to_string(last) +
+  // Only a linked object takes a route.
+  if (!here.accepts)
+    return "trasa kończy się w punkcie " + std::to_string(route.back()) +
            ", który nie jest połączonym obiektem przyjmującym trasę od strony punktu " +
            std::to_string(route[route.size() - 2]);
   return {};

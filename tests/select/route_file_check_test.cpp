@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "model/preparation.h"
@@ -65,51 +66,48 @@ const std::string kRoutes =
 TEST(RouteFileCheck, ARouteTheSearchCouldNotWalkNamesItsLineAndWhy) {
   test::TempDir dir;
   struct Case {
-    const char* change;  // "x,y=code" of a cell changed since the search, or ""
-    PassageSwitches passages;
-    std::string extra;  // a fourth route line
-    std::string says;
+    std::string extra;        // a fourth route line
+    const char* change = "";  // "x,y=code": a cell changed since the search
+    bool platformsClosed = false;
+    std::string says = "";
   };
-  PassageSwitches noPlatforms;
-  noPlatforms.throughPlatforms = false;
   const Case cases[] = {
-      {"", {}, "", ""},
-      {"", {}, "0,1,201,203,204,0,", "w wierszu 4 punkty 201 i 203 nie są sąsiednimi polami."},
-      {"",
-       {},
-       "0,1,9,108,207,208,209,210,0,",
-       "w wierszu 4 w punkcie 207 nie da się przejechać od punktu 108 do punktu 208."},
-      {"",
-       {},
-       "0,1,202,203,0,",
-       "w wierszu 4 trasa zaczyna się w punkcie 202, który nie jest połączonym obiektem."},
-      {"",
-       {},
-       "0,1,205,206,207,0,",
-       "w wierszu 4 trasa kończy się w punkcie 207, który nie jest połączonym obiektem "
-       "przyjmującym trasę od strony punktu 206."},
-      {"", {}, "0,1,201,0,", "w wierszu 4 trasa ma tylko jeden punkt."},
+      {""},
+      {"0,1,201,203,204,0,", "", false, "4 punkty 201 i 203 nie są sąsiednimi polami"},
+      {"0,1,9,108,207,208,209,210,0,", "", false,
+       "4 w punkcie 207 nie da się przejechać od punktu 108 do punktu 208"},
+      {"0,1,202,203,0,", "", false,
+       "4 trasa zaczyna się w punkcie 202, który nie jest połączonym obiektem"},
+      {"0,1,203,204,205,206,207,208,209,210,0,", "", false,
+       "4 punkt 203, gdzie trasa się zaczyna, nie ma połączenia w stronę punktu 204"},
+      {"0,1,203,202,201,0,", "", false,
+       "4 trasa kończy się w punkcie 201, który nie jest połączonym obiektem przyjmującym "
+       "trasę od strony punktu 202"},
+      {"0,1,201,0,", "", false, "4 trasa ma tylko jeden punkt"},
       // The platform no longer lets routes through.
-      {"", noPlatforms, "",
-       "w wierszu 3 w punkcie 203 nie da się przejechać od punktu 202 do punktu 204."},
+      {"", "", true, "3 w punkcie 203 nie da się przejechać od punktu 202 do punktu 204"},
       // A track taken away, and one turned so that the switch's branch meets its closed side.
-      {"8,2=0", {}, "", "w wierszu 2 punkt 208 jest pustym polem."},
-      {"8,1=13", {}, "", "w wierszu 3 na punkt 108 nie da się wjechać od strony punktu 207."},
+      {"", "8,2=0", false, "2 punkt 208 jest pustym polem"},
+      {"", "8,1=13", false, "3 na punkt 108 nie da się wjechać od strony punktu 207"},
   };
   for (const Case& c : cases) {
     Station st = test::stationFromRows(kRows);
     int x = 0, y = 0, code = 0;
     if (std::sscanf(c.change, "%d,%d=%d", &x, &y, &code) == 3)
       st.setCode(x, y, static_cast<int16_t>(code));
-    PrzygotujStacje(st, c.passages);
+    PassageSwitches sw;
+    sw.throughPlatforms = !c.platformsClosed;
+    PrzygotujStacje(st, sw);
     test::writeFile(dir / "trasy.txt", kRoutes + (c.extra.empty() ? "" : c.extra + "\r\n"));
     const std::string misfit = routeFileMisfit(routesOf(dir / "trasy.txt", st), st, "T.txt");
     if (c.says.empty()) {
       EXPECT_EQ(misfit, "");
       continue;
     }
-    EXPECT_EQ(misfit, "Plik z trasami T.txt nie pasuje do stacji i opcji wyszukiwania:\r\n" +
-                          std::string(c.says));
+    EXPECT_EQ(misfit,
+              "Plik z trasami T.txt nie pasuje do stacji i opcji wyszukiwania:\r\n"
+              "w wierszu " +
+                  c.says + ".");
   }
 }
 
