@@ -51,12 +51,14 @@ TEST(RouteFileCheck, EveryRouteTheSearchWroteFitsItsStation) {
 }
 
 // An entry (201) to a platform (203-205), the platform to an exit (210), and through the
-// platform and a switch's diverging track (207, 108) to sidings (point 9).
+// platform and a switch's diverging track (207, 108) to sidings (point 9); below, sidings (403)
+// between an entry and an exit.
 const std::vector<std::string> kRows = {
     "0 0 0 0 0 0 0 0 0 22 0",          //
     "0 0 0 0 0 0 0 0 14 0 0",          //
     "0 51 10 21 1 21 10 12 10 10 51",  //
     "0 1 0 0 0 0 0 0 0 0 2",           //
+    "0 51 10 22 10 10 51 0 0 0 0",     //
 };
 const std::string kRoutes =
     "0,1,201,202,203,0,\r\n"
@@ -84,6 +86,9 @@ TEST(RouteFileCheck, ARouteTheSearchCouldNotWalkNamesItsLineAndWhy) {
        "4 trasa kończy się w punkcie 201, który nie jest połączonym obiektem przyjmującym "
        "trasę od strony punktu 202"},
       {"0,1,201,0,", "", false, "4 trasa ma tylko jeden punkt"},
+      // Sidings let no route through unless the options say so.
+      {"0,1,401,402,403,404,405,406,0,", "", false,
+       "4 w punkcie 403 nie da się przejechać od punktu 402 do punktu 404"},
       // The platform no longer lets routes through.
       {"", "", true, "3 w punkcie 203 nie da się przejechać od punktu 202 do punktu 204"},
       // A track taken away, and one turned so that the switch's branch meets its closed side.
