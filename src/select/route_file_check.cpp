@@ -1,6 +1,7 @@
 #include "select/route_file_check.h"
 
 #include <cstdlib>
+#include <span>
 
 #include "model/element_tables.h"
 #include "model/message.h"
@@ -15,10 +16,6 @@ std::string point(int16_t p) { return "punkt " + std::to_string(p); }
 // Why the route does not fit, or empty when the search could have walked it.
 std::string misfitOf(std::span<const int16_t> route, const Station& st) {
   if (route.size() < 2) return "trasa ma tylko jeden punkt";
-  const int16_t first = route[0];
-  if (st.cell(pointColumn(first), pointRow(first)).Linked != 1)
-    return "trasa zaczyna się w punkcie " + std::to_string(first) +
-           ", który nie jest połączonym obiektem";
   CellEntry here;  // how the walk came into the current cell; the start cell has no entry
   for (size_t i = 0; i + 1 < route.size(); ++i) {
     const int16_t from = route[i];
@@ -32,7 +29,8 @@ std::string misfitOf(std::span<const int16_t> route, const Station& st) {
              " nie są sąsiednimi polami";
     const int port = PortAtStep[dx + 1][dy + 1];
     if (i == 0 && !startsWalk(st, x, y, port))
-      return point(from) + ", gdzie trasa się zaczyna, nie ma połączenia w stronę punktu " +
+      return point(from) +
+             ", gdzie trasa się zaczyna, nie jest obiektem połączonym w stronę punktu " +
              std::to_string(to);
     if (i > 0 && !(here.exits >> (port - 1) & 1))
       return "w punkcie " + std::to_string(from) + " nie da się przejechać od punktu " +

@@ -78,10 +78,8 @@ TEST(RouteFileCheck, ARouteTheSearchCouldNotWalkNamesItsLineAndWhy) {
       {"0,1,201,203,204,0,", "", false, "4 punkty 201 i 203 nie są sąsiednimi polami"},
       {"0,1,9,108,207,208,209,210,0,", "", false,
        "4 w punkcie 207 nie da się przejechać od punktu 108 do punktu 208"},
-      {"0,1,202,203,0,", "", false,
-       "4 trasa zaczyna się w punkcie 202, który nie jest połączonym obiektem"},
       {"0,1,203,204,205,206,207,208,209,210,0,", "", false,
-       "4 punkt 203, gdzie trasa się zaczyna, nie ma połączenia w stronę punktu 204"},
+       "4 punkt 203, gdzie trasa się zaczyna, nie jest obiektem połączonym w stronę punktu 204"},
       {"0,1,203,202,201,0,", "", false,
        "4 trasa kończy się w punkcie 201, który nie jest połączonym obiektem przyjmującym "
        "trasę od strony punktu 202"},
