@@ -1,5 +1,6 @@
 // Any bytes as the route file of a station: the selector either refuses the file with a message
-// or groups its routes, and then lets the author edit, tick and accept groups without harm.
+// or groups its routes, and then lets the author edit, tick and accept groups without harm; the
+// save's check replays every route without harm.
 #include <unistd.h>
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "model/preparation.h"
+#include "select/route_file_check.h"
 #include "select/route_file_reader.h"
 #include "select/route_selector.h"
 
@@ -71,6 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       points += pts.size();
     }
     require(points == read.file->points.size(), "points belong to no route");
+    const std::string misfit = szl::routeFileMisfit(*read.file, st, path);
+    require(misfit.empty() || misfit.find(path) != std::string::npos,
+            "a misfit not naming the file");
   }
 
   AnswerOk host;

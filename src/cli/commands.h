@@ -14,15 +14,20 @@ namespace szl::cli {
 
 int info(const std::string& station);
 int search(const std::string& station, const SearchOptions& opt);
+// `search` on a station already loaded (its grid as read): the loading messages, the route file
+// beside it, the counts on standard output.
+int searchLoaded(const LoadResult& res, const SearchOptions& opt);
 int groups(const std::string& station, const SearchOptions& opt);
 
 // save: the station's grid with the author's data from a saved file, the routes of the route
 // file chosen as the selector would with the kept routes carried over, written to `output`.
+// The route file must exist and fit the grid; with `search` the search writes it first.
 struct SaveRequest {
   std::string station;
   std::string output;
   std::optional<std::string> dataFrom;  // default: the station file itself
   SearchOptions options;
+  bool search = false;
 };
 int save(const SaveRequest& req);
 

@@ -92,6 +92,10 @@ int run(int argc, char** argv) {
                    "zapisana stacja, z której brać dane obiektów, komentarz i trasy "
                    "(domyślnie sama STACJA)")
       ->type_name("PLIK");
+  save->add_flag("--search", saveRequest.search,
+                 "najpierw wyszukuje trasy jak polecenie search (plik z trasami zapisany tak "
+                 "samo), potem zapisuje stację; bez tej opcji plik z trasami musi już być i "
+                 "pasować do siatki");
   szl::cli::addSearchOptions(save, options);
 
   // Paths with Polish letters reach the core as UTF-8 on every system.

@@ -1,14 +1,17 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "model/file_errors.h"
 #include "model/plural.h"
 #include "model/preparation.h"
+#include "objects/missing_data.h"
 #include "objects/object_data.h"
 #include "platform/system.h"
+#include "select/route_file_check.h"
 #include "select/route_selector.h"
 #include "stationfile/carry_over.h"
 #include "stationfile/save_file.h"
@@ -41,6 +44,32 @@ bool signatureTime(std::string& date, std::string& time) {
   return true;
 }
 
+constexpr const char* kSaveTitle = "Zapisywanie stacji";
+
+// The route file the station is saved with. A missing one is no empty search: it is refused, as
+// is one that no longer fits the grid as analysed with these options.
+std::optional<RouteFile> routesToSave(const Station& st, const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(sys::fsPath(path), ec)) {
+    printMessage(kSaveTitle, routeFileOpenFailure(path, ENOENT) + CrLf +
+                                 "Najpierw wyszukaj trasy poleceniem search (albo zapisz stację "
+                                 "z opcją --search); stacji nie zapisano.");
+    return std::nullopt;
+  }
+  RouteFileRead read = readRouteFile(path, st);
+  if (!read.file) {
+    printMessage(kSaveTitle, read.error);
+    return std::nullopt;
+  }
+  if (const std::string misfit = routeFileMisfit(*read.file, st, path); !misfit.empty()) {
+    printMessage(kSaveTitle, misfit + CrLf +
+                                 "Wyszukaj trasy ponownie (polecenie search albo opcja "
+                                 "--search); stacji nie zapisano.");
+    return std::nullopt;
+  }
+  return std::move(read.file);
+}
+
 }  // namespace
 
 int save(const SaveRequest& req) {
@@ -56,7 +85,6 @@ int save(const SaveRequest& req) {
     printMessage(loadErrorMessage(res.error));
     return 1;
   }
-  Station& st = *res.station;
 
   // The author's data: from the file named, or from the station itself when it is a saved one.
   std::optional<SavedStation> saved;
@@ -83,6 +111,16 @@ int save(const SaveRequest& req) {
     }
     saved = std::move(res.saved);
   }
+  Station& st = *res.station;
+  if (!analysable(st)) {
+    printMessage(tooLargeToAnalyseMessage(st));
+    return 1;
+  }
+  // The route file exactly as `search` writes it, once everything else the save reads is known
+  // to be usable.
+  if (req.search)
+    if (const int status = searchLoaded(res, req.options); status != 0) return status;
+
   CarryReport carried;
   if (saved) {
     carried = takeSavedData(st, *saved);
@@ -90,55 +128,59 @@ int save(const SaveRequest& req) {
       printMessage(carryNotesMessage(req.dataFrom ? *req.dataFrom : req.station, carried));
   }
 
-  if (!analysable(st)) {
-    printMessage(tooLargeToAnalyseMessage(st));
-    return 1;
-  }
   PrzygotujStacje(st, req.options.passages);
+  const std::string routes = routeFilePath(st, req.options);
+  std::optional<RouteFile> routeFile = routesToSave(st, routes);
+  if (!routeFile) return 1;
   PrintingHost host;
   RouteSelector sel;
-  const std::string routes = routeFilePath(st, req.options);
   if (!sel.Prepare(st, routes, host)) return 1;
-  std::vector<std::string> unchosen;
-  for (int g = 0; g < sel.groupCount(); ++g) {
-    const RouteGroup& gr = sel.table().groups[g];
-    if (!sel.groupTicked(g))
-      unchosen.push_back("od punktu " + std::to_string(gr.start) + " do punktu " +
-                         std::to_string(gr.end) + " (" +
-                         counted(gr.routeCount, "trasa", "trasy", "tras") + ")");
+  if (!describes(sel.table(), *routeFile)) {
+    printMessage(kSaveTitle, "Plik z trasami " + routes +
+                                 " zmienił się w trakcie zapisywania; stacji nie zapisano.");
+    return 1;
   }
-  if (!unchosen.empty())
-    printMessage(listMessage(
-        "Selekcja tras",
-        "Z tych grup nie wybrano żadnej trasy, więc plik stacji ich nie zawiera:", unchosen));
+  // With the author's saved data the selector has already said what it could not carry and
+  // which groups are new; a second list would only repeat it.
+  if (!st.RoutesTaken) {
+    std::vector<std::string> unchosen;
+    for (int g = 0; g < sel.groupCount(); ++g) {
+      const RouteGroup& gr = sel.table().groups[g];
+      if (!sel.groupTicked(g))
+        unchosen.push_back("od punktu " + std::to_string(gr.start) + " do punktu " +
+                           std::to_string(gr.end) + " (" +
+                           counted(gr.routeCount, "trasa", "trasy", "tras") + ")");
+    }
+    if (!unchosen.empty())
+      printMessage(listMessage(
+          "Selekcja tras",
+          "Z tych grup nie wybrano żadnej trasy, więc plik stacji ich nie zawiera:", unchosen));
+  }
   sel.Confirm();
 
+  // Nobody can type here: only what a record would be written for, and no saved record gave,
+  // stops the save.
   std::vector<std::string> missing;
   for (int y = 0; y < st.RowCount(); ++y)
     for (int x = 0; x < st.ColCount(); ++x)
-      if (objectDataMissing(st, x, y))
+      if (batchDataMissing(st, x, y))
         missing.push_back("punkt " + std::to_string(pointNumber(x, y)) + ", " +
                           objectClassName(objectClassAt(st, x, y)));
   if (!missing.empty()) {
-    printMessage(listMessage("Zapisywanie stacji",
-                             "Tym obiektom brakuje danych; stacji nie zapisano:", missing));
+    printMessage(
+        listMessage(kSaveTitle, "Tym obiektom brakuje danych; stacji nie zapisano:", missing));
     return 1;
   }
 
-  RouteFileRead read = readRouteFile(routes, st);
-  if (!read.file) {
-    printMessage("Zapisywanie stacji", read.error);
-    return 1;
-  }
   const StationFileBytes file =
-      stationFileBytes(st, sel.table(), *read.file, signatureLine(date, time));
+      stationFileBytes(st, sel.table(), *routeFile, signatureLine(date, time));
   if (file.replaced > 0)
-    printMessage("Zapisywanie stacji",
+    printMessage(kSaveTitle,
                  "Komentarz zawiera znaki, których nie ma w stronie kodowej Windows-1250; "
                  "zastąpiono je znakiem \"?\".");
   if (const int err = saveFileAtomically(req.output, file.bytes)) {
-    printMessage("Zapisywanie stacji", "Nie można zapisać stacji do pliku " + req.output + ":" +
-                                           CrLf + writeFailureReason(err));
+    printMessage(kSaveTitle, "Nie można zapisać stacji do pliku " + req.output + ":" + CrLf +
+                                 writeFailureReason(err));
     return 1;
   }
   long long kept = 0;

@@ -13,6 +13,10 @@ int search(const std::string& station, const SearchOptions& opt) {
     printMessage(loadErrorMessage(res.error));
     return 1;
   }
+  return searchLoaded(res, opt);
+}
+
+int searchLoaded(const LoadResult& res, const SearchOptions& opt) {
   Station st = *res.station;
   printLoadMessages(res.info);
 

@@ -1,6 +1,7 @@
 #include "objects/missing_data.h"
 
 #include "objects/object_class.h"
+#include "objects/object_data.h"
 
 namespace szl {
 
@@ -46,6 +47,14 @@ MissingData missingObjectData(const Station& st, int x, int y) {
       break;
   }
   return m;
+}
+
+bool batchDataMissing(const Station& st, int x, int y) {
+  if (!st.inside(x, y)) return false;
+  const CellRec& c = st.cell(x, y);
+  if (c.Linked != 1 || st.object(x, y).AuthorData) return false;
+  if (objectClass(c.Code, c.InObject) == ObjectClass::GoodsTracks) return false;
+  return objectDataMissing(st, x, y);
 }
 
 }  // namespace szl

@@ -6,40 +6,9 @@
 
 #include "search/route_search_engine.h"
 #include "search/search_messages.h"
+#include "search/walk_steps.h"
 
 namespace szl {
-
-namespace {
-constexpr bool isObjectCode(int c) {
-  return (c >= 1 && c <= 9) || c == 21 || c == 22 || c == 48 || (c >= 50 && c <= 53) || c == 210 ||
-         c == 220 || c == 480 || (c >= 500 && c <= 530);
-}
-
-// The element row of every code up to the highest non-electrified one; -1 for an object code,
-// kDeadCode for a code no walk goes into.
-constexpr int kHighestCode = 660;
-constexpr int kDeadCode = -2;
-constexpr auto kKindOfCode = [] {
-  std::array<int8_t, kHighestCode + 1> t{};
-  for (int c = 0; c <= kHighestCode; ++c) {
-    const int row = elementRow(c);
-    t[c] = static_cast<int8_t>(isObjectCode(c) ? -1 : row >= 0 ? row : kDeadCode);
-  }
-  return t;
-}();
-
-// kExits[row][entry port - 1][crossing type]: the ports a train may leave by, bit p-1 for p.
-using ExitTable = std::array<std::array<std::array<uint8_t, kCrossTypes>, 8>, kElementRows>;
-constexpr ExitTable kExits = [] {
-  ExitTable t{};
-  for (int r = 0; r < kElementRows; ++r)
-    for (int f = 0; f < 8; ++f)
-      for (int e = 0; e < 8; ++e)
-        for (int k = 0; k < kCrossTypes; ++k)
-          if (PortPass[r][f][e][k]) t[r][f][k] = static_cast<uint8_t>(t[r][f][k] | (1 << e));
-  return t;
-}();
-}  // namespace
 
 SearchResult Wyszukaj(const Station& st, const SearchOptions& options, bool confirmMode,
                       SearchHost& host) {
@@ -73,10 +42,8 @@ SearchResult RouteSearch::Wyszukaj() {
 
   for (int y = 0; y < st_.RowCount() && !stopped_; ++y) {
     for (int x = 0; x < st_.ColCount() && !stopped_; ++x) {
-      // Point 0 would end a route line: no route may start there.
-      if (st_.cell(x, y).Linked != 1 || (x == 0 && y == 0)) continue;
       for (int d = 8; d >= 1 && !stopped_; --d)
-        if (st_.link(x, y, d) == kLink) walkFrom(x, y, d);
+        if (startsWalk(st_, x, y, d)) walkFrom(x, y, d);
     }
   }
   finish();
@@ -96,36 +63,20 @@ void RouteSearch::buildWalkTable() {
 
   for (int y = 0; y < st_.RowCount(); ++y) {
     for (int x = 0; x < cols; ++x) {
-      // Cell (0, 0) cannot be part of a route: a walk entering it ends there.
-      if (x == 0 && y == 0) continue;
       const CellRec& c = st_.cell(x, y);
       const uint32_t at = cellIndex(x, y);
       cellOf_[at] = {c.Code, static_cast<int16_t>(x), static_cast<int16_t>(y)};
-      const int kind = c.Code >= 0 && c.Code <= kHighestCode ? kKindOfCode[c.Code] : kDeadCode;
-      if (kind == kDeadCode) continue;
       const unsigned flags =
           (c.TwoWay == 0 ? kOneWayCell : 0) | (c.Electrified == 0 ? kPlainCell : 0);
-      const int type = c.CrossType >= 0 && c.CrossType < kCrossTypes ? c.CrossType : 0;
       for (int entry = 1; entry <= 8; ++entry) {
-        const int p = 9 - entry;  // the port the walk left the previous cell by
-        uint64_t w = kEnters | flags << kFlagShift;
-        if (kind >= 0) {
-          // A track cell is entered only through a linked port.
-          if (st_.link(x, y, entry) != kLink) continue;
-          const unsigned exits = kExits[kind][entry - 1][type];
-          w |= exits;
-          if (std::has_single_bit(exits)) {
-            const unsigned in = 8 - static_cast<unsigned>(std::bit_width(exits));
-            w |= kOnlyExit | uint64_t{(at + stepIn_[in]) * 8 + in} << kNextShift;
-          }
-        } else {
-          w |= kObject;
-          if (entryAccepts(c.Code, x, y, p)) w |= kAccepts;
-          if (c.Passable == 1)
-            for (int k = 0; k < 3; ++k) {
-              const int e = TurnPorts[entry - 1][k];
-              if (st_.link(x, y, e) != kNoLink) w |= 1 << (e - 1);
-            }
+        const CellEntry e = enterCell(st_, x, y, entry);
+        if (!e.enters) continue;
+        uint64_t w = kEnters | flags << kFlagShift | e.exits;
+        if (e.object) {
+          w |= kObject | (e.accepts ? kAccepts : 0);
+        } else if (std::has_single_bit(unsigned{e.exits})) {
+          const unsigned in = 8 - static_cast<unsigned>(std::bit_width(unsigned{e.exits}));
+          w |= kOnlyExit | uint64_t{(at + stepIn_[in]) * 8 + in} << kNextShift;
         }
         walkTable_[at * 8 + entry - 1] = w;
       }
@@ -291,24 +242,6 @@ bool RouteSearch::recordOnNextLevel(uint32_t cell, uint64_t entering) {
   SearchStack[level].segments = 1;
   dirtyFrom_ = std::min(dirtyFrom_, level << 7);
   return true;
-}
-
-// An entry or exit accepts a walk only in its own direction, an entry-exit from any side but
-// straight north or south, any other object through a linked port.
-bool RouteSearch::entryAccepts(int code, int x, int y, int port) const {
-  switch (code) {
-    case 50:
-    case 500:
-      return port == 1 || port == 4 || port == 6;
-    case 51:
-    case 510:
-      return port == 3 || port == 5 || port == 8;
-    case 52:
-    case 520:
-      return port != 2 && port != 7;
-    default:
-      return st_.link(x, y, 9 - port) == kLink;
-  }
 }
 
 // The walk goes on on the next level. The entry of the full level is still below it on the

@@ -79,7 +79,6 @@ class RouteSearch {
   void cellsWalked(uint32_t n);
   bool continueFullLevel();
   void openLevel(int level);
-  bool entryAccepts(int code, int x, int y, int port) const;
   void finish();
   void showDepth();
 

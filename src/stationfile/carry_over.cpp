@@ -102,9 +102,19 @@ void takeRecord(Station& st, const Station& analysed, const SavedRecord& r,
       o.ValueD = saved.shedData[3];
       o.AuthorData = true;
       break;
+    case 9: {
+      // The file keeps no goods-track number: the grid's digit stays the number, as the
+      // analysis would give it.
+      const int16_t digit = st.cell(x + 1, y).Code;
+      for (int k = 0; k < 3; ++k) {
+        st.object(x + k, y).ValueC = static_cast<int16_t>(digit >= 1 && digit <= 9 ? digit : 0);
+        st.object(x + k, y).AuthorData = true;
+      }
+      break;
+    }
     default:
-      // Stopping points and goods tracks carry nothing but their existence; goods tracks take
-      // their number from the grid as before.
+      // Stopping points carry nothing but their existence, which is the author's all the same.
+      o.AuthorData = true;
       break;
   }
 }

@@ -2,6 +2,7 @@
 
 #include "model/element_tables.h"
 #include "model/file_errors.h"
+#include "select/route_file_check.h"
 #include "stationfile/codepage.h"
 #include "stationfile/save_file.h"
 #include "stationfile/station_reader.h"
@@ -129,7 +130,8 @@ Message saveError(const std::string& text) {
   return {Icon::Critical, kSaveTitle, text, Buttons::Ok};
 }
 
-// The route file as the table expects it, or the message that refuses the save.
+// The route file as the table expects it and as the search could have walked it on the grid
+// being saved, or the message that refuses the save.
 std::optional<RouteFile> matchingRoutes(const Station& st, const RouteTable& table,
                                         const std::string& path, SaveHost& host) {
   RouteFileRead read = readRouteFile(path, st);
@@ -142,6 +144,11 @@ std::optional<RouteFile> matchingRoutes(const Station& st, const RouteTable& tab
                        "(od czasu selekcji trasy wyszukano ponownie albo plik zmieniono)." + CrLf +
                        CrLf + "Stacja nie została zapisana. Uruchom ponownie selekcję " +
                        "tras, a potem zapisz stację."));
+    return std::nullopt;
+  }
+  if (const std::string misfit = routeFileMisfit(*read.file, st, path); !misfit.empty()) {
+    host.ask(saveError(misfit + CrLf + CrLf + "Stacja nie została zapisana. Wyszukaj trasy " +
+                       "ponownie, uruchom ponownie selekcję tras, a potem zapisz stację."));
     return std::nullopt;
   }
   return std::move(*read.file);

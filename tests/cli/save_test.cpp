@@ -43,8 +43,10 @@ void fillObjectData(Station& st) {
 }
 
 // The station saved as the window would: routes of most groups of three or more ticked in
-// file order as far as the unique-point rule lets them, the data filled in.
-std::string savedWithData(const fs::path& station, const fs::path& routes) {
+// file order as far as the unique-point rule lets them (none without `chooseInGroups`), the
+// data filled in.
+std::string savedWithData(const fs::path& station, const fs::path& routes,
+                          bool chooseInGroups = true) {
   LoadResult res = WczytajStacje(station.string());
   EXPECT_TRUE(res.station) << res.error;
   Station st = std::move(*res.station);
@@ -52,7 +54,7 @@ std::string savedWithData(const fs::path& station, const fs::path& routes) {
   test::Quiet q;
   RouteSelector sel;
   EXPECT_TRUE(sel.Prepare(st, routes.string(), q));
-  for (int g = 0; g < sel.groupCount(); ++g) {
+  for (int g = 0; g < sel.groupCount() && chooseInGroups; ++g) {
     if (sel.groupTicked(g) || g % 3 == 2) continue;  // some left for later, as authors do
     sel.Edit(g, st, q);
     for (int pos = 0; pos < static_cast<int>(sel.groupRoutes().size()); ++pos)
@@ -217,6 +219,132 @@ TEST(SaveCommand, SignatureTimeMissingDataAndRefusals) {
     EXPECT_NE(r.err.find(from), std::string::npos) << r.err;
   }
   for (const char* never : {"a.stc", "c.stc", "d.stc"}) EXPECT_FALSE(fs::exists(dir / never));
+}
+
+// A saved station holding what a station file cannot keep, or keeps as zero: a platform numbered
+// 0 (104), goods tracks without a digit (304), a shed at zeros (309) and a shed without a track
+// (506), which writes no record; beside them a stopping point and a locomotive stopping point.
+const std::vector<std::string> kKeptRows = {
+    "0 0 0 0 0 0 0 0 0 0 0 0",            //
+    "0 51 10 10 21 21 21 10 10 10 51 0",  //
+    "0 1 0 0 0 0 0 0 0 0 2 0",            //
+    "0 21 10 10 53 53 53 10 10 48 0 0",   //
+    "0 0 0 0 0 0 0 0 0 0 0 0",            //
+    "0 53 10 10 0 0 48 0 0 0 0 0",        //
+};
+const std::string kKeptRoutes =
+    "0,1,101,102,103,104,0,\r\n"
+    "0,1,106,107,108,109,110,0,\r\n"
+    "1,1,301,302,303,304,305,306,307,308,309,0,\r\n";
+
+std::string keptStation() {
+  return test::stationFileText(kKeptRows) + "3,\r\n" + kKeptRoutes +
+         "7,0,\r\n"
+         "1,5,101,10,0,11,\r\n"
+         "4,3,104,105,106,0,\r\n"
+         "2,3,110,0,0,20,\r\n"
+         "6,2,301,0,0,0,\r\n"
+         "9,3,304,305,306,0,\r\n"
+         "8,2,309,0,0,0,\r\n"
+         "7,2,501,0,0,0,\r\n"
+         "10,\r\n"
+         "0,0,0,0,\r\n"
+         "Komentarz\r\n"
+         "Stacja zosta\xB3"
+         "a stworzona 14.11.2023 o 22:13 przy pomocy programu Szlakownik 2.0.\r\n";
+}
+
+TEST(SaveCommand, ASavedFileSavesAgainAndOnlyANewObjectWithoutDataStopsIt) {
+  test::TempDir dir;
+  test::writeFile(dir / "stacja.stc", keptStation());
+  test::writeFile(dir / "trasy.txt", kKeptRoutes);
+  ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  auto run = runCli({"save", (dir / "stacja.stc").string(), "--output", (dir / "a.stc").string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(readFile(dir / "a.stc") == keptStation());
+
+  // An entry-exit drawn since (401) has neither a record nor data: it alone is listed, not the
+  // goods tracks drawn with it, whose number the file cannot hold.
+  std::vector<std::string> rows = kKeptRows;
+  rows[4] = "0 52 10 53 53 53 10 0 0 0 0 0";
+  test::writeFile(dir / "nowa.stc", test::stationFileText(rows));
+  run = runCli({"save", (dir / "nowa.stc").string(), "--data-from", (dir / "stacja.stc").string(),
+                "--output", (dir / "b.stc").string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(
+      run.err.ends_with("[Zapisywanie stacji] Tym obiektom brakuje danych; stacji nie zapisano:\n"
+                        "- punkt 401, Wjazd-wyjazd\n"))
+      << run.err;
+  EXPECT_FALSE(fs::exists(dir / "b.stc"));
+}
+
+TEST(SaveCommand, TheRouteFileMustBeThereAndFitTheGridAsAnalysedOrBeSearchedFirst) {
+  test::TempDir dir;
+  const std::string station = (dir / "stacja.stc").string();
+  const std::string routes = (dir / "trasy.txt").string();
+  test::writeFile(station, keptStation());
+  ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  const auto save = [&](const std::string& file, std::vector<std::string> more) {
+    std::vector<std::string> args{"save", (dir / file).string(), "--output",
+                                  (dir / "wynik.stc").string()};
+    args.insert(args.end(), more.begin(), more.end());
+    return runCli(args);
+  };
+  const auto refused = [&](const test::CliRun& run, const std::string& says) {
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("[Zapisywanie stacji] " + says), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "wynik.stc"));
+  };
+
+  refused(save("stacja.stc", {}), "Nie można otworzyć pliku z trasami " + routes +
+                                      ":\ntaki plik nie istnieje.\n"
+                                      "Najpierw wyszukaj trasy poleceniem search");
+
+  // The routes of an older grid, where 108 was still track; and with passages under which the
+  // goods tracks let no route through.
+  std::vector<std::string> rows = kKeptRows;
+  rows[1] = "0 51 10 10 21 21 21 10 0 10 51 0";
+  test::writeFile(dir / "zmieniona.stc", test::stationFileText(rows));
+  test::writeFile(routes, kKeptRoutes);
+  const std::string misfit =
+      "Plik z trasami " + routes + " nie pasuje do stacji i opcji wyszukiwania:\nw wierszu ";
+  refused(save("zmieniona.stc", {"--data-from", station}),
+          misfit + "2 punkt 108 jest pustym polem.\nWyszukaj trasy ponownie");
+  refused(save("stacja.stc", {"--through-platforms", "off"}),
+          misfit + "3 w punkcie 304 nie da się przejechać od punktu 303 do punktu 305.");
+  EXPECT_EQ(readFile(routes), kKeptRoutes);
+
+  // --search writes the route file the search command writes, then saves with it.
+  const auto searched = runCli({"search", station});
+  ASSERT_EQ(searched.status, 0);
+  const std::string found = readFile(routes);
+  fs::remove(routes);
+  const auto run = save("stacja.stc", {"--search"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(readFile(routes), found);
+  EXPECT_TRUE(run.out.starts_with(searched.out)) << run.out;
+  EXPECT_TRUE(readFile(dir / "wynik.stc") == keptStation());
+}
+
+// Without saved data the save lists the groups nobody chose; with it, what was not carried is
+// the selector's to say, once.
+TEST(SaveCommand, UnchosenGroupsAreListedOnlyWithoutSavedData) {
+  test::TempDir dir;
+  const fs::path station = dir / "junction.stc";
+  fs::copy_file(test::dataPath("reference/junction_20x10.stc"), station);
+  ASSERT_EQ(runCli({"search", station.string()}).status, 0);
+  const std::string saved = savedWithData(station, dir / "trasy.txt", false);
+  test::writeFile(dir / "zapisana.stc", saved);
+  const std::string list = "Z tych grup nie wybrano żadnej trasy";
+
+  auto run = runCli({"save", station.string(), "--output", (dir / "a.stc").string()});
+  EXPECT_NE(run.err.find(list), std::string::npos) << run.err;
+
+  ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  run = runCli({"save", (dir / "zapisana.stc").string(), "--output", (dir / "b.stc").string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err.find(list), std::string::npos) << run.err;
+  EXPECT_TRUE(readFile(dir / "b.stc") == saved);
 }
 
 }  // namespace

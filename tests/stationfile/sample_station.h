@@ -12,14 +12,14 @@ namespace szl::test {
 inline const std::vector<std::string> kSampleRows = {
     "0 0 0 0 0 0 0 0 0 0 0 0",           //
     "0 51 10 10 21 4 21 10 10 10 51 0",  // entry 1, platform 4, exit 2
-    "0 1 0 0 0 0 0 0 0 0 2 0",           //
+    "0 1 11 16 0 0 0 0 0 0 2 0",         // the entry-exit's track round the goods tracks' north
     "0 52 10 10 53 53 53 10 10 22 0 0",  // entry-exit 3, goods tracks without number, sidings
-    "0 3 0 0 0 0 0 0 0 0 0 0",           //
+    "0 3 15 17 0 0 0 0 0 0 0 0",         // and south
     "0 21 10 10 530 10 48 0 0 0 0 0",    // stopping point, loco stopping point, shed
     "0 480 100 10 220 0 22 0 0 0 0 0",   // shed, sidings, unlinked sidings
 };
 
-// Every route the search finds; of the group of three the author keeps the first and third.
+// Routes the search finds; of the group of three the author keeps the first and third.
 inline const std::string kSampleRoutes =
     "1,1,101,102,103,104,0,\r\n"
     "0,1,106,107,108,109,110,0,\r\n"

@@ -209,6 +209,18 @@ TEST_F(Save, ARouteFileThatNoLongerMatchesIsRefused) {
     EXPECT_NE(author.asked[0].text.find("Uruchom ponownie selekcję tras"), std::string::npos);
     EXPECT_EQ(author.stationEdits, 0);  // refused before the author typed anything
   }
+  // Ends and length as the table has them, but a turn the track at 102 does not make.
+  writeFile(routes(), "1,1,101,102,203,104,0,\r\n" + test::kSampleRoutes.substr(24));
+  author.asked.clear();
+  EXPECT_EQ(save(st).outcome, SaveOutcome::Refused);
+  ASSERT_EQ(author.asked.size(), 1u);
+  EXPECT_NE(author.asked[0].text.find("nie pasuje do stacji i opcji wyszukiwania:\r\nw wierszu 1 "
+                                      "w punkcie 102 nie da się przejechać od punktu 101 do "
+                                      "punktu 203.\r\n\r\nStacja nie została zapisana."),
+            std::string::npos)
+      << author.asked[0].text;
+  EXPECT_EQ(author.stationEdits, 0);
+  fs::remove(routes());
   EXPECT_TRUE(fs::is_empty(dir / "out"));
 
   // No route file and no routes selected: an empty route section.
@@ -461,6 +473,18 @@ TEST_F(Save, TakenDataAndKeptRoutesMoveWithTrimming) {
   const Station cut = cutStation(st, TrimRect{0, 10, 2, 7, false});
   EXPECT_TRUE(cut.KeptRoutes[0].points.empty());
   EXPECT_EQ(cut.KeptRoutes[2].points, (std::vector<int16_t>{100, 101, 102, 103}));
+}
+
+TEST_F(Save, GoodsTracksTakenFromTheFileKeepTheirDigitAsNumber) {
+  // The file holds no goods-track number; the grid's digit gives it, so nobody is asked.
+  std::vector<std::string> rows = kSampleRows;
+  rows[3] = "0 52 10 10 53 7 53 10 10 22 0 0";
+  Station st = open(sampleFile(rows));
+  sel.Confirm();
+  author.comment.clear();
+  ASSERT_EQ(save(st).outcome, SaveOutcome::Saved);
+  EXPECT_TRUE(author.edits.empty());
+  EXPECT_EQ(readFile(dir / "out" / "gotowa.stc"), sampleFile(rows));
 }
 
 }  // namespace
