@@ -81,11 +81,13 @@ void takeRecord(Station& st, const Station& analysed, const SavedRecord& r,
       o.AuthorData = true;
       break;
     case 4:
+    case 9:
       // The other cells of the group follow, but for a cell that is another group's first:
-      // that one's own record says its number.
+      // that one's own record says its number. The file keeps no goods-track number: the
+      // grid's digit stays it, as the analysis gives it.
       for (int k = 0; k < 3; ++k) {
         if (k > 0 && analysed.object(x + k, y).ValueB == 1) continue;
-        st.object(x + k, y).ValueC = f[5];
+        st.object(x + k, y).ValueC = r.kind() == 4 ? f[5] : analysed.object(x, y).ValueC;
         st.object(x + k, y).AuthorData = true;
       }
       break;
@@ -102,16 +104,6 @@ void takeRecord(Station& st, const Station& analysed, const SavedRecord& r,
       o.ValueD = saved.shedData[3];
       o.AuthorData = true;
       break;
-    case 9: {
-      // The file keeps no goods-track number: the grid's digit stays the number, as the
-      // analysis would give it.
-      const int16_t digit = st.cell(x + 1, y).Code;
-      for (int k = 0; k < 3; ++k) {
-        st.object(x + k, y).ValueC = static_cast<int16_t>(digit >= 1 && digit <= 9 ? digit : 0);
-        st.object(x + k, y).AuthorData = true;
-      }
-      break;
-    }
     default:
       // Stopping points carry nothing but their existence, which is the author's all the same.
       o.AuthorData = true;
@@ -136,8 +128,8 @@ void refuseOutOfRange(Station& st, const Station& analysed, int x, int y, const 
     std::string label = f.label;
     if (label.ends_with(":")) label.pop_back();
     report.notes.push_back(what + "\"" + label + "\" = " + std::to_string(v) +
-                           " to więcej, niż przyjmuje edytor (od " + std::to_string(f.min) +
-                           " do " + std::to_string(f.max) + "); trzeba to wpisać na nowo");
+                           ", a edytor przyjmuje od " + std::to_string(f.min) + " do " +
+                           std::to_string(f.max) + "; trzeba to wpisać na nowo");
   }
   if ((page == EditorPage::EntryOrExit || page == EditorPage::EntryExit) && o.Side == 0)
     report.notes.push_back(what +

@@ -17,6 +17,7 @@
 
 #include "model/preparation.h"
 #include "model/trimming.h"
+#include "objects/missing_data.h"
 #include "select/route_selector.h"
 #include "stationfile/carry_over.h"
 #include "stationfile/sample_station.h"
@@ -386,6 +387,29 @@ TEST_F(Save, HandEditsAreTakenAsTheGridSaysAndEachIsNamed) {
   EXPECT_EQ(st.object(1, 1).ValueC, 7);
   // The signature stays the last line: Ctrl-Z and the blank lines are no part of the comment.
   EXPECT_EQ(st.StationComment, "Stacja testowa: żółw, gęś.\r\nLinia druga ??");
+}
+
+// Values the editor could never store are not taken: named, and the object asks for them.
+TEST_F(Save, ValuesTheEditorCouldNeverStoreAreAskedForAgain) {
+  std::vector<std::string> tail = test::kSampleTail;
+  tail[17 - 10] = "1,32767,101,-32768,0,12,";
+  tail[22 - 10] = "5,-5,309,0,0,0,";
+  Station st = open(sampleFile(kSampleRows, tail));
+  const std::string entry = "punkt 101, Wjazd / wyjazd (wiersz 17 pliku): ";
+  EXPECT_EQ(carried.notes,
+            (std::vector<std::string>{
+                entry + "\"Czas zwolnienia wjazdu / wyjazdu w minutach\" = 32767, a edytor "
+                        "przyjmuje od 0 do 99; trzeba to wpisać na nowo",
+                entry + "\"Wyprzedzenie względem godziny przyjazdu, z jakim będą pociągi "
+                        "pojawiać się na wjeździe\" = -32768, a edytor przyjmuje od 0 do 99; "
+                        "trzeba to wpisać na nowo",
+                entry + "strona wjazdu zapisana cyfrą 2, której nie ma (1 lewa, 0 prawa); trzeba "
+                        "ją wybrać na nowo",
+                "punkt 309, Tory postojowe (wiersz 22 pliku): \"Pojemność\" = -5, a edytor "
+                "przyjmuje od 1 do 10; trzeba to wpisać na nowo"}));
+  const MissingData m = missingObjectData(st, 1, 1);
+  EXPECT_TRUE(m.side && m.fields.size() == 2) << m.fields.size();
+  EXPECT_TRUE(objectDataMissing(st, 9, 3));
 }
 
 // A file of many records that fit no object: the list shows its first lines and counts the
