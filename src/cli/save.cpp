@@ -173,7 +173,11 @@ int save(const SaveRequest& req) {
   }
 
   const StationFileBytes file =
-      stationFileBytes(st, sel.table(), *routeFile, signatureLine(date, time));
+      stationFileBytes(st, sel.table(), *routeFile, signatureLine(date, time), req.output);
+  if (!file.unreadable.empty()) {
+    printMessage(unreadableMessage(req.output, file.unreadable));
+    return 1;
+  }
   if (file.replaced > 0)
     printMessage(kSaveTitle,
                  "Komentarz zawiera znaki, których nie ma w stronie kodowej Windows-1250; "

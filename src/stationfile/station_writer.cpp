@@ -1,5 +1,7 @@
 #include "stationfile/station_writer.h"
 
+#include <sstream>
+
 #include "model/element_tables.h"
 #include "model/file_errors.h"
 #include "select/route_file_check.h"
@@ -162,7 +164,8 @@ std::string signatureLine(const std::string& date, const std::string& time) {
 }
 
 StationFileBytes stationFileBytes(const Station& st, const RouteTable& table,
-                                  const RouteFile& routes, const std::string& signature) {
+                                  const RouteFile& routes, const std::string& signature,
+                                  const std::string& displayPath) {
   StationFileBytes res;
   Lines out;
   out.num(0).end();
@@ -194,7 +197,20 @@ StationFileBytes stationFileBytes(const Station& st, const RouteTable& table,
     out.text(t.bytes).end();
   }
   res.bytes = std::move(out.str());
+  // Read back as any opening would, so that nothing is written that would lose data then.
+  std::istringstream back(res.bytes);
+  const LoadResult again = readStation(back, displayPath);
+  if (!again.station)
+    res.unreadable = again.error;
+  else if (!again.saved)
+    res.unreadable = again.tailError;
   return res;
+}
+
+Message unreadableMessage(const std::string& path, const std::string& why) {
+  return saveError("Stacji nie zapisano do pliku " + path + ", bo nie dałoby się jej potem " +
+                   "otworzyć z danymi:" + CrLf + why + CrLf + CrLf +
+                   "Poprzedni plik o tej nazwie, jeśli był, pozostał bez zmian.");
 }
 
 SaveResult cmdSave_Click(Station& st, const RouteTable& table, const std::string& routeFilePath,
@@ -238,9 +254,14 @@ SaveResult cmdSave_Click(Station& st, const RouteTable& table, const std::string
     res.outcome = SaveOutcome::Refused;
     return res;
   }
-  const StationFileBytes file =
-      stationFileBytes(st, table, *routes, signatureLine(host.shortDate(), host.shortTime()));
+  const StationFileBytes file = stationFileBytes(
+      st, table, *routes, signatureLine(host.shortDate(), host.shortTime()), res.path);
   res.totals = file.totals;
+  if (!file.unreadable.empty()) {
+    host.ask(unreadableMessage(res.path, file.unreadable));
+    res.outcome = SaveOutcome::Failed;
+    return res;
+  }
   const int err = file.encoded ? saveFileAtomically(res.path, file.bytes) : EILSEQ;
   if (err != 0) {
     const std::string why = file.encoded ? writeFailureReason(err)

@@ -53,9 +53,16 @@ struct StationFileBytes {
   int replaced = 0;  // characters of comment and signature missing from Windows-1250
   bool encoded = true;
   ObjectTotals totals;
+  // Why the file could not be read back whole (a value beyond a field's range, a comment too
+  // long): such a file must not be written, or its data would be lost on opening it.
+  std::string unreadable;
 };
 StationFileBytes stationFileBytes(const Station& st, const RouteTable& table,
-                                  const RouteFile& routes, const std::string& signature);
+                                  const RouteFile& routes, const std::string& signature,
+                                  const std::string& displayPath = "");
+
+// The message that refuses to write a file that would not read back.
+Message unreadableMessage(const std::string& path, const std::string& why);
 
 // "Stacja została stworzona DATE o TIME przy pomocy programu Szlakownik 2.0."
 std::string signatureLine(const std::string& date, const std::string& time);

@@ -328,6 +328,27 @@ TEST(SaveCommand, TheRouteFileMustBeThereAndFitTheGridAsAnalysedOrBeSearchedFirs
 
 // Without saved data the save lists the groups nobody chose; with it, what was not carried is
 // the selector's to say, once.
+// A file the reader would refuse is not written: 3300 sidings of 10 places make a total
+// beyond the 16-bit field of the summary line.
+TEST(SaveCommand, WhatWouldNotReadBackIsNotWritten) {
+  test::TempDir dir;
+  const std::vector<std::string> rows(33, [] {
+    std::string row = "22";
+    for (int x = 1; x < 100; ++x) row += " 22";
+    return row;
+  }());
+  test::writeFile(dir / "bocznice.stc", test::stationFileText(rows));
+  const auto run = runCli({"save", (dir / "bocznice.stc").string(), "--search", "--output",
+                           (dir / "wynik.stc").string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("bo nie dałoby się jej potem otworzyć z danymi:\n"), std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("pole \"33000\" nie jest liczbą całkowitą od -32768 do 32767"),
+            std::string::npos)
+      << run.err;
+  EXPECT_FALSE(fs::exists(dir / "wynik.stc"));
+}
+
 TEST(SaveCommand, UnchosenGroupsAreListedOnlyWithoutSavedData) {
   test::TempDir dir;
   const fs::path station = dir / "junction.stc";
