@@ -15,6 +15,8 @@ int info(const std::string& station) {
   const Station& st = *res.station;
   const LoadInfo& li = res.info;
   printLoadMessages(li);
+  // The grid is fine; the author is told, as the window tells, that its saved data is not.
+  if (!res.tailError.empty()) printMessage(tailErrorMessage(res.tailError));
   const TrimRect r = boundingBox(st);
   if (r.TrimAdvised) printMessage(trimAdviceMessage());
   std::cout << "rows=" << st.RowCount() << " cols=" << st.ColCount() << "\n"

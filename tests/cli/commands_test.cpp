@@ -87,6 +87,15 @@ TEST(Commands, InfoTellsEveryLoadingMessage) {
   for (const char* told : {"Stacja przekracza maksymalne rozmiary", "Ehm, myślisz",
                            "Pole w punkcie 0 nie jest puste.", "przycięcie rozmiarów"})
     EXPECT_NE(run.err.find(told), std::string::npos) << told;
+
+  // A damaged saved part is told too; the grid is fine, so the status stays 0.
+  writeFile(dir / "ucieta.stc", "0,\r\n1,2,\r\n0,0,\r\n0,\r\n0,0,\r\n10,\r\n");
+  const auto cut = runCli({"info", (dir / "ucieta.stc").string()});
+  EXPECT_EQ(cut.status, 0);
+  EXPECT_NE(cut.err.find("w wierszu 7 pliku plik kończy się, zanim zapisano w nim: dane "
+                         "lokomotywowni"),
+            std::string::npos)
+      << cut.err;
 }
 
 using test::readFile;
