@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "model/fatal_error.h"
+#include "platform/system.h"
 #include "ui/main/frm_main.h"
 
 namespace {
@@ -35,6 +36,7 @@ int fatal() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  szl::sys::ignoreFileSizeLimitSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Szlakownik");
   // Every text of the program is Polish; Qt's own dialogs (files, buttons) speak Polish too.

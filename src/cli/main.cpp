@@ -127,6 +127,7 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   szl::sys::prepareStandardStreams();
+  szl::sys::ignoreFileSizeLimitSignal();
   // Whatever goes wrong beyond the files' own messages still ends with a word to the user.
   try {
     return run(argc, argv);

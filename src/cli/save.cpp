@@ -116,6 +116,19 @@ int save(const SaveRequest& req) {
     printMessage(tooLargeToAnalyseMessage(st));
     return 1;
   }
+  // Saving over the route file would destroy the routes the save copies from it.
+  {
+    std::error_code e1, e2;
+    const auto out = std::filesystem::weakly_canonical(sys::fsPath(req.output), e1);
+    const auto in =
+        std::filesystem::weakly_canonical(sys::fsPath(routeFilePath(st, req.options)), e2);
+    if (!e1 && !e2 && out == in) {
+      printMessage(kSaveTitle, "Plik " + req.output + " to plik z trasami tej stacji; zapisanie " +
+                                   "w nim stacji zniszczyłoby trasy. Podaj inną nazwę " +
+                                   "(--output); stacji nie zapisano.");
+      return 1;
+    }
+  }
   // The route file exactly as `search` writes it, once everything else the save reads is known
   // to be usable.
   if (req.search)

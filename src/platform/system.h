@@ -70,4 +70,8 @@ std::vector<std::string> utf8Arguments(int argc, char** argv);
 // Polish letters and redirected output has the same bytes on every system.
 void prepareStandardStreams();
 
+// A process limit on file size fails the write that passes it (EFBIG), which the program reports
+// and cuts back to whole lines, instead of killing the program in the middle of a line.
+void ignoreFileSizeLimitSignal();
+
 }  // namespace szl::sys

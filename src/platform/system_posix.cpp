@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 #include "platform/system.h"
 
@@ -79,5 +80,7 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
 }
 
 void prepareStandardStreams() {}
+
+void ignoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace szl::sys

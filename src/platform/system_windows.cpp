@@ -215,6 +215,8 @@ UINT consoleCodePage = 0;
 void restoreConsole() { ::SetConsoleOutputCP(consoleCodePage); }
 }  // namespace
 
+void ignoreFileSizeLimitSignal() {}  // Windows has no such signal
+
 void prepareStandardStreams() {
   ::_setmode(::_fileno(stdout), _O_BINARY);
   ::_setmode(::_fileno(stderr), _O_BINARY);

@@ -75,10 +75,12 @@ RouteFileWriter::~RouteFileWriter() { close(); }
 
 bool RouteFileWriter::create(const std::string& path) {
   path_ = path;
-  // Opening a pipe would wait for a reader that never comes.
+  // Opening a pipe would wait for a reader that never comes; a device (a link to /dev/null)
+  // would swallow the routes while the search reports them found.
   std::error_code ec;
   const auto status = std::filesystem::status(sys::fsPath(path), ec);
-  if (std::filesystem::is_fifo(status) || std::filesystem::is_socket(status)) {
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+      !std::filesystem::is_directory(status)) {
     error_ = sys::kNotRegularFile;
     return false;
   }

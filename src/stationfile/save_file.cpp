@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <random>
 
@@ -21,6 +22,30 @@ size_t nameStart(const std::string& path) {
 unsigned processTag() {
   static const unsigned tag = std::random_device{}();
   return tag;
+}
+
+// What a save killed half-way left in the folder: our own temporary names for this file, not
+// touched for a while (a save going on now in another window keeps its own).
+void removeStaleTemporaries(const std::string& folder, const std::string& name) {
+  namespace fs = std::filesystem;
+  const std::string prefix = "." + name + ".tmp-";
+  const auto ours = [&](const std::string& f) {
+    if (!f.starts_with(prefix)) return false;
+    const std::string tag = f.substr(prefix.size());
+    const size_t dash = tag.find('-');
+    return dash != std::string::npos && dash > 0 && dash + 1 < tag.size() &&
+           tag.find_first_not_of("0123456789-") == std::string::npos &&
+           tag.find('-', dash + 1) == std::string::npos;
+  };
+  std::error_code ec;
+  const auto now = fs::file_time_type::clock::now();
+  for (fs::directory_iterator it(sys::fsPath(folder.empty() ? "." : folder), ec), end;
+       !ec && it != end; it.increment(ec)) {
+    if (!ours(sys::utf8Path(it->path().filename()))) continue;
+    std::error_code e;
+    if (it->is_regular_file(e) && now - it->last_write_time(e) > std::chrono::minutes(10))
+      fs::remove(it->path(), e);
+  }
 }
 
 }  // namespace
@@ -44,6 +69,7 @@ int saveFileAtomically(const std::string& path, std::string_view bytes) {
   if (err) return err;
   err = sys::replaceFile(temp, path);
   if (err) std::filesystem::remove(sys::fsPath(temp), ec);
+  if (!err) removeStaleTemporaries(folder, name);
   return err;
 }
 

@@ -152,7 +152,7 @@ TEST(Limits, ARouteFileThatWouldGrowWithoutEndStopsAtItsLimitWithWholeLines) {
 TEST(Limits, AWriteCutShortLeavesWholeLinesAndCountsOnlyThem) {
   test::TempDir dir;
   fs::copy_file(test::dataPath("reference/terminal_57x32.stc"), dir / "t.stc");
-  const auto run = runCli({"search", (dir / "t.stc").string()}, "ulimit -f 100; trap '' XFSZ");
+  const auto run = runCli({"search", (dir / "t.stc").string()}, "ulimit -f 100");
   EXPECT_EQ(run.status, 1);
   const std::string routes = readFile(dir / "trasy.txt");
   ASSERT_FALSE(routes.empty());

@@ -347,6 +347,14 @@ TEST(SaveCommand, WhatWouldNotReadBackIsNotWritten) {
             std::string::npos)
       << run.err;
   EXPECT_FALSE(fs::exists(dir / "wynik.stc"));
+
+  // Nor is a station written over the route file it copies its routes from.
+  const std::string routes = readFile(dir / "trasy.txt");
+  const auto over = runCli(
+      {"save", (dir / "bocznice.stc").string(), "--output", (dir / "." / "trasy.txt").string()});
+  EXPECT_EQ(over.status, 1);
+  EXPECT_NE(over.err.find("to plik z trasami tej stacji"), std::string::npos) << over.err;
+  EXPECT_EQ(readFile(dir / "trasy.txt"), routes);
 }
 
 TEST(SaveCommand, UnchosenGroupsAreListedOnlyWithoutSavedData) {

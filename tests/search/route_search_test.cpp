@@ -416,12 +416,15 @@ TEST(RouteFile, ARefusedNameOrFileStopsTheSearchBeforeTheWalkAFailedWriteIsRepor
   EXPECT_NE(refused.asked[0].text.find(st.StationDir + "trasy.txt"), std::string::npos);
 
 #ifndef _WIN32
-  // A device that is always full takes the file but not its lines.
+  // A device would swallow the routes (or refuse them all): it is no route file.
   st.StationDir = dir.path().string() + "/";
-  std::filesystem::create_symlink("/dev/full", dir / "trasy.txt");
-  ScriptedHost full;
-  EXPECT_EQ(Wyszukaj(st, {}, false, full).end, SearchEnd::WriteFailed);
-  EXPECT_EQ(full.asked.back().text.rfind("Błąd zapisu pliku z trasami", 0), 0u);
+  for (const char* device : {"/dev/null", "/dev/full"}) {
+    std::filesystem::remove(dir / "trasy.txt");
+    std::filesystem::create_symlink(device, dir / "trasy.txt");
+    ScriptedHost swallowed;
+    EXPECT_EQ(Wyszukaj(st, {}, false, swallowed).end, SearchEnd::Refused) << device;
+    EXPECT_EQ(swallowed.log, std::vector<std::string>{"ask Błąd"}) << device;
+  }
 #endif
 }
 

@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 #endif
 
+#include <chrono>
 #include <csignal>
 #include <deque>
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include "select/route_selector.h"
 #include "stationfile/carry_over.h"
 #include "stationfile/sample_station.h"
+#include "stationfile/save_file.h"
 #include "stationfile/station_reader.h"
 #include "stationfile/station_writer.h"
 
@@ -230,6 +232,23 @@ TEST_F(Save, ARouteFileThatNoLongerMatchesIsRefused) {
   EXPECT_NE(readFile(dir / "out" / "gotowa.stc")
                 .find(test::stationFileText(kSampleRows) + "0,\r\n11,30,\r\n"),
             std::string::npos);
+}
+
+// A save killed half-way leaves its temporary file; the next save to the same place removes
+// it, but not one a save going on now could be writing, nor a file of another name.
+TEST(SaveFile, TheNextSaveRemovesWhatAKilledSaveLeft) {
+  test::TempDir dir;
+  const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const char* name : {".a.stc.tmp-123-4", ".a.stc.tmp-5-6", ".a.stc.tmp-x", ".b.stc.tmp-1-2"})
+    writeFile(dir / name, "urwany");
+  for (const char* name : {".a.stc.tmp-123-4", ".a.stc.tmp-x", ".b.stc.tmp-1-2"})
+    fs::last_write_time(dir / name, hourAgo);
+  ASSERT_EQ(saveFileAtomically((dir / "a.stc").string(), "nowy"), 0);
+  std::set<std::string> left;
+  for (const auto& e : fs::directory_iterator(dir.path()))
+    left.insert(e.path().filename().string());
+  EXPECT_EQ(left,
+            (std::set<std::string>{"a.stc", ".a.stc.tmp-5-6", ".a.stc.tmp-x", ".b.stc.tmp-1-2"}));
 }
 
 TEST_F(Save, AFailedWriteLeavesTheOldFileAndNamesTheFile) {
