@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <memory>
 
 #include "search/route_search_engine.h"
@@ -196,15 +197,17 @@ void RouteSearch::walkFrom(int x, int y, int port) {
   host_.startMarker(x, y, port, false);
 
   walkedFromPort_ = 0;
+  const auto started = std::chrono::steady_clock::now();
   do {
     walkBranch();
     showDepth();
   } while (StackTop != 0 && !stopped_ && walkedFromPort_ < kWalkCellLimit);
   if (StackTop != 0 && !stopped_) {
-    // Given up: the pending branches are dropped and the author is told.
+    // Given up: the pending branches are dropped and the author is told how long it took.
     StackTop = 0;
     showDepth();
-    tellLimit(walkAbandonedMessage(pointNumber(x, y)));
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - started;
+    tellLimit(walkAbandonedMessage(pointNumber(x, y), walkedFromPort_, spent.count()));
   }
 
   host_.startMarker(x, y, port, true);

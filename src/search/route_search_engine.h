@@ -19,12 +19,13 @@ class RouteSearch {
   static constexpr int kSegmentSlots = 100;
   static constexpr int kLevelCapacity = 99;  // the last slot of a level is never filled
   static constexpr int kMaxRouteCells = 200;
-  static constexpr int kLongRoute = 59;  // from this length on only with allowLong
+  static constexpr int kLongRoute = 59;                 // from this length on only with allowLong
   static constexpr uint32_t kStillWorkingCells = 4096;  // host.stillWorking() once per so many
   // A walk from one start port is given up past this many cells: a loop of track with a switch
-  // in it would otherwise keep it going for ages. Real stations stay far below it (the densest
-  // example walks about 140 thousand cells in the whole search).
-  static constexpr uint32_t kWalkCellLimit = 1u << 24;
+  // in it, or a field of crossings, would otherwise keep it going for minutes. Real stations
+  // stay far below it: the longest walk of the densest we have (57 x 32, 3227 routes) takes
+  // 44,644 cells.
+  static constexpr uint32_t kWalkCellLimit = 1u << 20;
 
   RouteSearch(const Station& st, const SearchOptions& options, bool confirmMode, SearchHost& host);
   RouteSearch(const RouteSearch&) = delete;
@@ -59,12 +60,12 @@ class RouteSearch {
   // walk does on entering. For an object the exits are its pass-through ports, when passable.
   // A track cell with one exit holds the place in the table of the step beyond it.
   static constexpr uint64_t kExitMask = 0xFF;
-  static constexpr uint64_t kEnters = 1 << 8;    // the cell is recorded
-  static constexpr uint64_t kObject = 1 << 9;    // an object cell
-  static constexpr uint64_t kAccepts = 1 << 10;  // the object takes a walk from this side
-  static constexpr uint64_t kOnlyExit = 1 << 11; // a track cell with one exit
-  static constexpr int kFlagShift = 12;          // kOneWayCell and kPlainCell
-  static constexpr int kNextShift = 32;          // with one exit: cell * 8 + entry port - 1
+  static constexpr uint64_t kEnters = 1 << 8;     // the cell is recorded
+  static constexpr uint64_t kObject = 1 << 9;     // an object cell
+  static constexpr uint64_t kAccepts = 1 << 10;   // the object takes a walk from this side
+  static constexpr uint64_t kOnlyExit = 1 << 11;  // a track cell with one exit
+  static constexpr int kFlagShift = 12;           // kOneWayCell and kPlainCell
+  static constexpr int kNextShift = 32;           // with one exit: cell * 8 + entry port - 1
   void buildWalkTable();
   uint32_t cellIndex(int x, int y) const {
     return static_cast<uint32_t>((y + 1) * (st_.ColCount() + 2) + x + 1);
@@ -133,8 +134,8 @@ class RouteSearch {
   std::vector<RouteCell> cellOf_;    // [cell]
   // [entry port - 1]: the index step from the cell left to the cell entered through that port.
   std::array<int, 8> stepIn_{};
-  uint32_t farEnd_ = 0;   // the far end of the three-cell object the walk started from, or 0
-  uint32_t walked_ = 0;   // cells walked in this search, for stillWorking
+  uint32_t farEnd_ = 0;          // the far end of the three-cell object the walk started from, or 0
+  uint32_t walked_ = 0;          // cells walked in this search, for stillWorking
   uint32_t walkedFromPort_ = 0;  // cells walked from the current start port
 
   // The route under review is assembled incrementally: what the previous assembly copied is
@@ -144,7 +145,7 @@ class RouteSearch {
   int dirtyFrom_ = 0;
   int assembledTop_ = -1;
   std::array<int, kStackSize + 1> levelStart_{};  // the entry of RouteCells a level begins at
-  std::array<uint32_t, 256> routeIndex_{};         // the cell of each entry of RouteCells
+  std::array<uint32_t, 256> routeIndex_{};        // the cell of each entry of RouteCells
   // Per cell: the entry of RouteCells it first takes, when RouteCells[that] is still that cell.
   std::vector<uint8_t> firstAt_;
   int firstRepeat_ = kNone;  // the first entry that repeats a cell or meets the far end

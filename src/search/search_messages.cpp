@@ -41,11 +41,14 @@ Message segmentOverflowMessage(int point) {
              Buttons::Ok, MessageKind::SegmentOverflow);
 }
 
-Message walkAbandonedMessage(int point) {
+Message walkAbandonedMessage(int point, long long cells, double seconds) {
+  // Tenths of a second, with a decimal comma.
+  const long long tenths = static_cast<long long>(seconds * 10 + 0.5);
+  const std::string time = std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " s";
   return box(Icon::Exclamation, "Błąd",
              "Przeszukiwanie tras z punktu " + std::to_string(point) + " zostało przerwane." + nl +
-                 nl + "Z tego punktu sprawdzono już ponad 16 milionów pól, a końca nie widać." +
-                 nl + "Możliwe przyczyny:" + nl +
+                 nl + "Z tego punktu sprawdzono już " + groupedNumber(cells) + " pól (w " + time +
+                 "), a końca nie widać." + nl + "Możliwe przyczyny:" + nl +
                  "• tory tworzą pętlę, po której trasa może krążyć bez końca -" + nl +
                  "   postaw na pętli obiekt (np. punkt postojowy) albo ją rozetnij;" + nl +
                  "• wiele zwrotnic i krzyżownic jedna za drugą daje zbyt wiele dróg -" + nl +

@@ -16,7 +16,8 @@ Message segmentOverflowMessage(int point);
 // A walk from one start port that went on past any sensible size: round a loop of track with a
 // switch in it, or through so many switches and crossings that the ways through them have no
 // end in sight; the search goes on from the next start port.
-Message walkAbandonedMessage(int point);
+// A walk given up after `cells` cells and `seconds` seconds.
+Message walkAbandonedMessage(int point, long long cells, double seconds);
 
 Message routeTooLongMessage();  // 200 cells or more: never written
 Message longRouteMessage();     // 59 cells or more without long routes allowed

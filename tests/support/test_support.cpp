@@ -45,12 +45,12 @@ std::string gridText(const Station& st) {
 
 std::string ladderStationText() {
   std::string a = ",21,10,", b = ",21,10,";
-  for (int i = 0; i < 12; ++i) {
+  for (int i = 0; i < 23; ++i) {
     a += "19,10,10,20,";
     b += "10,18,12,10,";
   }
-  const std::string empty(56, ',');
-  return "0,\r\n4,56,\r\n" + empty + "\r\n" + a + "19,10,10,21,,\r\n" + b + "10,18,10,21,,\r\n" +
+  const std::string empty(100, ',');
+  return "0,\r\n4,100,\r\n" + empty + "\r\n" + a + "19,10,10,21,,\r\n" + b + "10,18,10,21,,\r\n" +
          empty + "\r\n";
 }
 
