@@ -30,10 +30,12 @@ class TailLines {
  public:
   TailLines(std::istream& in, int64_t firstLine) : buf_(*in.rdbuf()), line_(firstLine) {}
 
-  // The next line before the comment, blank lines skipped; false at the end of the file.
-  bool next(std::string& out) {
+  // The next line before the comment, blank lines skipped; false at the end of the file. The
+  // last line before the comment ends at its first line break: the comment may start with
+  // empty lines.
+  bool next(std::string& out, bool lastBeforeComment = false) {
     for (;;) {
-      if (!read(out, true)) return false;
+      if (!read(out, !lastBeforeComment)) return false;
       if (!blank(out)) return true;
     }
   }
@@ -151,7 +153,7 @@ class TailParser {
                                         std::to_string(maxRecords) + ")"};
       s.records.push_back(record(f));
     }
-    const std::vector<int16_t> shed = expect(4, "dane lokomotywowni");
+    const std::vector<int16_t> shed = expect(4, "dane lokomotywowni", false, true);
     for (int i = 0; i < 4; ++i) s.shedData[i] = shed[i];
     comment(s);
     return s;
@@ -199,14 +201,15 @@ class TailParser {
   }
 
   // The fields of the next line.
-  std::vector<int16_t> next(const char* what, bool atHand = false) {
-    if (!atHand && !lines_.next(line_))
+  std::vector<int16_t> next(const char* what, bool atHand = false, bool lastBeforeComment = false) {
+    if (!atHand && !lines_.next(line_, lastBeforeComment))
       throw Damage{lines_.endLine(), std::string("plik kończy się, zanim zapisano w nim: ") + what};
     return numbers(line_, lines_.line());
   }
 
-  std::vector<int16_t> expect(size_t n, const char* what, bool atHand = false) {
-    std::vector<int16_t> f = next(what, atHand);
+  std::vector<int16_t> expect(size_t n, const char* what, bool atHand = false,
+                              bool lastBeforeComment = false) {
+    std::vector<int16_t> f = next(what, atHand, lastBeforeComment);
     if (f.size() != n)
       throw Damage{lines_.line(), std::string("oczekiwano: ") + what + " (" + fieldCount(n) +
                                       "), a wiersz pliku ma " + fieldCount(f.size())};

@@ -408,6 +408,22 @@ TEST_F(Save, HandEditsAreTakenAsTheGridSaysAndEachIsNamed) {
   EXPECT_EQ(st.StationComment, "Stacja testowa: żółw, gęś.\r\nLinia druga ??");
 }
 
+// Before the comment any run of CR and LF is one line break, as in the grid; in the comment
+// each break counts, so that its empty lines stay.
+TEST_F(Save, LineBreaksAreReadAsInTheGridButInTheComment) {
+  std::string text = test::stationFileText(kSampleRows);
+  const char* breaks[] = {"\r\r\n", "\n\r", "\r\n\r\n", "\n", "\r"};
+  for (size_t i = 0; i + 3 < test::kSampleTail.size(); ++i)
+    text += test::kSampleTail[i] + breaks[i % std::size(breaks)];
+  text += "\r\n" + test::kSampleTail[20] + "\r\n" + test::kSampleTail[21] + "\r\n\r\n" +
+          test::kSampleTail[22] + "\r\n";
+  const Station st = open(text);
+  ASSERT_TRUE(loaded.saved) << loaded.tailError;
+  EXPECT_EQ(carried.carriedRecords, 11);
+  EXPECT_EQ(st.StationComment, "\r\nStacja testowa: żółw, gęś.\r\nLinia druga ??\r\n");
+  EXPECT_EQ(loaded.saved->routes.size(), 5u);
+}
+
 // Values the editor could never store are not taken: named, and the object asks for them.
 TEST_F(Save, ValuesTheEditorCouldNeverStoreAreAskedForAgain) {
   std::vector<std::string> tail = test::kSampleTail;
