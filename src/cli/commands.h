@@ -18,6 +18,9 @@ int search(const std::string& station, const SearchOptions& opt);
 // beside it, the counts on standard output.
 int searchLoaded(const LoadResult& res, const SearchOptions& opt);
 int groups(const std::string& station, const SearchOptions& opt);
+// check: one line per finding, "KIND POINT", then "findings=N"; status 3 when there are any.
+// With `search` the route file is written first and the objects no route reaches are found too.
+int check(const std::string& station, const SearchOptions& opt, bool search);
 
 // save: the station's grid with the author's data from a saved file, the routes of the route
 // file chosen as the selector would with the kept routes carried over, written to `output`.

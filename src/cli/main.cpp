@@ -49,7 +49,7 @@ std::string usageError(const CLI::ParseError& e, const std::string& command) {
     if (what.find("subcommand") == std::string::npos)
       return "brak argumentu " + what.substr(0, what.find(' '));
     return (command.empty() ? "brak polecenia" : "nieznane polecenie " + command) +
-           " (info, search, groups albo save)";
+           " (info, search, groups, save albo check)";
   }
   return what;
 }
@@ -97,6 +97,16 @@ int run(int argc, char** argv) {
                  "samo), potem zapisuje stację; bez tej opcji plik z trasami musi już być i "
                  "pasować do siatki");
   szl::cli::addSearchOptions(save, options);
+  bool checkSearch = false;
+  CLI::App* check = stationCommand(
+      app, "check",
+      "sprawdza stację: urwane tory, obiekty bez połączenia, cyfry bez obiektu, obiekty bez "
+      "numeru, zajęty punkt 0 (status 3, gdy coś znaleziono)",
+      station);
+  check->add_flag("--search", checkSearch,
+                  "najpierw wyszukuje trasy jak polecenie search i dodaje obiekty, do których nie "
+                  "prowadzi żadna trasa (no-route)");
+  szl::cli::addSearchOptions(check, options);
 
   // Paths with Polish letters reach the core as UTF-8 on every system.
   const std::vector<std::string> args = szl::sys::utf8Arguments(argc, argv);
@@ -114,6 +124,7 @@ int run(int argc, char** argv) {
   if (info->parsed()) return szl::cli::info(station);
   if (search->parsed()) return szl::cli::search(station, options);
   if (groups->parsed()) return szl::cli::groups(station, options);
+  if (check->parsed()) return szl::cli::check(station, options, checkSearch);
   if (save->parsed()) {
     saveRequest.station = station;
     saveRequest.options = options;

@@ -100,6 +100,9 @@ TEST_P(EveryStation, ReferenceOutputsAndDataFromTheSavedFileGivesItsBytesBack) {
       EXPECT_EQ(run.out, readFile(expected + ".out")) << set;
       EXPECT_TRUE(readFile(dir / "trasy.txt") == readFile(expected + ".routes")) << set;
     }
+    // Every reference station is sound: the check finds nothing, routes included.
+    run = runCli({"check", station.string()});
+    EXPECT_EQ(run.out, "findings=0\n") << run.err;
     fs::copy_file(ref + ".opt1.routes", dir / "trasy.txt", fs::copy_options::overwrite_existing);
     run = runCli({"groups", station.string()});
     EXPECT_EQ(run.status, 0) << run.err;
