@@ -190,6 +190,24 @@ TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
   }
 }
 
+// Escape, or the frame's close button, on a Tak / Nie question is neither answer; only Tak and
+// Nie are shown.
+TEST(MessageBoxes, EscapeOnAYesNoQuestionIsNeitherAnswer) {
+  ui::Prompts real;
+  const Message m{Icon::Question, "Otwieranie stacji", "Przejąć?", Buttons::YesNo};
+  for (const bool byFrame : {false, true}) {
+    QStringList shown;
+    whenModal([&](QWidget* d) {
+      for (auto* b : d->findChildren<QAbstractButton*>())
+        if (b->isVisible()) shown << b->text();
+      byFrame ? void(d->close()) : press(d, Qt::Key_Escape);
+    });
+    EXPECT_EQ(real.message(nullptr, m), Answer::Cancel) << byFrame;
+    shown.sort();
+    EXPECT_EQ(shown.join("|"), "Nie|Tak");
+  }
+}
+
 // With the default options the window writes what the batch tool writes, byte for byte, ends
 // with only the summary, told over an emptied stack bar, and counts the routes it wrote.
 TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
