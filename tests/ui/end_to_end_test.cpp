@@ -58,12 +58,6 @@ void answer(const std::shared_ptr<Editors>& s) {
   });
 }
 
-// The station file without its last line, the signature, which carries the date and time.
-std::string withoutSignature(const std::string& file) {
-  const size_t end = file.size() >= 2 ? file.rfind("\r\n", file.size() - 3) : std::string::npos;
-  return end == std::string::npos ? file : file.substr(0, end + 2);
-}
-
 class EndToEnd : public WindowTest {
  protected:
   // Saves, answering every editor the save opens in turn, filled unless `fill` says not; those

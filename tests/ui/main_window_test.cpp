@@ -196,6 +196,24 @@ TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
   }
 }
 
+// Escape, or the frame's close button, on a Tak / Nie question is neither answer; only Tak and
+// Nie are shown.
+TEST(MessageBoxes, EscapeOnAYesNoQuestionIsNeitherAnswer) {
+  ui::Prompts real;
+  const Message m{Icon::Question, "Otwieranie stacji", "Przejąć?", Buttons::YesNo};
+  for (const bool byFrame : {false, true}) {
+    QStringList shown;
+    whenModal([&](QWidget* d) {
+      for (auto* b : d->findChildren<QAbstractButton*>())
+        if (b->isVisible()) shown << b->text();
+      byFrame ? void(d->close()) : press(d, Qt::Key_Escape);
+    });
+    EXPECT_EQ(real.message(nullptr, m), Answer::Cancel) << byFrame;
+    shown.sort();
+    EXPECT_EQ(shown.join("|").toStdString(), "Nie|Tak");
+  }
+}
+
 // With the default options the window writes what the batch tool writes, byte for byte, ends
 // with only the summary, told over an emptied stack bar, and counts the routes it wrote.
 TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
@@ -274,20 +292,30 @@ TEST_F(MainWindow, AnAnalysedYardSearchedAskedAboutAndRedrawn) {
 }
 
 // A ring of track with a passing loop keeps one start port's walk going for ages; the window
-// still answers, and leaving the program ends the search and keeps the route file whole.
+// still answers, and leaving the program ends the search and keeps the route file whole. The
+// ring, its empty columns on the right cut away, cannot be saved while the search runs: Tak to
+// the save question keeps the program going, Nie leaves.
 TEST_F(MainWindow, TheWindowAnswersDuringAnEndlessWalk) {
-  open("ring_20x10", Stage::Analysed);
+  open("ring_20x10");
+  for (auto [slider, value] :
+       {std::pair{w->sldXTrimLo, 0}, {w->sldYTrimLo, 0}, {w->sldYTrimHi, 10}, {w->sldXTrimHi, 18}})
+    slider->setValue(value);
+  w->cmdTrim->click();
+  w->cmdAnalyze->click();
   bool counted = false;
   prompts.onAsk = [&](const Message& m) {
     if (m.kind != MessageKind::StackOverflow) return;
     QTimer::singleShot(0, [&] {
       counted = w->searching();
-      prompts.answers = {Answer::Ok};  // "Opuścić program Szlakownik?"
+      prompts.answers = {Answer::Yes};  // "Zapisać zmiany w stacji ring_20x10.stc?"
+      w->mnuExit->trigger();
+      prompts.answers = {Answer::No};
       w->mnuExit->trigger();
     });
   };
   w->cmdStartNoCfm->click();
   EXPECT_TRUE(counted);
+  EXPECT_TRUE(prompts.wasAsked("Najpierw trzeba:\r\n- poczekać na koniec wyszukiwania tras,"));
   EXPECT_FALSE(w->searching());
   EXPECT_EQ(readFile(dir / "trasy.txt"), "1,1,101,102,103,104,0,\r\n");
 }

@@ -135,6 +135,12 @@ inline std::string cutTexts(QWidget* window) {
   return cut.join(", ").toStdString();
 }
 
+// The station file without its last line, the signature, which carries the date and time.
+inline std::string withoutSignature(const std::string& file) {
+  const size_t end = file.size() >= 2 ? file.rfind("\r\n", file.size() - 3) : std::string::npos;
+  return end == std::string::npos ? file : file.substr(0, end + 2);
+}
+
 class ScriptedPrompts : public ui::Prompts {
  public:
   Answer message(QWidget*, const Message& m) override {

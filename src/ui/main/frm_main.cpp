@@ -58,6 +58,27 @@ QLineEdit* field(const char* name, QWidget* parent) {
   t->setFixedWidth(70);
   return t;
 }
+
+// What the object data editor can change and the station file holds. The editor does not say
+// whether it changed anything (OK stores even what it loaded), so the commands compare.
+struct EditableData {
+  std::vector<ObjectRec> objects;
+  int tick = 0;
+  std::string comment;
+};
+
+EditableData editableData(const Station& st) {
+  return {st.CellObjects, st.TickIndex, st.StationComment};
+}
+
+bool changedSince(const EditableData& before, const Station& st) {
+  // AuthorData is not written: OK on unchanged values is no change.
+  const auto written = [](const ObjectRec& o) {
+    return std::tuple(o.Direction, o.Side, o.ValueA, o.ValueB, o.ValueC, o.ValueD, o.ValueE);
+  };
+  return st.TickIndex != before.tick || st.StationComment != before.comment ||
+         !std::ranges::equal(before.objects, st.CellObjects, {}, written, written);
+}
 }  // namespace
 
 frmMain::frmMain(Prompts* prompts, QWidget* parent) : QMainWindow(parent) {
@@ -286,11 +307,11 @@ bool frmMain::start(const std::optional<QString>& path) {
   return WczytajStacje(path);
 }
 
-bool frmMain::WczytajStacje(std::optional<QString> chosen) {
+bool frmMain::WczytajStacje(std::optional<QString> chosen, bool saveAsked) {
   for (;;) {
     if (!chosen) chosen = prompts_->openStation(this);
     if (!chosen) {
-      if (cmdExit_Click()) {
+      if (confirmLeaving(saveAsked)) {
         quitRequested_ = true;
         QApplication::quit();
         return false;
@@ -306,21 +327,37 @@ bool frmMain::WczytajStacje(std::optional<QString> chosen) {
       continue;
     }
     Station st = std::move(*res.station);
-    takeOverSavedData(st, res);
+    std::optional<Message> afterDrawing;
+    if (!takeOverSavedData(st, res, afterDrawing)) {
+      if (station_) return true;  // the open station stays as it was
+      continue;                   // nothing open yet: choose again
+    }
     installStation(std::move(st), res.info);
+    // Said over the new station, whose objects the list names.
+    if (afterDrawing) ask(*afterDrawing);
     return true;
   }
 }
 
-void frmMain::takeOverSavedData(Station& st, const LoadResult& res) {
+bool frmMain::takeOverSavedData(Station& st, const LoadResult& res,
+                                std::optional<Message>& afterDrawing) {
   // A damaged tail is said once; the grid opens as it always did.
   if (!res.tailError.empty()) {
     ask(tailErrorMessage(res.tailError));
-    return;
+    return true;
   }
-  if (!res.saved || ask(takeOverQuestion(st.StationFile)) != Answer::Yes) return;
+  if (!res.saved) return true;
+  switch (ask(takeOverQuestion(st.StationFile))) {
+    case Answer::Yes:
+      break;
+    case Answer::No:
+      return true;
+    default:
+      return false;
+  }
   const CarryReport report = takeSavedData(st, *res.saved);
-  if (!report.notes.empty()) ask(carryNotesMessage(st.StationFile, report));
+  if (!report.notes.empty()) afterDrawing = carryNotesMessage(st.StationFile, report);
+  return true;
 }
 
 void frmMain::installStation(Station st, const LoadInfo& info) {
@@ -337,6 +374,7 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
   actNoTrim->setEnabled(true);
   selector_ = RouteSelector();
   station_ = std::move(st);
+  unsaved_ = false;
   setCaption();
   if (info.limitMessage) ask(sizeLimitMessage());
   if (info.screenMessage) ask(screenSizeMessage());
@@ -419,12 +457,16 @@ void frmMain::onSliderMoved() {
 
 void frmMain::cmdOpen_Click() {
   if (searching_) return;
-  WczytajStacje(std::nullopt);
+  if (!settleUnsavedWork()) return;
+  WczytajStacje(std::nullopt, true);
 }
 
 void frmMain::cmdTrim_Click() {
   if (!station_) return;
+  const int cols = station_->ColCount();
+  const int rows = station_->RowCount();
   station_ = cutStation(*station_, trim_);
+  if (station_->ColCount() != cols || station_->RowCount() != rows) unsaved_ = true;
   selector_ = RouteSelector();
   picOkno->setStation(&*station_);
   txtKolumny->setText(QString::number(station_->ColCount()));
@@ -499,8 +541,10 @@ void frmMain::cmdBoard_Click() {
 
 void frmMain::cmdPozostale_Click() {
   if (!station_ || searching_) return;
+  const EditableData before = editableData(*station_);
   frmObiekty editor(*station_, stationSubject(), *prompts_, this);
   editor.run();
+  if (changedSince(before, *station_)) unsaved_ = true;
 }
 
 void frmMain::onCellClicked(int x, int y) {
@@ -512,8 +556,10 @@ void frmMain::onCellClicked(int x, int y) {
       break;
     }
     case ClickAction::ObjectEditor: {
+      const EditableData before = editableData(*station_);
       frmObiekty editor(*station_, cellSubject(*station_, x, y), *prompts_, this);
       editor.run();
+      if (changedSince(before, *station_)) unsaved_ = true;
       break;
     }
     case ClickAction::Nothing:
@@ -534,13 +580,57 @@ void frmMain::cmdSelektor_Click() {
     return;
   }
   frmTrasy selectorWindow(*station_, selector_, path, *picOkno, *prompts_, this);
-  selectorWindow.exec();
+  if (selectorWindow.exec() == QDialog::Accepted) unsaved_ = true;
 }
 
-void frmMain::cmdSave_Click() {
-  if (!station_ || searching_) return;
+void frmMain::cmdSave_Click() { save(); }
+
+bool frmMain::save() {
+  if (!station_ || searching_) return false;
+  const EditableData before = editableData(*station_);
   WindowSaveHost host(*this);
-  szl::cmdSave_Click(*station_, selector_.table(), routeFilePath(*station_, options_), host);
+  const SaveResult r =
+      szl::cmdSave_Click(*station_, selector_.table(), routeFilePath(*station_, options_), host);
+  if (r.outcome == SaveOutcome::Saved)
+    unsaved_ = false;
+  else if (changedSince(before, *station_))
+    unsaved_ = true;  // entered for the save, kept for the next one
+  return r.outcome == SaveOutcome::Saved;
+}
+
+bool frmMain::settleUnsavedWork() {
+  if (!station_ || !unsaved_) return true;
+  switch (ask({Icon::Question, kProgramTitle,
+               "Zapisać zmiany w stacji " + station_->StationFile + "?", Buttons::YesNoCancel})) {
+    case Answer::No:
+      return true;
+    case Answer::Yes:
+      if (!mnuSave->isEnabled()) {
+        ask(cannotSaveYetMessage());
+        return false;
+      }
+      return save();
+    default:
+      return false;
+  }
+}
+
+Message frmMain::cannotSaveYetMessage() const {
+  // The steps still ahead, in the order the commands open up.
+  std::vector<std::string> steps;
+  if (searching_) {
+    steps.push_back("poczekać na koniec wyszukiwania tras,");
+  } else {
+    if (!mnuWyszukaj->isEnabled()) steps.push_back("przeanalizować stację ('Analizuj'),");
+    if (!mnuSelektor->isEnabled())
+      steps.push_back("wyszukać trasy ('Wyszukaj' albo 'Wyszukaj wszystkie'),");
+  }
+  steps.push_back("wybrać trasy w 'Selekcji tras'.");
+  Message m = listMessage(
+      kProgramTitle,
+      "Stacji " + station_->StationFile + " nie można jeszcze zapisać. Najpierw trzeba:", steps);
+  m.text += std::string(CrLf) + CrLf + "Stacja pozostaje otwarta, a jej zmiany niezapisane.";
+  return m;
 }
 
 void frmMain::cmdStart_Click() { Wyszukaj(true); }
@@ -655,10 +745,15 @@ void frmMain::exitCommand() {
   if (cmdExit_Click()) QApplication::quit();
 }
 
-bool frmMain::cmdExit_Click() {
-  if (ask({Icon::Question, "Wyjście", "Opuścić program Szlakownik?", Buttons::OkCancel}) !=
-      Answer::Ok)
+bool frmMain::confirmLeaving(bool saveAsked) {
+  // The save question, with its Anuluj, is question enough; after a Nie to it for another
+  // command the author is still asked whether to leave.
+  if (unsaved_ && !saveAsked) {
+    if (!settleUnsavedWork()) return false;
+  } else if (ask({Icon::Question, "Wyjście", "Opuścić program Szlakownik?", Buttons::OkCancel}) !=
+             Answer::Ok) {
     return false;
+  }
   ask({Icon::None, "Szlakownik 2.0", "Szkoda, bo to fajny program. ;-)", Buttons::Ok});
   quitRequested_ = true;
   if (searching_) searchHost_->interrupt();

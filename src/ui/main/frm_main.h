@@ -66,8 +66,9 @@ class frmMain : public QMainWindow {
   void cmdPomoc_Click();
   void mnuPomoc_Click();
   void mnuAbout_Click();
-  // The exit question; true when the user chose to leave.
-  bool cmdExit_Click();
+  // The exit question, or the question whether to save the changes made since the station was
+  // opened or saved; true when the user chose to leave.
+  bool cmdExit_Click() { return confirmLeaving(false); }
   // "Wyjdź": the question, then the program ends.
   void exitCommand();
 
@@ -89,9 +90,12 @@ class frmMain : public QMainWindow {
                    const QString& buttonText, void (frmMain::*handler)());
   QToolButton* button(QAction* a, const char* name);
 
-  bool WczytajStacje(std::optional<QString> chosen);
-  // Asks whether to take a saved file's data over and takes it into `st`.
-  void takeOverSavedData(Station& st, const LoadResult& res);
+  // `saveAsked`: the command has already asked whether to save the open station's changes.
+  bool WczytajStacje(std::optional<QString> chosen, bool saveAsked = false);
+  // Asks whether to take a saved file's data over and takes it into `st`. False when the author
+  // closed the question without Tak or Nie: the opening ends there. `afterDrawing` gets what is
+  // to be said once the new station is drawn.
+  bool takeOverSavedData(Station& st, const LoadResult& res, std::optional<Message>& afterDrawing);
   void installStation(Station st, const LoadInfo& info);
   void layoutTrimStage();
   void layoutKeptStage();
@@ -102,6 +106,13 @@ class frmMain : public QMainWindow {
   void setSearchLock(bool locked);
   void onCellClicked(int x, int y);
   Answer ask(const Message& m) { return prompts_->message(this, m); }
+  // True when the file was written.
+  bool save();
+  // Before the open station is given up: asks whether to save its changes, if it has any. True
+  // when the command may go on: nothing to lose, saved, or Nie.
+  bool settleUnsavedWork();
+  Message cannotSaveYetMessage() const;
+  bool confirmLeaving(bool saveAsked);
   void setCaption();
 
   std::unique_ptr<Prompts> ownedPrompts_;
@@ -113,6 +124,9 @@ class frmMain : public QMainWindow {
   bool StationPrepared = false;  // once analysed, stays so for the rest of the run
   bool searching_ = false;
   bool quitRequested_ = false;
+  // The station holds something its file would hold and does not yet: set by the commands that
+  // change such data, cleared by opening a station and by a save that wrote the file.
+  bool unsaved_ = false;
   QString programDir_;
   std::unique_ptr<WindowSearchHost> searchHost_;
   std::vector<bool> lockedState_;

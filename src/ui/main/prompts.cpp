@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QUrl>
 #include <algorithm>
@@ -80,6 +81,10 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
       box.button(QMessageBox::Yes)->setText("Tak");
       box.button(QMessageBox::No)->setText("Nie");
       box.setDefaultButton(QMessageBox::Yes);
+      // Escape or the frame's close button is neither Tak nor Nie: the caller hears Cancel and
+      // leaves things as they were, instead of taking it for Nie.
+      box.addButton(QMessageBox::Cancel)->hide();
+      box.setEscapeButton(QMessageBox::Cancel);
       break;
     case Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

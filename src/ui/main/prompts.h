@@ -14,6 +14,7 @@ namespace szl::ui {
 class Prompts {
  public:
   virtual ~Prompts() = default;
+  // A Yes/No box closed by Escape or by its frame answers Cancel: neither yes nor no.
   virtual Answer message(QWidget* parent, const Message& m);
   // The chosen path, or nothing when the dialog was cancelled.
   virtual std::optional<QString> openStation(QWidget* parent);
