@@ -1,11 +1,14 @@
 #include "check/station_check.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <unordered_set>
 
 #include "model/element_tables.h"
 #include "model/preparation.h"
 #include "objects/object_class.h"
+#include "platform/system.h"
+#include "select/route_file_check.h"
 
 namespace szl {
 
@@ -160,6 +163,19 @@ std::vector<Finding> checkStation(const Station& original, const PassageSwitches
     return a.kind < b.kind;
   });
   return out;
+}
+
+std::vector<Finding> checkStationAndRouteFile(const Station& st, const SearchOptions& options) {
+  Station prepared = st;
+  PrzygotujStacje(prepared, options.passages);
+  const std::string path = routeFilePath(prepared, options);
+  std::error_code ec;
+  if (std::filesystem::exists(sys::fsPath(path), ec)) {
+    const RouteFileRead read = readRouteFile(path, prepared);
+    if (read.file && routeFileMisfit(*read.file, prepared, path).empty())
+      return checkStation(st, options.passages, &*read.file);
+  }
+  return checkStation(st, options.passages);
 }
 
 }  // namespace szl

@@ -42,4 +42,9 @@ const char* findingKindName(FindingKind kind);
 std::vector<Finding> checkStation(const Station& st, const PassageSwitches& passages,
                                   const RouteFile* routes = nullptr);
 
+// The same, with the routes of the route file beside the station (the base name of `options`)
+// when it is there and fits the grid as analysed with `options`: a file of another grid says
+// nothing of this one.
+std::vector<Finding> checkStationAndRouteFile(const Station& st, const SearchOptions& options);
+
 }  // namespace szl
