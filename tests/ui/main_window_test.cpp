@@ -11,6 +11,7 @@
 
 #include "ui/dialogs/frm_cross.h"
 #include "ui/dialogs/frm_obiekty.h"
+#include "ui/dialogs/frm_sprawdz.h"
 #include "ui/main/station_open_dialog.h"
 #include "ui/main/window_save_host.h"
 #include "ui_support.h"
@@ -54,6 +55,33 @@ TEST_F(MainWindow, AWideStationIsTrimmedThenAnalysed) {
   EXPECT_TRUE(prompts.wasAsked("Pole w punkcie 0 nie jest puste. "));
 }
 
+// Two entry-exits joined without a platform: sound as drawn, but the platform rule lets no route
+// between them, which the list shows once a search has run. A finding chosen is framed on the
+// view in a colour of its own.
+TEST_F(MainWindow, TheCheckListsFindingsAndShowsTheChosenOne) {
+  writeFile(dir / "bez_peronu.stc",
+            stationFileText({"0 0 0 0 0 0", "0 52 10 10 52 0", "0 1 0 0 2 0"}));
+  openWritten("bez_peronu.stc", Stage::Analysed);
+  w->cmdSprawdz->click();
+  auto* check = w->findChild<ui::frmSprawdz*>("frmSprawdz");
+  ASSERT_TRUE(check && check->isVisible());
+  EXPECT_EQ(check->lstUsterki->count(), 0);
+  EXPECT_EQ(check->lblWynik->text(), "Sprawdzenie nie znalazło w stacji żadnej usterki.");
+
+  w->cmdStartNoCfm->click();
+  ASSERT_EQ(check->lstUsterki->count(), 2);
+  EXPECT_EQ(check->lstUsterki->item(1)->text(),
+            "Punkt 104: żadna trasa nie zaczyna się ani nie kończy na obiekcie (wjazd-wyjazd).");
+  check->lstUsterki->setCurrentRow(1);
+  const auto framed = [&](int x, int y) {
+    return w->picOkno->image().pixelColor(17 * x + 2, 17 * y + 9) == QColor(0xff, 0, 0xff);
+  };
+  EXPECT_TRUE(framed(4, 1));
+  EXPECT_FALSE(framed(1, 1));
+  check->close();
+  EXPECT_FALSE(framed(4, 1));
+}
+
 TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   EXPECT_EQ(frmMain(&prompts).windowTitle(), "Szlakownik for Torowik 0.89");
   open("yard_14x7");
@@ -63,10 +91,11 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   EXPECT_EQ(w->txtWiersze->text() + w->txtKolumny->text(), "714");
   // The commands of each stage as it is reached.
   const auto stage = [&] {
-    return enabledOf(w.get(), {"cmdOpen", "cmdTrim", "cmdNoTrim", "cmdAnalyze", "cmdOptions",
-                               "cmdBoard", "cmdStart", "cmdStartNoCfm", "cmdSelektor", "cmdSave"});
+    return enabledOf(w.get(),
+                     {"cmdOpen", "cmdTrim", "cmdNoTrim", "cmdAnalyze", "cmdSprawdz", "cmdOptions",
+                      "cmdBoard", "cmdStart", "cmdStartNoCfm", "cmdSelektor", "cmdSave"});
   };
-  EXPECT_EQ(stage(), "1110000000");
+  EXPECT_EQ(stage(), "11101000000");
   EXPECT_EQ(w->picOkno->geometry(), QRect(21, 72, 17 * 14 + 3, 17 * 7 + 3));
   EXPECT_EQ(w->sldXTrimHi->selStart() * 100 + w->sldXTrimHi->selLength(), 113);
   // Dragged, a slider says where it would cut; the other one of its pair too.
@@ -77,7 +106,7 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   w->sldYTrimLo->setSliderDown(false);
 
   w->cmdNoTrim->click();
-  EXPECT_EQ(stage(), "1001110000");
+  EXPECT_EQ(stage(), "10011110000");
   EXPECT_EQ(w->picOkno->geometry(), QRect(5, 56, 17 * 14 + 20, 17 * 7 + 20));
   EXPECT_TRUE(w->sldXTrimLo->isHidden());
   // Row 2: 50,10,21,... electrified track in yellow; row 6 holds 150 (green). The ruler on the
@@ -87,7 +116,7 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   EXPECT_EQ(tooltipAt(w->picOkno, {22, 39}), "201");
 
   w->cmdAnalyze->click();
-  EXPECT_EQ(stage(), "1001111100");
+  EXPECT_EQ(stage(), "10011111100");
   // The entry at (12, 2) has its track on the west: an orange stub on its port 4 side. The exit
   // at (0, 2) faces away from its track and gets none.
   EXPECT_EQ(pixel(17 * 12 + 1 - 5 + 8, 17 * 2 + 1 + 8), 'o');
@@ -105,7 +134,8 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   for (QAction* a : w->mnuTrasy->actions()) menus << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(
       menus.join("|"),
-      "Wyszukaj|Wyszukaj wszystkie|-|Selekcja tras|-|Edycja danych|-|Analizuj|-|Zoom|-|Opcje");
+      "Wyszukaj|Wyszukaj wszystkie|-|Selekcja tras|-|Edycja danych|-|Analizuj|Sprawdź stację|-|"
+      "Zoom|-|Opcje");
 }
 
 TEST_F(MainWindow, StartUpRefusedFilesLeavingAndHelp) {

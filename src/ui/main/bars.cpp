@@ -1,7 +1,7 @@
 #include "ui/main/bars.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace szl::ui {
 

@@ -12,10 +12,10 @@ class BarView : public QWidget {
   BarView(const char* name, QWidget* parent);
   const QImage& image() const { return image_; }
 
-  void clearWhite();                 // white box (1,1)-(449,8)
+  void clearWhite();  // white box (1,1)-(449,8)
   void showProgress(int started, int total);
-  void showStack(int depth);         // blocks 0..depth navy, the rest white; -1: all white
-  void blank();                      // back to the form's colour
+  void showStack(int depth);  // blocks 0..depth navy, the rest white; -1: all white
+  void blank();               // back to the form's colour
 
  protected:
   void paintEvent(QPaintEvent*) override;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "check/station_check.h"
 #include "model/element_tables.h"
 #include "model/preparation.h"
 #include "objects/pointer_class.h"
@@ -25,6 +26,7 @@
 #include "ui/dialogs/frm_cross.h"
 #include "ui/dialogs/frm_obiekty.h"
 #include "ui/dialogs/frm_options.h"
+#include "ui/dialogs/frm_sprawdz.h"
 #include "ui/dialogs/frm_trasy.h"
 #include "ui/main/window_save_host.h"
 #include "ui/main/window_search_host.h"
@@ -95,7 +97,7 @@ frmMain::frmMain(Prompts* prompts, QWidget* parent) : QMainWindow(parent) {
   searchHost_ = std::make_unique<WindowSearchHost>(*this);
   // Nothing but opening, help and exit until a station is loaded.
   for (QAction* a : {mnuSave, mnuWyszukaj, mnuWyszukajAll, mnuSelektor, mnuPozostale, mnuPunkty,
-                     mnuZoom, mnuOptions, actTrim, actNoTrim})
+                     mnuSprawdz, mnuZoom, mnuOptions, actTrim, actNoTrim})
     a->setEnabled(false);
   enableSearchPanel(false);
   for (QWidget* w : {static_cast<QWidget*>(lblWiersze), static_cast<QWidget*>(txtWiersze),
@@ -175,6 +177,8 @@ void frmMain::buildControls() {
   actNoTrim = command("actNoTrim", "cmdNoTrim", "Zostaw", "Zostaw", &frmMain::cmdNoTrim_Click);
   mnuPunkty =
       command("mnuPunkty", "cmdAnalyze", "Analizuj", "Analizuj", &frmMain::cmdAnalyze_Click);
+  mnuSprawdz = command("mnuSprawdz", "cmdSprawdz", "Sprawdź stację", "Sprawdź stację",
+                       &frmMain::cmdSprawdz_Click);
   mnuOptions = command("mnuOptions", "cmdOptions", "Opcje", "Opcje", &frmMain::cmdOptions_Click);
   mnuZoom = command("mnuZoom", "cmdBoard", "Zoom", "Zoom", &frmMain::cmdBoard_Click);
   mnuWyszukaj =
@@ -195,6 +199,7 @@ void frmMain::buildControls() {
   cmdTrim = findChild<QToolButton*>("cmdTrim");
   cmdNoTrim = findChild<QToolButton*>("cmdNoTrim");
   cmdAnalyze = findChild<QToolButton*>("cmdAnalyze");
+  cmdSprawdz = findChild<QToolButton*>("cmdSprawdz");
   cmdOptions = findChild<QToolButton*>("cmdOptions");
   cmdBoard = findChild<QToolButton*>("cmdBoard");
   cmdStart = findChild<QToolButton*>("cmdStart");
@@ -211,7 +216,7 @@ void frmMain::buildControls() {
   };
   addButtons({cmdOpen});
   addButtons({cmdTrim, cmdNoTrim});
-  addButtons({cmdAnalyze, cmdOptions, cmdBoard});
+  addButtons({cmdAnalyze, cmdSprawdz, cmdOptions, cmdBoard});
   addButtons({cmdStart, cmdStartNoCfm});
   addButtons({cmdSelektor, cmdPozostale, cmdSave});
 
@@ -284,6 +289,7 @@ void frmMain::buildMenus() {
   mnuTrasy->addAction(mnuPozostale);
   mnuTrasy->addSeparator()->setObjectName("mnuKrecha2");
   mnuTrasy->addAction(mnuPunkty);
+  mnuTrasy->addAction(mnuSprawdz);
   mnuTrasy->addSeparator()->setObjectName("mnuKrecha3");
   mnuTrasy->addAction(mnuZoom);
   mnuTrasy->addSeparator()->setObjectName("mnuKrecha4");
@@ -372,6 +378,7 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
     w->setEnabled(false);
   actTrim->setEnabled(true);
   actNoTrim->setEnabled(true);
+  mnuSprawdz->setEnabled(true);
   selector_ = RouteSelector();
   station_ = std::move(st);
   unsaved_ = false;
@@ -382,6 +389,7 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
   txtKolumny->setText(QString::number(station_->ColCount()));
   picOkno->setStation(&*station_);
   layoutTrimStage();
+  refreshCheck();
   if (info.point0Warning) ask(point0Message());
 
   trim_ = offeredTrim(*station_);
@@ -493,6 +501,7 @@ void frmMain::TrimNoTrim() {
   mnuPunkty->setEnabled(true);
   mnuOptions->setEnabled(true);
   mnuZoom->setEnabled(true);
+  refreshCheck();
 }
 
 void frmMain::cmdAnalyze_Click() {
@@ -507,6 +516,38 @@ void frmMain::cmdAnalyze_Click() {
   picOkno->setPrepared(true);
   mnuWyszukaj->setEnabled(true);
   mnuWyszukajAll->setEnabled(true);
+  refreshCheck();
+}
+
+void frmMain::cmdSprawdz_Click() {
+  if (!station_ || searching_) return;
+  if (!analysable(*station_)) {
+    ask(tooLargeToAnalyseMessage(*station_));
+    return;
+  }
+  if (!checkDialog_) {
+    checkDialog_ = new frmSprawdz(this);
+    connect(checkDialog_, &frmSprawdz::findingChosen, this, &frmMain::showFinding);
+    connect(checkDialog_, &QDialog::finished, picOkno, &StationView::unmarkObject);
+  }
+  checkDialog_->show();
+  refreshCheck();
+  checkDialog_->raise();
+}
+
+void frmMain::refreshCheck() {
+  if (!checkDialog_ || !checkDialog_->isVisible() || !station_) return;
+  picOkno->unmarkObject();
+  checkDialog_->setFindings(analysable(*station_) ? checkStationAndRouteFile(*station_, options_)
+                                                  : std::vector<Finding>{});
+}
+
+void frmMain::showFinding(int x, int y) {
+  if (!station_ || !station_->inside(x, y)) return;
+  // A colour no drawing of the station uses.
+  picOkno->markObject(x, y, 1, 0xffff00ff);
+  if (auto* scroll = findChild<QScrollArea*>("scrStacja"))
+    scroll->ensureVisible(picOkno->x() + 17 * x + 8, picOkno->y() + 17 * y + 8, 80, 80);
 }
 
 void frmMain::redrawStation() {
@@ -646,9 +687,9 @@ void frmMain::enableSearchPanel(bool on) {
 
 void frmMain::setSearchLock(bool locked) {
   // While a search runs nothing may change the station, the options or the route file.
-  static const char* kLocked[] = {"mnuOpen",     "actTrim",      "actNoTrim",   "mnuPunkty",
-                                  "mnuOptions",  "mnuZoom",      "mnuWyszukaj", "mnuWyszukajAll",
-                                  "mnuSelektor", "mnuPozostale", "mnuSave"};
+  static const char* kLocked[] = {"mnuOpen",        "actTrim",     "actNoTrim",    "mnuPunkty",
+                                  "mnuSprawdz",     "mnuOptions",  "mnuZoom",      "mnuWyszukaj",
+                                  "mnuWyszukajAll", "mnuSelektor", "mnuPozostale", "mnuSave"};
   if (locked) {
     lockedState_.clear();
     for (const char* n : kLocked) {
@@ -691,6 +732,7 @@ void frmMain::Wyszukaj(bool confirmMode) {
     return;
   }
   enableSearchPanel(false);
+  refreshCheck();
   mnuWyszukaj->setEnabled(true);
   mnuWyszukajAll->setEnabled(true);
   mnuSelektor->setEnabled(true);

@@ -28,6 +28,7 @@ namespace szl::ui {
 
 class WindowSearchHost;
 class frmOptions;
+class frmSprawdz;
 
 class frmMain : public QMainWindow {
   Q_OBJECT
@@ -56,6 +57,8 @@ class frmMain : public QMainWindow {
   void cmdTrim_Click();
   void cmdNoTrim_Click();
   void cmdAnalyze_Click();
+  // "Sprawdź stację": the findings of the station check beside the view.
+  void cmdSprawdz_Click();
   void cmdOptions_Click();
   void cmdBoard_Click();
   void cmdStart_Click();
@@ -131,6 +134,11 @@ class frmMain : public QMainWindow {
   std::unique_ptr<WindowSearchHost> searchHost_;
   std::vector<bool> lockedState_;
   frmOptions* optionsDialog_ = nullptr;  // created on first use, kept for the run
+  frmSprawdz* checkDialog_ = nullptr;    // the same, shown beside the view while wanted
+  // The check's findings anew when its window is open: the grid, its analysis or the routes
+  // changed.
+  void refreshCheck();
+  void showFinding(int x, int y);
 
  public:
   // Controls, named as the author knows them.
@@ -152,13 +160,14 @@ class frmMain : public QMainWindow {
   QToolButton *cmdOpen = nullptr, *cmdSave = nullptr, *cmdPozostale = nullptr,
               *cmdSelektor = nullptr, *cmdNoTrim = nullptr, *cmdTrim = nullptr,
               *cmdOptions = nullptr, *cmdBoard = nullptr, *cmdAnalyze = nullptr,
-              *cmdStart = nullptr, *cmdStartNoCfm = nullptr, *cmdPomoc = nullptr,
-              *cmdExit = nullptr;
+              *cmdSprawdz = nullptr, *cmdStart = nullptr, *cmdStartNoCfm = nullptr,
+              *cmdPomoc = nullptr, *cmdExit = nullptr;
   // One action per command, shared by the menu entry and the button.
   QAction *mnuOpen = nullptr, *mnuSave = nullptr, *mnuExit = nullptr, *mnuWyszukaj = nullptr,
           *mnuWyszukajAll = nullptr, *mnuSelektor = nullptr, *mnuPozostale = nullptr,
-          *mnuPunkty = nullptr, *mnuZoom = nullptr, *mnuOptions = nullptr, *mnuPomoc = nullptr,
-          *mnuAbout = nullptr, *actTrim = nullptr, *actNoTrim = nullptr, *actPomoc = nullptr;
+          *mnuPunkty = nullptr, *mnuSprawdz = nullptr, *mnuZoom = nullptr, *mnuOptions = nullptr,
+          *mnuPomoc = nullptr, *mnuAbout = nullptr, *actTrim = nullptr, *actNoTrim = nullptr,
+          *actPomoc = nullptr;
   QMenu *mnuFile = nullptr, *mnuTrasy = nullptr, *mnuHelp = nullptr;
 };
 

@@ -36,10 +36,10 @@ void StationOpenDialog::accept() {
     return;
   }
   const std::string name = typed.fileName().toStdString();
-  const std::string text =
-      typed.isFile() ? "Plik " + name + " nie jest plikiem stacji." + CrLf +
-                           "Otworzyć można tylko pliki stacji (*.stc)."
-                     : "Nie ma pliku " + sp.file + " w folderze " + sp.dir + ".";
+  const std::string text = typed.isFile()
+                               ? "Plik " + name + " nie jest plikiem stacji." + CrLf +
+                                     "Otworzyć można tylko pliki stacji (*.stc)."
+                               : "Nie ma pliku " + sp.file + " w folderze " + sp.dir + ".";
   prompts_.message(this, {Icon::Exclamation, kTitle, text, Buttons::Ok});
 }
 

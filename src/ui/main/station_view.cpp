@@ -1,12 +1,12 @@
 #include "ui/main/station_view.h"
 
 #include <QMouseEvent>
-#include <algorithm>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
-#include "objects/pointer_class.h"
 #include "model/preparation.h"
+#include "objects/pointer_class.h"
 
 namespace szl::ui {
 
@@ -20,13 +20,26 @@ constexpr QRgb kWhiteRgb = 0xffffffff;
 
 bool colourOf(int code, QColor& c) {
   switch (code) {
-    case kBlack: c = QColor(0, 0, 0); return true;
-    case kYellow: c = QColor(255, 255, 0); return true;
-    case kGreen: c = QColor(0, 255, 0); return true;
-    case kRed: c = QColor(255, 0, 0); return true;
-    case kBlue: c = QColor(0, 0, 255); return true;
-    case kOrange: c = QColor(255, 128, 0); return true;
-    default: return false;
+    case kBlack:
+      c = QColor(0, 0, 0);
+      return true;
+    case kYellow:
+      c = QColor(255, 255, 0);
+      return true;
+    case kGreen:
+      c = QColor(0, 255, 0);
+      return true;
+    case kRed:
+      c = QColor(255, 0, 0);
+      return true;
+    case kBlue:
+      c = QColor(0, 0, 255);
+      return true;
+    case kOrange:
+      c = QColor(255, 128, 0);
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -38,10 +51,14 @@ QPoint cornerOf(int p, bool inner) {
   const int lo = inner ? 2 : 1;
   const int hi = inner ? 14 : 15;
   switch (p) {
-    case 1: return {lo, lo};
-    case 3: return {hi, lo};
-    case 6: return {lo, hi};
-    default: return {hi, hi};
+    case 1:
+      return {lo, lo};
+    case 3:
+      return {hi, lo};
+    case 6:
+      return {lo, hi};
+    default:
+      return {hi, hi};
   }
 }
 
@@ -324,22 +341,21 @@ void StationView::startMarker(int x, int y, int port, int colourCode) {
   RysujRozjazd(x, y, kScratchRow, colourCode, static_cast<uint8_t>(1 << (port - 1)));
 }
 
-void StationView::markObject(int x, int y, int cells) {
+void StationView::markObject(int x, int y, int cells, QRgb rgb) {
   unmarkObject();
   const QRect area(originX(x), originY(y), 17 * cells - 1, 16);
   unmarked_ = image_.copy(area);
   markedAt_ = area.topLeft();
   Batch batch(*this);
-  constexpr QRgb kBlueRgb = 0xff0000ff;
   for (int k = 0; k < cells; ++k) {
     const int ox = originX(x + k);
     const int oy = originY(y);
-    // The black frame of an object, in blue, two pixels wide.
+    // The black frame of an object, in colour, two pixels wide.
     for (const int d : {1, 2}) {
-      fillBox(ox + d, oy + d, ox + 16 - d, oy + d, kBlueRgb);
-      fillBox(ox + d, oy + 16 - d, ox + 16 - d, oy + 16 - d, kBlueRgb);
-      fillBox(ox + d, oy + d, ox + d, oy + 16 - d, kBlueRgb);
-      fillBox(ox + 16 - d, oy + d, ox + 16 - d, oy + 16 - d, kBlueRgb);
+      fillBox(ox + d, oy + d, ox + 16 - d, oy + d, rgb);
+      fillBox(ox + d, oy + 16 - d, ox + 16 - d, oy + 16 - d, rgb);
+      fillBox(ox + d, oy + d, ox + d, oy + 16 - d, rgb);
+      fillBox(ox + 16 - d, oy + d, ox + 16 - d, oy + 16 - d, rgb);
     }
   }
 }
@@ -376,9 +392,15 @@ void StationView::mouseMoveEvent(QMouseEvent* e) {
   setToolTip(QString::fromStdString(pointerTooltip(*station_, x, y, prepared_)));
   if (!prepared_) return;
   switch (pointerClassOf(*station_, x, y).shape) {
-    case PointerShape::Arrow: setCursor(Qt::ArrowCursor); break;
-    case PointerShape::WhatsThis: setCursor(Qt::WhatsThisCursor); break;
-    case PointerShape::SizeAll: setCursor(Qt::SizeAllCursor); break;
+    case PointerShape::Arrow:
+      setCursor(Qt::ArrowCursor);
+      break;
+    case PointerShape::WhatsThis:
+      setCursor(Qt::WhatsThisCursor);
+      break;
+    case PointerShape::SizeAll:
+      setCursor(Qt::SizeAllCursor);
+      break;
   }
 }
 

@@ -5,8 +5,8 @@
 
 #include <QImage>
 #include <QPainter>
-#include <memory>
 #include <QWidget>
+#include <memory>
 #include <span>
 
 #include "model/station.h"
@@ -53,9 +53,9 @@ class StationView : public QWidget {
   void WyrysujTrase(std::span<const RouteCell> route);
   void WyrzezajTrase(std::span<const RouteCell> route);
   void startMarker(int x, int y, int port, int colourCode);
-  // Frames `cells` cells from (x, y) rightwards in blue, the cells of one object, until
-  // unmarkObject puts back what they showed.
-  void markObject(int x, int y, int cells);
+  // Frames `cells` cells from (x, y) rightwards in blue (or `rgb`), the cells of one object,
+  // until unmarkObject puts back what they showed.
+  void markObject(int x, int y, int cells, QRgb rgb = 0xff0000ff);
   void unmarkObject();
 
   // Pointer interaction: whether the analysis has run (tooltips with classes, clicks).

@@ -45,14 +45,19 @@ void TrimSlider::paintEvent(QPaintEvent* e) {
   if (selLength_ > 0 && maximum() > minimum()) {
     QStyleOptionSlider opt;
     initStyleOption(&opt);
-    const QRect groove = style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderGroove, this);
-    const QRect handle = style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, this);
+    const QRect groove =
+        style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderGroove, this);
+    const QRect handle =
+        style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, this);
     const bool horizontal = orientation() == Qt::Horizontal;
-    const int span = (horizontal ? groove.width() - handle.width() : groove.height() - handle.height());
-    const int offset = (horizontal ? groove.left() + handle.width() / 2 : groove.top() + handle.height() / 2);
+    const int span =
+        (horizontal ? groove.width() - handle.width() : groove.height() - handle.height());
+    const int offset =
+        (horizontal ? groove.left() + handle.width() / 2 : groove.top() + handle.height() / 2);
     auto pos = [&](int v) {
-      return offset + QStyle::sliderPositionFromValue(minimum(), maximum(), v, span,
-                                                      !horizontal ? !invertedAppearance() : invertedAppearance());
+      return offset + QStyle::sliderPositionFromValue(
+                          minimum(), maximum(), v, span,
+                          !horizontal ? !invertedAppearance() : invertedAppearance());
     };
     const int a = pos(selStart_);
     const int b = pos(selStart_ + selLength_);

@@ -42,7 +42,9 @@ void WindowSearchHost::startMarker(int x, int y, int port, bool walked) {
   w_.picOkno->startMarker(x, y, port, walked ? kRed : kBlue);
 }
 
-void WindowSearchHost::showRoute(std::span<const RouteCell> route) { w_.picOkno->WyrysujTrase(route); }
+void WindowSearchHost::showRoute(std::span<const RouteCell> route) {
+  w_.picOkno->WyrysujTrase(route);
+}
 
 void WindowSearchHost::restoreRoute(std::span<const RouteCell> route) {
   w_.picOkno->WyrzezajTrase(route);
