@@ -114,6 +114,7 @@ TEST(Limits, ARouteFileThatWouldGrowWithoutEndStopsAtItsLimitWithWholeLines) {
   EXPECT_TRUE(routes.ends_with(",0,\r\n"));
   const std::string lines = std::to_string(std::ranges::count(routes, '\n'));
   EXPECT_NE(run.out.find("proper=" + lines + " "), std::string::npos) << run.out;
+  EXPECT_TRUE(run.out.ends_with(" given_up=0\n")) << run.out;  // stopped, not given up
   EXPECT_NE(run.err.find("Wyszukiwanie zostało zatrzymane: plik z trasami"), std::string::npos);
   EXPECT_EQ(run.err.find("Szlakownik - OK"), std::string::npos);
 

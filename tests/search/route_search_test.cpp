@@ -265,6 +265,8 @@ TEST(Recording, OneHundredNinetyNineCellsWithLongRoutesAllowedTwoHundredNever) {
     EXPECT_EQ(run.routes, "");
     EXPECT_EQ(run.result.counters.connections, 0);
     EXPECT_EQ(run.result.limitCount(MessageKind::RouteTooLong), 2);
+    // Told once from each end: a limit is said again for every start port.
+    EXPECT_EQ(std::ranges::count(run.host.asked, MessageKind::RouteTooLong, &Message::kind), 2);
     EXPECT_EQ(run.host.asked[1].text, "Zbyt długa trasa!\r\n\r\nNie zostanie ona zapisana.");
     EXPECT_EQ(run.host.entries("show")[0], "show 199");
   }
@@ -396,6 +398,8 @@ TEST(Recording, TheQuestionShowsTheRouteCountsTheAnswersAndCancelEndsTheSearch) 
   EXPECT_EQ(cancel.host.entries("yield").size(), 0u);
   EXPECT_EQ(cancel.host.log[cancel.host.log.size() - 2], "marker 1,1 5 red");
   EXPECT_EQ(cancel.host.asked.back().title, "Szlakownik - OK");
+  // Cancelled with a branch still waiting: the walk was stopped, not given up.
+  EXPECT_EQ(runSearch(kSwitch, {}, true, {Answer::Cancel}).host.asked.size(), 2u);
 }
 
 TEST(RouteFile, ARefusedNameOrFileStopsTheSearchBeforeTheWalkAFailedWriteIsReported) {
