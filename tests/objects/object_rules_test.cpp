@@ -149,6 +149,19 @@ TEST_F(Editor, MissingDataNamesWhatTheSaveWaitsFor) {
   EXPECT_TRUE(missingObjectData(st, 0, 3).side);
   EXPECT_FALSE(missingObjectData(st, 4, 3).any());
   EXPECT_EQ(missingObjectData(st, 2, 1).fields, std::vector<NumericId>{NumericId::txt3Numer});
+
+  // Each value of the entry-exit missing alone is named alone, and the save waits for it.
+  using enum NumericId;
+  for (const auto& [value, id] : {std::pair{&ObjectRec::ValueA, txt2CzasZwoln},
+                                  {&ObjectRec::ValueB, txt2Wyprz},
+                                  {&ObjectRec::ValueC, txt2Numer},
+                                  {&ObjectRec::ValueD, txt2CzasMij}}) {
+    ObjectRec& o = st.object(0, 3);
+    o.Side = 1, o.ValueA = 4, o.ValueB = 15, o.ValueC = 3, o.ValueD = 7;
+    o.*value = 0;
+    EXPECT_EQ(missingObjectData(st, 0, 3).fields, std::vector<NumericId>{id});
+    EXPECT_TRUE(objectDataMissing(st, 0, 3));
+  }
 }
 
 }  // namespace
