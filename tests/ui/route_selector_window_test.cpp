@@ -83,9 +83,12 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   ASSERT_TRUE(ticked(routes, 0));
   EXPECT_TRUE(prompts.wasAsked("Ta trasa ma 9 unikalnych punktów."));
   EXPECT_EQ(centreOf(17, 5), 'b');  // a unique point
-  // The drawn route follows the highlight however it moves.
+  // The drawn route follows the highlight however it moves, back to the first row too.
   press(routes, Qt::Key_Down);
   EXPECT_EQ(routes->currentRow() * 10 + sel.shownPosition(), 11);
+  press(routes, Qt::Key_Up);
+  EXPECT_EQ(routes->currentRow() * 10 + sel.shownPosition(), 0);
+  press(routes, Qt::Key_Down);
   // A click on another row's check box, or a tick arriving some other way: a beep, the tick and
   // the highlight stay.
   clickAt(routes->viewport(), routes->checkBoxRect(2).center());
