@@ -84,6 +84,7 @@ TEST(Preparation, ObjectsOfEveryKindAndTheirLinks) {
       {{"10 48 10"}, 2, "10 | 48:.LTE. 4L 5L | 10"},
       {{"10 48 10"}, 2, "10 | 48:.LTEP 4L 5L | 10", toggled(&PassageSwitches::throughShed)},
       {{"10 22"}, 1, "10 | 22:.LTE. E10 4L"},
+      {{"100 220"}, 1, "100 | 220:.LT.. E10 4L"},
       {{"10 21 10"}, 2, "10 | 21:.LTE. 4L 5L | 10", toggled(&PassageSwitches::throughObjects)},
       // A stopping point under a vertical track: the track's port 7 faces its port 2. A lonely
       // one links nothing.

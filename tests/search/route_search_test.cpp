@@ -153,6 +153,11 @@ TEST(Walk, EntriesAndExitsTakeAWalkOnlyInTheirOwnDirection) {
             "0,1,103,102,101,0,\r\n0,1,105,104,103,0,\r\n0,1,105,104,103,102,101,0,\r\n");
   EXPECT_EQ(runSearch({"0 0 0 0 0 0", "0 21 10 51 10 21"}, kNoPlatformRule).routes,
             "0,1,101,102,103,0,\r\n0,1,101,102,103,104,105,0,\r\n0,1,103,104,105,0,\r\n");
+  // Reached diagonally: 50 from the north-east, 51 from the south-west.
+  EXPECT_EQ(runSearch({"0 0 0 21", "0 0 14 0", "0 50 0 0"}, kNoPlatformRule).routes,
+            "0,1,3,102,201,0,\r\n");
+  EXPECT_EQ(runSearch({"0 0 0 51", "0 0 14 0", "0 21 0 0"}, kNoPlatformRule).routes,
+            "0,1,201,102,3,0,\r\n");
   // 52 takes a walk from the north-east but not one running straight south.
   const auto run = runSearch({"0 21 0  21", "0 49 14 0", "0 52 0  0"}, kNoPlatformRule);
   EXPECT_EQ(run.routes, "1,1,3,102,201,0,\r\n");
