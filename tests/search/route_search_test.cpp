@@ -164,6 +164,14 @@ TEST(Walk, EntriesAndExitsTakeAWalkOnlyInTheirOwnDirection) {
   EXPECT_EQ(run.result.counters.connections, 2);
 }
 
+// A slip crossing's type takes away the movements it drops: type 5 the one from west to east.
+TEST(Walk, ASlipCrossingLeadsOnlyWhereItsTypeLets) {
+  Station st = stationFromRows({"0 0 0 0", "0 21 24 21", "0 0 0 21"});
+  EXPECT_EQ(runSearch(st).routes, "1,1,101,102,103,0,\r\n1,1,101,102,203,0,\r\n");
+  st.cell(2, 1).CrossType = 5;
+  EXPECT_EQ(runSearch(st).routes, "1,1,101,102,203,0,\r\n");
+}
+
 TEST(Walk, CellZeroTakesNoPart) {
   // Neither a walk from it nor one into it.
   EXPECT_EQ(runSearch({"21 10 21", "0 0 0"}).result.counters.connections, 0);
