@@ -63,15 +63,6 @@ TEST(Commands, WrongUsageAndRefusedFilesAreNamedWithTheirStatus) {
   EXPECT_EQ(test::readFile(dir / "inne.txt"), "1,1,101,102,103,0,\r\n");
   EXPECT_TRUE(
       runCli({"groups", st, "--route-file", "inne"}).out.starts_with("groups=1 routes=1\n"));
-
-  // A station wider than point numbers can tell apart opens, but is not analysed.
-  std::string wide = "0 21 10 21";
-  for (int x = 4; x < 101; ++x) wide += " 0";
-  const std::string w = (dir / "szeroka.stc").string();
-  writeFile(w, test::stationFileText({wide, wide}));
-  for (const auto& args :
-       {std::vector<std::string>{"search", w}, {"groups", w}, {"save", w, "--output", st + ".out"}})
-    refused(1, args, "Stacja ma 101 kolumn i 2 wiersze.");
 }
 
 TEST(Commands, InfoTellsEveryLoadingMessage) {
@@ -133,6 +124,7 @@ TEST(Limits, ARouteFileThatWouldGrowWithoutEndStopsAtItsLimitWithWholeLines) {
   EXPECT_TRUE(routes.ends_with(",0,\r\n"));
   const std::string lines = std::to_string(std::ranges::count(routes, '\n'));
   EXPECT_NE(run.out.find("proper=" + lines + " "), std::string::npos) << run.out;
+  EXPECT_TRUE(run.out.ends_with(" given_up=0\n")) << run.out;  // stopped, not given up
   EXPECT_NE(run.err.find("Wyszukiwanie zostało zatrzymane: plik z trasami"), std::string::npos);
   EXPECT_EQ(run.err.find("Szlakownik - OK"), std::string::npos);
 

@@ -73,16 +73,16 @@ TEST(Preparation, ObjectsOfEveryKindAndTheirLinks) {
       // 50 with its track on the east side is an exit, not linked; on the west an entry.
       {{"50 10"}, 0, "50:.L.EP D2 S1 | 10"},
       {{"10 50"}, 1, "10 | 50:.L.EP D1 S2 4L"},
-      {{"10 50"}, 1, "10 | 50:.L.E. D1 S2 4L", toggled(&PassageSwitches::throughExits)},
       {{"51 10"}, 1, "51:.L.EP D1 S1 5L | 10"},
       {{"100 500"}, 1, "100 | 500:.L..P D1 S2 4L"},
       // An entry-exit takes the digit below it; the east side is examined last.
       {{"10 52 10", " 0  7  0"}, 2, "10 | 52:.LTEP C7 S1 4L 5L | 10 / _ | 7:..... | _"},
+      // Digits on both sides: the east one is examined after the west one and wins.
+      {{"3 50 4"}, 0, "3:..... | 50:.L.EP C4 | 4:....."},
       // The shed is closed by default, sidings hold 10.
       {{"10 48 10"}, 2, "10 | 48:.LTE. 4L 5L | 10"},
-      {{"10 48 10"}, 2, "10 | 48:.LTEP 4L 5L | 10", toggled(&PassageSwitches::throughShed)},
       {{"10 22"}, 1, "10 | 22:.LTE. E10 4L"},
-      {{"10 21 10"}, 2, "10 | 21:.LTE. 4L 5L | 10", toggled(&PassageSwitches::throughObjects)},
+      {{"100 220"}, 1, "100 | 220:.LT.. E10 4L"},
       // A stopping point under a vertical track: the track's port 7 faces its port 2. A lonely
       // one links nothing.
       {{"49", "21"}, 1, "49 / 21:.LTEP 2L"},
@@ -126,8 +126,8 @@ TEST(Trimming, BoundingBoxAndAdvice) {
     EXPECT_EQ(rect(boundingBox(test::stationFromRows(rows))), box);
   // The sliders start one empty row and column out on the top and the left, where there is one,
   // so that the trim offered keeps point 0 empty.
-  EXPECT_EQ(rect(offeredTrim(test::stationFromRows(
-                {"0 0 0 0 0", "0 0 0 0 0", "0 0 10 10 0", "0 0 0 0 0"}))),
+  EXPECT_EQ(rect(offeredTrim(
+                test::stationFromRows({"0 0 0 0 0", "0 0 0 0 0", "0 0 10 10 0", "0 0 0 0 0"}))),
             "1,4 1,3 advised");
   EXPECT_EQ(rect(offeredTrim(test::stationFromRows({"50 10 0", "0 0 0"}))), "0,2 0,1");
 }

@@ -153,10 +153,23 @@ TEST(Walk, EntriesAndExitsTakeAWalkOnlyInTheirOwnDirection) {
             "0,1,103,102,101,0,\r\n0,1,105,104,103,0,\r\n0,1,105,104,103,102,101,0,\r\n");
   EXPECT_EQ(runSearch({"0 0 0 0 0 0", "0 21 10 51 10 21"}, kNoPlatformRule).routes,
             "0,1,101,102,103,0,\r\n0,1,101,102,103,104,105,0,\r\n0,1,103,104,105,0,\r\n");
+  // Reached diagonally: 50 from the north-east, 51 from the south-west.
+  EXPECT_EQ(runSearch({"0 0 0 21", "0 0 14 0", "0 50 0 0"}, kNoPlatformRule).routes,
+            "0,1,3,102,201,0,\r\n");
+  EXPECT_EQ(runSearch({"0 0 0 51", "0 0 14 0", "0 21 0 0"}, kNoPlatformRule).routes,
+            "0,1,201,102,3,0,\r\n");
   // 52 takes a walk from the north-east but not one running straight south.
   const auto run = runSearch({"0 21 0  21", "0 49 14 0", "0 52 0  0"}, kNoPlatformRule);
   EXPECT_EQ(run.routes, "1,1,3,102,201,0,\r\n");
   EXPECT_EQ(run.result.counters.connections, 2);
+}
+
+// A slip crossing's type takes away the movements it drops: type 5 the one from west to east.
+TEST(Walk, ASlipCrossingLeadsOnlyWhereItsTypeLets) {
+  Station st = stationFromRows({"0 0 0 0", "0 21 24 21", "0 0 0 21"});
+  EXPECT_EQ(runSearch(st).routes, "1,1,101,102,103,0,\r\n1,1,101,102,203,0,\r\n");
+  st.cell(2, 1).CrossType = 5;
+  EXPECT_EQ(runSearch(st).routes, "1,1,101,102,203,0,\r\n");
 }
 
 TEST(Walk, CellZeroTakesNoPart) {
@@ -265,6 +278,8 @@ TEST(Recording, OneHundredNinetyNineCellsWithLongRoutesAllowedTwoHundredNever) {
     EXPECT_EQ(run.routes, "");
     EXPECT_EQ(run.result.counters.connections, 0);
     EXPECT_EQ(run.result.limitCount(MessageKind::RouteTooLong), 2);
+    // Told once from each end: a limit is said again for every start port.
+    EXPECT_EQ(std::ranges::count(run.host.asked, MessageKind::RouteTooLong, &Message::kind), 2);
     EXPECT_EQ(run.host.asked[1].text, "Zbyt długa trasa!\r\n\r\nNie zostanie ona zapisana.");
     EXPECT_EQ(run.host.entries("show")[0], "show 199");
   }
@@ -396,6 +411,8 @@ TEST(Recording, TheQuestionShowsTheRouteCountsTheAnswersAndCancelEndsTheSearch) 
   EXPECT_EQ(cancel.host.entries("yield").size(), 0u);
   EXPECT_EQ(cancel.host.log[cancel.host.log.size() - 2], "marker 1,1 5 red");
   EXPECT_EQ(cancel.host.asked.back().title, "Szlakownik - OK");
+  // Cancelled with a branch still waiting: the walk was stopped, not given up.
+  EXPECT_EQ(runSearch(kSwitch, {}, true, {Answer::Cancel}).host.asked.size(), 2u);
 }
 
 TEST(RouteFile, ARefusedNameOrFileStopsTheSearchBeforeTheWalkAFailedWriteIsReported) {

@@ -176,6 +176,25 @@ TEST_F(TickRule, EveryTickedRouteKeepsAUniquePointAndAcceptKeepsTheTicks) {
   EXPECT_EQ(described(sel), "101-104:5+ / 0ste / 0te / 0ste / 0te / 0te ");
 }
 
+// Ticked in other orders: a point a route passes twice stays its own, one point of its own is
+// enough, and a tick that would take the last one from another route is refused.
+TEST_F(TickRule, EveryOrderKeepsAUniquePointForEachTickedRoute) {
+  for (const auto& [ticks, said] : {std::pair{std::vector{3, 0, 4, 2, 1}, "4 2 1 lose lose"},
+                                    {std::vector{1, 0, 2, 4, 3}, "5 none 2 none 2"}}) {
+    ASSERT_TRUE(sel.Prepare(st, (dir / "trasy.txt").string(), host));
+    sel.Edit(0, st, host);
+    std::string s;
+    for (int pos : ticks) {
+      sel.tickRoute(pos, st, host);
+      const std::string& t = host.asked.back().text;
+      s += (s.empty() ? "" : " ") + (t == kOthersLose ? "lose"
+                                     : t == kNoUnique ? "none"
+                                                      : t.substr(12, t.find(' ', 12) - 12));
+    }
+    EXPECT_EQ(s, said);
+  }
+}
+
 TEST_F(TickRule, OnlyTheHighlightedRowChangesAndUntickingIsFree) {
   EXPECT_FALSE(sel.changeRouteTick(2, true, 0, st, host));
   EXPECT_EQ(host.beeps, 1);

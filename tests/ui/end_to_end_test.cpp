@@ -113,6 +113,15 @@ TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
   const std::string saved = readFile(dir / "Lipowiec-gotowa.stc");
   EXPECT_EQ(withoutSignature(saved),
             withoutSignature(readFile(dataPath("e2e/Lipowiec-gotowa.stc"))));
+  // Lines worked out by hand from the grid and the data typed, so that the reference is not the
+  // program's word alone: a route without wire along row 1; the entry-exit at 100 numbered by
+  // the digit below it; the exit at 500 and the entry at 549 with their sides and numbers, the
+  // exit's lead time never written; 19 objects and five sidings of 10, the last after 40; the
+  // shed's capacity, repairs, order time and repair time after the clock at 5 seconds.
+  for (const char* line :
+       {"1,0,141,142,143,144,145,146,147,148,149,0,", "3,407,100,15,0,51,", "2,3,500,0,0,11,",
+        "1,3,549,5,0,30,", "19,50,", "5,10,1242,0,0,40,", "5,\r\n6,2,20,90,"})
+    EXPECT_NE(saved.find(std::string("\r\n") + line + "\r\n"), std::string::npos) << line;
 }
 
 TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {

@@ -83,9 +83,12 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   ASSERT_TRUE(ticked(routes, 0));
   EXPECT_TRUE(prompts.wasAsked("Ta trasa ma 9 unikalnych punktów."));
   EXPECT_EQ(centreOf(17, 5), 'b');  // a unique point
-  // The drawn route follows the highlight however it moves.
+  // The drawn route follows the highlight however it moves, back to the first row too.
   press(routes, Qt::Key_Down);
   EXPECT_EQ(routes->currentRow() * 10 + sel.shownPosition(), 11);
+  press(routes, Qt::Key_Up);
+  EXPECT_EQ(routes->currentRow() * 10 + sel.shownPosition(), 0);
+  press(routes, Qt::Key_Down);
   // A click on another row's check box, or a tick arriving some other way: a beep, the tick and
   // the highlight stay.
   clickAt(routes->viewport(), routes->checkBoxRect(2).center());
@@ -151,14 +154,16 @@ TEST_F(SelectorWindow, NoChoiceNeededIsSaidOverTheFilledList) {
   for (int g = 0; g < 6; ++g) EXPECT_FALSE(ticked(t->lvwGrupy, g));
 }
 
-// Route files of the test's own: routes too long for the simulator's screen stand out in red;
-// a file that cannot be read closes the window with a message.
+// Route files of the test's own: routes of more than 59 points, too long for the simulator's
+// screen, stand out in red; a file that cannot be read closes the window with a message.
 TEST_F(SelectorWindow, LongRoutesAreRedAndARefusedFileClosesTheWindow) {
   std::string line = "10", longRoute = "1,1,";
   for (int x = 1; x < 70; ++x) line += " 10";
   for (int p = 101; p <= 160; ++p) longRoute += std::to_string(p) + ",";
+  std::string route59 = longRoute;
+  route59.erase(route59.find("159,"), 4);
   const Station track = stationFromRows({line, line, line});
-  writeFile(dir / "trasy.txt", "1,1,101,201,159,160,0,\r\n" + longRoute + "0,\r\n");
+  writeFile(dir / "trasy.txt", route59 + "0,\r\n" + longRoute + "0,\r\n");
   ui::StationView view;
   ui::frmTrasy win(track, sel, (dir / "trasy.txt").string(), view, prompts);
   win.show();
