@@ -1,0 +1,261 @@
+#include "ui/main/grid_editing.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QUndoCommand>
+
+#include "ui/main/frm_main.h"
+#include "ui/main/palette.h"
+
+namespace szl::ui {
+
+namespace {
+const char* kEnterText = "Edycja siatki";
+const char* kLeaveText = "Zakończ edycję";
+
+int towards(int from, int to) { return (to > from) - (to < from); }
+}  // namespace
+
+// One edit as one step of the history; the window follows whichever way it goes.
+class GridEditing::Step : public QUndoCommand {
+ public:
+  Step(GridEditing& g, GridEdit e)
+      : QUndoCommand(QString::fromStdString(e.name())), g_(g), e_(std::move(e)) {}
+  void redo() override {
+    e_.apply(*g_.w_.station());
+    g_.changed(e_);
+  }
+  void undo() override {
+    e_.undo(*g_.w_.station());
+    g_.changed(e_);
+  }
+
+ private:
+  GridEditing& g_;
+  GridEdit e_;
+};
+
+GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
+  fraPaleta = new Palette;
+  fraPaleta->hide();
+  // Beside the view, between it and the command panel.
+  if (auto* row = qobject_cast<QBoxLayout*>(w_.centralWidget()->layout()))
+    row->insertWidget(1, fraPaleta);
+
+  mnuEdycja = new QAction(kEnterText, &w_);
+  mnuEdycja->setObjectName("mnuEdycja");
+  mnuEdycja->setCheckable(true);
+  mnuEdycja->setEnabled(false);
+  connect(mnuEdycja, &QAction::triggered, this, &GridEditing::mnuEdycja_Click);
+  cmdEdycja = w_.button(mnuEdycja, "cmdEdycja");
+  if (auto* panel = w_.findChild<QWidget*>("fraPolecenia"))
+    if (auto* col = qobject_cast<QBoxLayout*>(panel->layout()))
+      col->insertWidget(col->indexOf(w_.cmdNoTrim) + 1, cmdEdycja);
+
+  mnuCofnij = new QAction("Cofnij", &w_);
+  mnuCofnij->setObjectName("mnuCofnij");
+  mnuCofnij->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(mnuCofnij, &QAction::triggered, this, [this] {
+    if (!locked_ && stroke_.empty()) stack_.undo();
+  });
+  mnuPonow = new QAction("Ponów", &w_);
+  mnuPonow->setObjectName("mnuPonow");
+  mnuPonow->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  connect(mnuPonow, &QAction::triggered, this, [this] {
+    if (!locked_ && stroke_.empty()) stack_.redo();
+  });
+  mnuUsun = new QAction("Usuń", &w_);
+  mnuUsun->setObjectName("mnuUsun");
+  mnuUsun->setShortcut(QKeySequence(Qt::Key_Delete));
+  mnuUsun->setEnabled(false);
+  connect(mnuUsun, &QAction::triggered, this, &GridEditing::erase);
+  for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+    connect(&stack_, signal, this, &GridEditing::updateUndoActions);
+  for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+    connect(&stack_, signal, this, &GridEditing::updateUndoActions);
+  updateUndoActions();
+
+  mnuEdit = new QMenu("Edycja", &w_);
+  mnuEdit->setObjectName("mnuEdit");
+  mnuEdit->addAction(mnuCofnij);
+  mnuEdit->addAction(mnuPonow);
+  mnuEdit->addSeparator();
+  mnuEdit->addAction(mnuUsun);
+  mnuEdit->addSeparator();
+  mnuEdit->addAction(mnuEdycja);
+  w_.menuBar()->insertMenu(w_.mnuTrasy->menuAction(), mnuEdit);
+
+  StationView* view = w_.picOkno;
+  connect(view, &StationView::editPressed, this, &GridEditing::onPressed);
+  connect(view, &StationView::editDragged, this, &GridEditing::onDragged);
+  connect(view, &StationView::editReleased, this, &GridEditing::onReleased);
+  w_.installEventFilter(this);
+}
+
+GridEditing::~GridEditing() = default;
+
+void GridEditing::mnuEdycja_Click() {
+  if (editing_)
+    leave();
+  else
+    enter();
+  mnuEdycja->setChecked(editing_);
+}
+
+void GridEditing::enter() {
+  if (!w_.station() || w_.searching()) return;
+  // The whole grid, drawn as kept and without the links of an analysis the edits make stale.
+  if (w_.actTrim->isEnabled())
+    w_.cmdNoTrim_Click();
+  else
+    w_.layoutKeptStage();
+  editing_ = true;
+  w_.picOkno->setEditing(true);
+  fraPaleta->setTrackStyle(w_.options().trackStyle);
+  fraPaleta->show();
+  mnuEdycja->setIconText(kLeaveText);
+  mnuEdycja->setText(kLeaveText);
+  setCommands();
+}
+
+void GridEditing::leave() {
+  if (!editing_) return;
+  w_.picOkno->setEditing(false);  // a stroke under way ends as a step
+  editing_ = false;
+  fraPaleta->hide();
+  mnuEdycja->setIconText(kEnterText);
+  mnuEdycja->setText(kEnterText);
+  setCommands();
+}
+
+void GridEditing::stationOpened() {
+  if (editing_) leave();
+  mnuEdycja->setChecked(false);
+  stack_.clear();
+  mnuEdycja->setEnabled(true);
+}
+
+void GridEditing::setLocked(bool locked) {
+  locked_ = locked;
+  mnuEdycja->setEnabled(!locked && w_.station());
+  updateUndoActions();
+}
+
+void GridEditing::setCommands() {
+  // Whatever came of the grid before is gone: the analysis, the search and the selection are
+  // to be done again, as after trimming. Editing, the analysis waits for its end.
+  w_.actTrim->setEnabled(false);
+  w_.actNoTrim->setEnabled(false);
+  w_.mnuPunkty->setEnabled(!editing_);
+  for (QAction* a : {w_.mnuOptions, w_.mnuZoom, w_.mnuSprawdz}) a->setEnabled(true);
+  for (QAction* a :
+       {w_.mnuWyszukaj, w_.mnuWyszukajAll, w_.mnuSelektor, w_.mnuPozostale, w_.mnuSave})
+    a->setEnabled(false);
+  mnuUsun->setEnabled(editing_);
+}
+
+void GridEditing::updateUndoActions() {
+  mnuCofnij->setText(stack_.canUndo() ? "Cofnij: " + stack_.undoText() : QString("Cofnij"));
+  mnuPonow->setText(stack_.canRedo() ? "Ponów: " + stack_.redoText() : QString("Ponów"));
+  mnuCofnij->setEnabled(stack_.canUndo() && !locked_);
+  mnuPonow->setEnabled(stack_.canRedo() && !locked_);
+}
+
+void GridEditing::push(GridEdit e) {
+  const std::vector<std::string> dropped = e.dropped();
+  stack_.push(new Step(*this, std::move(e)));
+  if (!dropped.empty())
+    w_.ask(listMessage("Edycja siatki",
+                       "Razem z obiektami usunięto dane, które do nich wpisano:", dropped));
+}
+
+void GridEditing::changed(const GridEdit& e) {
+  Station& st = *w_.station();
+  if (e.resizes()) {
+    w_.picOkno->setStation(&st);
+    w_.trim_ = wholeGrid(st);
+    w_.txtKolumny->setText(QString::number(st.ColCount()));
+    w_.txtWiersze->setText(QString::number(st.RowCount()));
+    w_.layoutKeptStage();
+  } else {
+    const CellRect r = e.touched();
+    w_.picOkno->redrawCells(r.x, r.y, r.w, r.h);
+  }
+  w_.unsaved_ = true;
+  w_.selector_ = RouteSelector();
+  setCommands();
+  w_.refreshCheck();
+}
+
+void GridEditing::onPressed(int x, int y, Qt::MouseButton b) {
+  Station* st = w_.station();
+  if (!editing_ || locked_ || !st) return;
+  if (b == Qt::RightButton) {
+    fraPaleta->choose(st->cell(x, y).Code);
+    return;
+  }
+  if (b != Qt::LeftButton) return;
+  stroke_ = {{x, y}};
+  strokeCode_ = fraPaleta->code();
+  onDragged(x, y);
+}
+
+void GridEditing::onDragged(int x, int y) {
+  Station* st = w_.station();
+  if (stroke_.empty() || !st) return;
+  // A quick drag skips cells: the stroke goes through them all the same.
+  auto [cx, cy] = stroke_.back();
+  while (cx != x || cy != y) {
+    cx += towards(cx, x);
+    cy += towards(cy, y);
+    if (std::ranges::find(stroke_, std::pair{cx, cy}) == stroke_.end()) stroke_.push_back({cx, cy});
+  }
+  // Shown as it grows; it becomes one step when the button is released.
+  if (shown_) shown_->undo(*st);
+  shown_ = GridEditor::paint(*st, stroke_, strokeCode_);
+  shown_->apply(*st);
+  const CellRect r = shown_->touched();
+  w_.picOkno->redrawCells(r.x, r.y, r.w, r.h);
+}
+
+void GridEditing::onReleased() {
+  Station* st = w_.station();
+  if (stroke_.empty() || !st) return;
+  bool paints = false;
+  if (shown_) {
+    shown_->undo(*st);
+    for (const auto& [x, y] : stroke_) paints = paints || st->cell(x, y).Code != strokeCode_;
+  }
+  std::optional<GridEdit> e = std::move(shown_);
+  shown_.reset();
+  stroke_.clear();
+  if (paints) push(std::move(*e));
+}
+
+void GridEditing::erase() {
+  Station* st = w_.station();
+  if (!editing_ || locked_ || !st || !stroke_.empty()) return;
+  const QPoint c = w_.picOkno->pointerCell();
+  if (!st->inside(c.x(), c.y()) || st->cell(c.x(), c.y()).Code == 0) return;
+  push(GridEditor::erase(*st, {c.x(), c.y(), 1, 1}));
+}
+
+bool GridEditing::eventFilter(QObject* o, QEvent* e) {
+  // A key the window's shortcuts did not take, as when it comes to the window itself.
+  if (o == &w_ && e->type() == QEvent::KeyPress) {
+    const QKeySequence key(static_cast<QKeyEvent*>(e)->keyCombination());
+    for (QAction* a : {mnuCofnij, mnuPonow, mnuUsun})
+      if (a->isEnabled() && a->shortcuts().contains(key)) {
+        a->trigger();
+        return true;
+      }
+  }
+  return QObject::eventFilter(o, e);
+}
+
+}  // namespace szl::ui

@@ -1,0 +1,73 @@
+// The edit stage of the main window: the palette beside the view, the pointer painting the
+// grid, and one undo history for every change of the grid, trimming included. What an edit
+// makes stale (the analysis, the routes found and chosen) is decided in one place here.
+#pragma once
+
+#include <QObject>
+#include <QUndoStack>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "edit/grid_edit.h"
+
+class QAction;
+class QMenu;
+class QToolButton;
+
+namespace szl::ui {
+
+class frmMain;
+class Palette;
+
+class GridEditing : public QObject {
+  Q_OBJECT
+ public:
+  explicit GridEditing(frmMain& w);
+  ~GridEditing() override;
+
+  bool editing() const { return editing_; }
+  QUndoStack& history() { return stack_; }
+
+  // Applies `e` as one undoable step.
+  void push(GridEdit e);
+  // Another station: no history, no edit stage.
+  void stationOpened();
+  // While a search runs nothing changes the grid.
+  void setLocked(bool locked);
+
+  void mnuEdycja_Click();
+
+  Palette* fraPaleta = nullptr;
+  QMenu* mnuEdit = nullptr;
+  QToolButton* cmdEdycja = nullptr;
+  QAction *mnuEdycja = nullptr, *mnuCofnij = nullptr, *mnuPonow = nullptr, *mnuUsun = nullptr;
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  class Step;
+
+  void enter();
+  void leave();
+  void onPressed(int x, int y, Qt::MouseButton b);
+  void onDragged(int x, int y);
+  void onReleased();
+  void erase();
+  // The grid changed under `e`: its cells drawn again, what it made stale disabled.
+  void changed(const GridEdit& e);
+  void setCommands();
+  void updateUndoActions();
+
+  frmMain& w_;
+  QUndoStack stack_;
+  bool editing_ = false;
+  bool locked_ = false;
+  // The stroke under way: its cells and the edit it makes, shown before it becomes a step.
+  std::vector<std::pair<int, int>> stroke_;
+  int16_t strokeCode_ = 0;
+  std::optional<GridEdit> shown_;
+};
+
+}  // namespace szl::ui

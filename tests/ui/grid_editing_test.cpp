@@ -1,0 +1,132 @@
+// Editing the grid in the main window: the edit stage and what it makes stale, painting by the
+// pointer, the palette, Delete, one history for edits and trimming.
+#include "ui/main/grid_editing.h"
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+
+#include "ui/main/palette.h"
+#include "ui_support.h"
+
+namespace szl {
+namespace {
+
+using namespace test;
+
+class GridEditing : public WindowTest {
+ protected:
+  ui::GridEditing& editing() { return w->gridEditing(); }
+  ui::Palette& palette() { return *child<ui::Palette>(w.get(), "fraPaleta"); }
+  void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QKeyEvent e(QEvent::KeyPress, k, m);
+    QApplication::sendEvent(w->picOkno, &e);
+  }
+  // A drag with the left button through the centres of `cells`.
+  void drag(std::initializer_list<QPoint> cells) {
+    const auto centre = [](QPoint c) { return QPointF(17 * c.x() + 9, 17 * c.y() + 9); };
+    mouse(w->picOkno, QEvent::MouseButtonPress, centre(*cells.begin()));
+    for (const QPoint c : cells) mouse(w->picOkno, QEvent::MouseMove, centre(c));
+    mouse(w->picOkno, QEvent::MouseButtonRelease, centre(*(cells.end() - 1)));
+  }
+  std::string codes(int y, int x0, int x1) const {
+    std::string s;
+    for (int x = x0; x <= x1; ++x)
+      s += (x > x0 ? " " : "") + std::to_string(w->station()->cell(x, y).Code);
+    return s;
+  }
+  std::string stage() const {
+    return enabledOf(w.get(), {"cmdTrim", "cmdNoTrim", "cmdEdycja", "cmdAnalyze", "cmdOptions",
+                               "cmdStart", "cmdSelektor", "cmdPozostale", "cmdSave"});
+  }
+};
+
+// Two entry-exits and a platform with a gap in their track: searched, edited to close the gap
+// by one drag, undone and redone by the keys, and searched again with routes found.
+TEST_F(GridEditing, APaintedStrokeIsOneStepAndMakesTheSearchStale) {
+  writeFile(dir / "luka.stc", stationFileText({"0 0 0 0 0 0 0 0 0", "0 52 10 21 3 21 0 0 52",
+                                               "0 1 0 0 0 0 0 0 2", "0 0 0 0 0 0 0 0 0"}));
+  openWritten("luka.stc", Stage::Analysed);
+  w->cmdStartNoCfm->click();
+  const int before = w->txtTrasy->text().toInt();  // the left entry-exit and the platform
+  ASSERT_EQ(stage(), "001111110");
+
+  editing().cmdEdycja->click();
+  EXPECT_EQ(editing().cmdEdycja->text(), "Zakończ edycję");
+  EXPECT_FALSE(palette().isHidden());
+  EXPECT_EQ(stage(), "001010000");
+  // A mark far from the stroke stays: only the cells painted and their neighbours are drawn.
+  w->picOkno->markObject(1, 3, 1, 0xffff00ff);
+  click(&palette(), "cmdKlocek10");
+  drag({{6, 1}, {7, 1}});
+  EXPECT_EQ(codes(1, 5, 8), "21 10 10 52");
+  EXPECT_EQ(std::string{centreOf(6, 1)}, "y");
+  EXPECT_EQ(w->picOkno->image().pixelColor(17 * 1 + 2, 17 * 3 + 9), QColor(0xff, 0, 0xff));
+  auto* edit = child<QMenu>(w.get(), "mnuEdit");
+  EXPECT_EQ(edit->actions().front()->text(), "Cofnij: malowanie");
+
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(codes(1, 5, 8), "21 0 0 52");
+  EXPECT_EQ(std::string{centreOf(6, 1)}, "w");
+  key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(codes(1, 5, 8), "21 10 10 52");
+  key(Qt::Key_Z, Qt::ControlModifier);
+  key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(codes(1, 5, 8), "21 10 10 52");
+
+  // The right button picks the piece up; Delete empties the cell under the pointer.
+  clickAt(w->picOkno, {17 * 1 + 9, 17 * 1 + 9}, Qt::RightButton);
+  EXPECT_EQ(palette().code(), 52);
+  mouse(w->picOkno, QEvent::MouseMove, {17 * 4 + 9, 17 * 3 + 9});
+  key(Qt::Key_Delete);  // already empty: no step
+  EXPECT_EQ(editing().history().count(), 1);
+  mouse(w->picOkno, QEvent::MouseMove, {17 * 7 + 9, 17 * 1 + 9});
+  key(Qt::Key_Delete);
+  EXPECT_EQ(codes(1, 7, 7), "0");
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(codes(1, 7, 7), "10");
+
+  // Left, the station is as after trimming: analysed and searched again it has its routes.
+  editing().cmdEdycja->click();
+  EXPECT_EQ(stage(), "001110000");
+  EXPECT_TRUE(palette().isHidden());
+  w->cmdAnalyze->click();
+  w->cmdStartNoCfm->click();
+  EXPECT_GT(w->txtTrasy->text().toInt(), before);
+  EXPECT_EQ(stage(), "001111110");
+}
+
+// Trimming is a step too: undone, the whole grid is back and can be analysed again.
+TEST_F(GridEditing, TrimmingIsUndoneAndRedone) {
+  open("yard_14x7");
+  w->cmdTrim->click();
+  EXPECT_EQ(w->txtWiersze->text(), "6");
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(w->station()->RowCount(), 7);
+  EXPECT_EQ(w->txtWiersze->text(), "7");
+  EXPECT_EQ(w->picOkno->height(), 17 * 7 + 20);
+  EXPECT_EQ(stage(), "001110000");
+  key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(w->station()->RowCount(), 6);
+  // Another station starts without a history.
+  open("yard_14x7");
+  EXPECT_EQ(editing().history().count(), 0);
+  EXPECT_EQ(stage(), "111000000");
+}
+
+// Painted without electrification, a piece is its code times ten and drawn green.
+TEST_F(GridEditing, NonElectrifiedPiecesAreTenTimesTheirCode) {
+  open("yard_14x7", Stage::Kept);
+  editing().cmdEdycja->click();
+  click(&palette(), "cmdKlocek12");
+  palette().chkNiezelektr->setChecked(true);
+  drag({{3, 0}});
+  EXPECT_EQ(codes(0, 3, 3), "120");
+  EXPECT_EQ(std::string{centreOf(3, 0)}, "g");
+  clickAt(w->picOkno, {17 * 1 + 9, 17 * 2 + 9}, Qt::RightButton);
+  EXPECT_EQ(palette().code(), 10);
+  EXPECT_FALSE(palette().chkNiezelektr->isChecked());
+}
+
+}  // namespace
+}  // namespace szl
