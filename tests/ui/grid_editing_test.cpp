@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QSpinBox>
 
 #include "ui/main/palette.h"
 #include "ui_support.h"
@@ -126,6 +127,48 @@ TEST_F(GridEditing, NonElectrifiedPiecesAreTenTimesTheirCode) {
   clickAt(w->picOkno, {17 * 1 + 9, 17 * 2 + 9}, Qt::RightButton);
   EXPECT_EQ(palette().code(), 10);
   EXPECT_FALSE(palette().chkNiezelektr->isChecked());
+}
+
+// A station drawn from nothing: two entry-exits with their digits, a platform with its digit,
+// track between. Its grid is saved as the reader reads it, and it is analysed and searched.
+TEST_F(GridEditing, ANewStationIsDrawnSavedAndSearched) {
+  open("yard_14x7", Stage::Kept);
+  whenModal([](QWidget* d) {
+    child<QSpinBox>(d, "spnWiersze")->setValue(3);
+    child<QSpinBox>(d, "spnKolumny")->setValue(9);
+    click(d, "cmdOK");
+  });
+  editing().mnuNowa->trigger();
+  ASSERT_EQ(w->station()->ColCount() * 100 + w->station()->RowCount(), 903);
+  EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - nowa.stc");
+  EXPECT_TRUE(editing().editing());
+  EXPECT_TRUE(prompts.asked.empty());  // no advice to trim a blank grid
+  const auto paint = [&](int16_t code, std::initializer_list<QPoint> cells) {
+    ASSERT_TRUE(palette().choose(code));
+    drag(cells);
+  };
+  paint(10, {{1, 1}, {7, 1}});
+  paint(52, {{1, 1}});
+  paint(52, {{7, 1}});
+  paint(21, {{3, 1}});
+  paint(21, {{5, 1}});
+  paint(3, {{4, 1}});
+  paint(1, {{1, 2}});
+  paint(2, {{7, 2}});
+  EXPECT_EQ(editing().history().count(), 8);
+
+  prompts.savePaths = {pathOf("rysowana")};
+  editing().mnuZapiszSiatke->trigger();
+  const std::string grid =
+      stationFileText({"0 0 0 0 0 0 0 0 0", "0 52 10 21 3 21 10 52 0", "0 1 0 0 0 0 0 2 0"});
+  EXPECT_EQ(readFile(dir / "rysowana.stc"), grid);
+  EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - rysowana.stc");
+
+  editing().cmdEdycja->click();
+  w->cmdAnalyze->click();
+  w->cmdStartNoCfm->click();
+  EXPECT_GT(w->txtTrasy->text().toInt(), 0);
+  EXPECT_TRUE(std::filesystem::exists(dir / "trasy.txt"));
 }
 
 }  // namespace

@@ -409,7 +409,9 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
   sldXTrimHi->setSelection(xh.start, xh.length);
   sldYTrimLo->setSelection(yl.start, yl.length);
   sldYTrimHi->setSelection(yh.start, yh.length);
-  if (trim_.TrimAdvised) ask(trimAdviceMessage());
+  // A blank grid, as a new station starts, has nothing to trim.
+  const bool blank = std::ranges::all_of(station_->Cells, [](const CellRec& c) { return !c.Code; });
+  if (trim_.TrimAdvised && !blank) ask(trimAdviceMessage());
 }
 
 void frmMain::layoutTrimStage() {

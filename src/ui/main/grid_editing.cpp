@@ -2,12 +2,21 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
 #include <QUndoCommand>
 
+#include "model/file_errors.h"
+#include "platform/system.h"
+#include "select/route_file_reader.h"
+#include "select/route_table.h"
+#include "stationfile/save_file.h"
+#include "stationfile/station_writer.h"
+#include "ui/dialogs/frm_nowa.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/palette.h"
 
@@ -90,6 +99,18 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
   mnuEdit->addAction(mnuEdycja);
   w_.menuBar()->insertMenu(w_.mnuTrasy->menuAction(), mnuEdit);
 
+  mnuNowa = new QAction("Nowa stacja", &w_);
+  mnuNowa->setObjectName("mnuNowa");
+  connect(mnuNowa, &QAction::triggered, this, &GridEditing::mnuNowa_Click);
+  mnuZapiszSiatke = new QAction("Zapisz siatkę", &w_);
+  mnuZapiszSiatke->setObjectName("mnuZapiszSiatke");
+  mnuZapiszSiatke->setEnabled(false);
+  connect(mnuZapiszSiatke, &QAction::triggered, this, &GridEditing::mnuZapiszSiatke_Click);
+  w_.mnuFile->insertAction(w_.mnuOpen, mnuNowa);
+  const QList<QAction*> file = w_.mnuFile->actions();
+  const qsizetype save = file.indexOf(w_.mnuSave);
+  w_.mnuFile->insertAction(save + 1 < file.size() ? file[save + 1] : nullptr, mnuZapiszSiatke);
+
   StationView* view = w_.picOkno;
   connect(view, &StationView::editPressed, this, &GridEditing::onPressed);
   connect(view, &StationView::editDragged, this, &GridEditing::onDragged);
@@ -138,6 +159,52 @@ void GridEditing::stationOpened() {
   mnuEdycja->setChecked(false);
   stack_.clear();
   mnuEdycja->setEnabled(true);
+  mnuZapiszSiatke->setEnabled(true);
+}
+
+void GridEditing::mnuNowa_Click() {
+  if (w_.searching() || !w_.settleUnsavedWork()) return;
+  frmNowa size(&w_);
+  if (size.exec() != QDialog::Accepted) return;
+  Station st = newStation(size.spnKolumny->value(), size.spnWiersze->value());
+  // Beside the station open till now, or else in the folder the program works in; its route
+  // file goes there too until the grid is saved elsewhere.
+  std::string folder = w_.station() ? w_.station()->StationDir : std::string();
+  if (folder.empty()) folder = QDir::toNativeSeparators(QDir::currentPath() + "/").toStdString();
+  st.StationDir = folder;
+  st.StationFile = "nowa.stc";
+  LoadInfo info;
+  info.limitMessage = st.ColCount() > kSimulatorColumns || st.RowCount() > kSimulatorRows;
+  info.screenMessage = st.ColCount() > kScreenColumns || st.RowCount() > kScreenRows;
+  w_.installStation(std::move(st), info);
+  enter();
+  mnuEdycja->setChecked(editing_);
+}
+
+void GridEditing::mnuZapiszSiatke_Click() {
+  Station* st = w_.station();
+  if (!st || w_.searching()) return;
+  const std::optional<QString> chosen = w_.prompts_->saveStation(&w_);
+  if (!chosen) return;
+  QString path = *chosen;
+  if (QFileInfo(path).suffix().isEmpty()) path += ".stc";
+  // The writer's own lines, up to the end of the grid: what the reader reads first.
+  const std::string whole = stationFileBytes(*st, RouteTable{}, RouteFile{}, "").bytes;
+  size_t end = 0;
+  for (int line = 0; line < st->RowCount() + 2; ++line) end = whole.find("\r\n", end) + 2;
+  const std::string target = path.toStdString();
+  if (const int err = saveFileAtomically(target, std::string_view(whole).substr(0, end))) {
+    w_.ask({Icon::Critical, "Zapisz siatkę",
+            "Nie można zapisać siatki do pliku " + target + ":" + CrLf + writeFailureReason(err) +
+                CrLf + "Poprzedni plik o tej nazwie, jeśli był, pozostał bez zmian.",
+            Buttons::Ok});
+    return;
+  }
+  // The station is this file now: its route file goes beside it.
+  const QFileInfo saved(path);
+  st->StationDir = QDir::toNativeSeparators(saved.absolutePath() + "/").toStdString();
+  st->StationFile = saved.fileName().toStdString();
+  w_.setCaption();
 }
 
 void GridEditing::setLocked(bool locked) {

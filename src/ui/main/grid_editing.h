@@ -37,11 +37,16 @@ class GridEditing : public QObject {
   void setLocked(bool locked);
 
   void mnuEdycja_Click();
+  // "Nowa stacja": an empty grid of the size asked, opened for editing.
+  void mnuNowa_Click();
+  // "Zapisz siatkę": the header, the size line and the grid alone, to a file chosen.
+  void mnuZapiszSiatke_Click();
 
   Palette* fraPaleta = nullptr;
   QMenu* mnuEdit = nullptr;
   QToolButton* cmdEdycja = nullptr;
-  QAction *mnuEdycja = nullptr, *mnuCofnij = nullptr, *mnuPonow = nullptr, *mnuUsun = nullptr;
+  QAction *mnuEdycja = nullptr, *mnuCofnij = nullptr, *mnuPonow = nullptr, *mnuUsun = nullptr,
+          *mnuNowa = nullptr, *mnuZapiszSiatke = nullptr;
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
