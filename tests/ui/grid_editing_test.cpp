@@ -23,10 +23,10 @@ class GridEditing : public WindowTest {
     QKeyEvent e(QEvent::KeyPress, k, m);
     QApplication::sendEvent(w->picOkno, &e);
   }
-  // A drag with the left button through the centres of `cells`.
-  void drag(std::initializer_list<QPoint> cells) {
+  // A drag with the left button through the centres of `cells`; with Shift it selects.
+  void drag(std::initializer_list<QPoint> cells, Qt::KeyboardModifiers m = Qt::NoModifier) {
     const auto centre = [](QPoint c) { return QPointF(17 * c.x() + 9, 17 * c.y() + 9); };
-    mouse(w->picOkno, QEvent::MouseButtonPress, centre(*cells.begin()));
+    mouse(w->picOkno, QEvent::MouseButtonPress, centre(*cells.begin()), Qt::LeftButton, m);
     for (const QPoint c : cells) mouse(w->picOkno, QEvent::MouseMove, centre(c));
     mouse(w->picOkno, QEvent::MouseButtonRelease, centre(*(cells.end() - 1)));
   }
@@ -42,11 +42,13 @@ class GridEditing : public WindowTest {
   }
 };
 
+const std::vector<std::string> kGap{"0 0 0 0 0 0 0 0 0", "0 52 10 21 3 21 0 0 52",
+                                    "0 1 0 0 0 0 0 0 2", "0 0 0 0 0 0 0 0 0"};
+
 // Two entry-exits and a platform with a gap in their track: searched, edited to close the gap
 // by one drag, undone and redone by the keys, and searched again with routes found.
 TEST_F(GridEditing, APaintedStrokeIsOneStepAndMakesTheSearchStale) {
-  writeFile(dir / "luka.stc", stationFileText({"0 0 0 0 0 0 0 0 0", "0 52 10 21 3 21 0 0 52",
-                                               "0 1 0 0 0 0 0 0 2", "0 0 0 0 0 0 0 0 0"}));
+  writeFile(dir / "luka.stc", stationFileText(kGap));
   openWritten("luka.stc", Stage::Analysed);
   w->cmdStartNoCfm->click();
   const int before = w->txtTrasy->text().toInt();  // the left entry-exit and the platform
@@ -127,6 +129,36 @@ TEST_F(GridEditing, NonElectrifiedPiecesAreTenTimesTheirCode) {
   clickAt(w->picOkno, {17 * 1 + 9, 17 * 2 + 9}, Qt::RightButton);
   EXPECT_EQ(palette().code(), 10);
   EXPECT_FALSE(palette().chkNiezelektr->isChecked());
+}
+
+// A selection made with Shift and a drag is copied, pasted, flipped and emptied; its rows are
+// deleted as one step.
+TEST_F(GridEditing, TheSelectionIsCopiedPastedFlippedAndItsRowsDeleted) {
+  writeFile(dir / "luka.stc", stationFileText(kGap));
+  openWritten("luka.stc", Stage::Kept);
+  editing().cmdEdycja->click();
+  drag({{1, 1}, {2, 2}}, Qt::ShiftModifier);
+  EXPECT_EQ(editing().selection(), QRect(1, 1, 2, 2));
+  key(Qt::Key_C, Qt::ControlModifier);
+  key(Qt::Key_Escape);
+  mouse(w->picOkno, QEvent::MouseMove, {17 * 6 + 9, 17 * 2 + 9});
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(codes(2, 5, 8) + "|" + codes(3, 5, 8), "0 52 10 2|0 1 0 0");
+  EXPECT_EQ(editing().selection(), QRect(6, 2, 2, 2));
+  editing().mnuOdbij->trigger();
+  EXPECT_EQ(codes(2, 5, 8) + "|" + codes(3, 5, 8), "0 10 52 2|0 0 1 0");
+  key(Qt::Key_Delete);
+  EXPECT_EQ(codes(2, 5, 8) + "|" + codes(3, 5, 8), "0 0 0 2|0 0 0 0");
+  for (int k = 0; k < 3; ++k) key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(codes(2, 5, 8) + "|" + codes(3, 5, 8), "0 0 0 2|0 0 0 0");
+  EXPECT_EQ(editing().history().index(), 0);
+
+  drag({{0, 2}, {0, 3}}, Qt::ShiftModifier);
+  editing().mnuUsunWiersz->trigger();
+  EXPECT_EQ(w->station()->RowCount(), 2);
+  EXPECT_EQ(editing().mnuCofnij->text(), "Cofnij: usunięcie wierszy");
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(gridText(*w->station()), stationFileText(kGap));
 }
 
 // A station drawn from nothing: two entry-exits with their digits, a platform with its digit,

@@ -94,7 +94,22 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
   mnuEdit->addAction(mnuCofnij);
   mnuEdit->addAction(mnuPonow);
   mnuEdit->addSeparator();
+  mnuWytnij = editAction("mnuWytnij", "Wytnij", QKeySequence::Cut, &GridEditing::cut);
+  mnuKopiuj = editAction("mnuKopiuj", "Kopiuj", QKeySequence::Copy, &GridEditing::copy);
+  mnuWklej = editAction("mnuWklej", "Wklej", QKeySequence::Paste, &GridEditing::paste);
   mnuEdit->addAction(mnuUsun);
+  mnuOdbij = editAction("mnuOdbij", "Odbij w poziomie", {}, &GridEditing::flip);
+  mnuOdznacz = editAction("mnuOdznacz", "Odznacz", QKeySequence(Qt::Key_Escape), nullptr);
+  connect(mnuOdznacz, &QAction::triggered, this, [this] { select({}); });
+  mnuEdit->addSeparator();
+  mnuWstawWiersz = editAction("mnuWstawWiersz", "Wstaw wiersz", {}, nullptr);
+  mnuUsunWiersz = editAction("mnuUsunWiersz", "Usuń wiersze", {}, nullptr);
+  mnuWstawKolumne = editAction("mnuWstawKolumne", "Wstaw kolumnę", {}, nullptr);
+  mnuUsunKolumne = editAction("mnuUsunKolumne", "Usuń kolumny", {}, nullptr);
+  connect(mnuWstawWiersz, &QAction::triggered, this, [this] { rows(true); });
+  connect(mnuUsunWiersz, &QAction::triggered, this, [this] { rows(false); });
+  connect(mnuWstawKolumne, &QAction::triggered, this, [this] { columns(true); });
+  connect(mnuUsunKolumne, &QAction::triggered, this, [this] { columns(false); });
   mnuEdit->addSeparator();
   mnuEdit->addAction(mnuEdycja);
   w_.menuBar()->insertMenu(w_.mnuTrasy->menuAction(), mnuEdit);
@@ -148,6 +163,7 @@ void GridEditing::leave() {
   if (!editing_) return;
   w_.picOkno->setEditing(false);  // a stroke under way ends as a step
   editing_ = false;
+  select({});
   fraPaleta->hide();
   mnuEdycja->setIconText(kEnterText);
   mnuEdycja->setText(kEnterText);
@@ -223,7 +239,9 @@ void GridEditing::setCommands() {
   for (QAction* a :
        {w_.mnuWyszukaj, w_.mnuWyszukajAll, w_.mnuSelektor, w_.mnuPozostale, w_.mnuSave})
     a->setEnabled(false);
-  mnuUsun->setEnabled(editing_);
+  for (QAction* a : {mnuUsun, mnuKopiuj, mnuWytnij, mnuWklej, mnuOdbij, mnuOdznacz, mnuWstawWiersz,
+                     mnuUsunWiersz, mnuWstawKolumne, mnuUsunKolumne})
+    a->setEnabled(editing_);
 }
 
 void GridEditing::updateUndoActions() {
@@ -249,6 +267,7 @@ void GridEditing::changed(const GridEdit& e) {
     w_.txtKolumny->setText(QString::number(st.ColCount()));
     w_.txtWiersze->setText(QString::number(st.RowCount()));
     w_.layoutKeptStage();
+    select({});
   } else {
     const CellRect r = e.touched();
     w_.picOkno->redrawCells(r.x, r.y, r.w, r.h);
@@ -259,7 +278,7 @@ void GridEditing::changed(const GridEdit& e) {
   w_.refreshCheck();
 }
 
-void GridEditing::onPressed(int x, int y, Qt::MouseButton b) {
+void GridEditing::onPressed(int x, int y, Qt::MouseButton b, Qt::KeyboardModifiers m) {
   Station* st = w_.station();
   if (!editing_ || locked_ || !st) return;
   if (b == Qt::RightButton) {
@@ -267,12 +286,23 @@ void GridEditing::onPressed(int x, int y, Qt::MouseButton b) {
     return;
   }
   if (b != Qt::LeftButton) return;
+  if (m & Qt::ShiftModifier) {
+    selecting_ = true;
+    selectFrom_ = {x, y};
+    select({x, y, 1, 1});
+    return;
+  }
+  select({});
   stroke_ = {{x, y}};
   strokeCode_ = fraPaleta->code();
   onDragged(x, y);
 }
 
 void GridEditing::onDragged(int x, int y) {
+  if (selecting_) {
+    select(QRect(selectFrom_, QPoint(x, y)).normalized());
+    return;
+  }
   Station* st = w_.station();
   if (stroke_.empty() || !st) return;
   // A quick drag skips cells: the stroke goes through them all the same.
@@ -291,6 +321,7 @@ void GridEditing::onDragged(int x, int y) {
 }
 
 void GridEditing::onReleased() {
+  selecting_ = false;
   Station* st = w_.station();
   if (stroke_.empty() || !st) return;
   bool paints = false;
@@ -307,16 +338,95 @@ void GridEditing::onReleased() {
 void GridEditing::erase() {
   Station* st = w_.station();
   if (!editing_ || locked_ || !st || !stroke_.empty()) return;
+  if (!selection_.isEmpty()) {
+    const QRect& r = selection_;
+    push(GridEditor::erase(*st, {r.x(), r.y(), r.width(), r.height()}));
+    return;
+  }
   const QPoint c = w_.picOkno->pointerCell();
   if (!st->inside(c.x(), c.y()) || st->cell(c.x(), c.y()).Code == 0) return;
   push(GridEditor::erase(*st, {c.x(), c.y(), 1, 1}));
+}
+
+QAction* GridEditing::editAction(const char* name, const QString& text, QKeySequence key,
+                                 void (GridEditing::*handler)()) {
+  auto* a = new QAction(text, &w_);
+  a->setObjectName(name);
+  if (!key.isEmpty()) a->setShortcut(key);
+  a->setEnabled(false);
+  if (handler) connect(a, &QAction::triggered, this, handler);
+  mnuEdit->addAction(a);
+  return a;
+}
+
+void GridEditing::select(QRect cells) {
+  selection_ = cells;
+  w_.picOkno->setSelection(cells);
+}
+
+void GridEditing::copy() {
+  if (!editing_ || selection_.isEmpty()) return;
+  const QRect& r = selection_;
+  copied_ = GridEditor::copy(*w_.station(), {r.x(), r.y(), r.width(), r.height()});
+}
+
+void GridEditing::cut() {
+  if (!editing_ || locked_ || selection_.isEmpty()) return;
+  copy();
+  erase();
+}
+
+void GridEditing::paste() {
+  Station* st = w_.station();
+  if (!editing_ || locked_ || !st || !copied_ || !stroke_.empty()) return;
+  // Where the selection begins, or else under the pointer.
+  const QPoint at = selection_.isEmpty() ? w_.picOkno->pointerCell() : selection_.topLeft();
+  if (!st->inside(at.x(), at.y())) return;
+  push(GridEditor::paste(*st, *copied_, at.x(), at.y()));
+  select(QRect(at, QSize(copied_->w, copied_->h))
+             .intersected(QRect(0, 0, st->ColCount(), st->RowCount())));
+}
+
+void GridEditing::flip() {
+  Station* st = w_.station();
+  if (!editing_ || locked_ || !st || selection_.isEmpty()) return;
+  const QRect& r = selection_;
+  if (auto e = GridEditor::flip(*st, {r.x(), r.y(), r.width(), r.height()}))
+    push(std::move(*e));
+  else
+    w_.ask({Icon::Exclamation, "Edycja siatki",
+            "Zaznaczenia nie można odbić: jest w nim element, który nie ma odbicia lustrzanego.",
+            Buttons::Ok});
+}
+
+void GridEditing::rows(bool insert) {
+  Station* st = w_.station();
+  if (!editing_ || locked_ || !st || selection_.isEmpty()) return;
+  const QRect r = selection_;
+  stack_.beginMacro(insert ? "wstawienie wiersza" : "usunięcie wierszy");
+  for (int k = 0; k < (insert ? 1 : r.height()); ++k)
+    if (auto e = insert ? GridEditor::insertRow(*st, r.y()) : GridEditor::deleteRow(*st, r.y()))
+      push(std::move(*e));
+  stack_.endMacro();
+}
+
+void GridEditing::columns(bool insert) {
+  Station* st = w_.station();
+  if (!editing_ || locked_ || !st || selection_.isEmpty()) return;
+  const QRect r = selection_;
+  stack_.beginMacro(insert ? "wstawienie kolumny" : "usunięcie kolumn");
+  for (int k = 0; k < (insert ? 1 : r.width()); ++k)
+    if (auto e =
+            insert ? GridEditor::insertColumn(*st, r.x()) : GridEditor::deleteColumn(*st, r.x()))
+      push(std::move(*e));
+  stack_.endMacro();
 }
 
 bool GridEditing::eventFilter(QObject* o, QEvent* e) {
   // A key the window's shortcuts did not take, as when it comes to the window itself.
   if (o == &w_ && e->type() == QEvent::KeyPress) {
     const QKeySequence key(static_cast<QKeyEvent*>(e)->keyCombination());
-    for (QAction* a : {mnuCofnij, mnuPonow, mnuUsun})
+    for (QAction* a : {mnuCofnij, mnuPonow, mnuUsun, mnuKopiuj, mnuWytnij, mnuWklej, mnuOdznacz})
       if (a->isEnabled() && a->shortcuts().contains(key)) {
         a->trigger();
         return true;

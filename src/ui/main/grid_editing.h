@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QUndoStack>
 #include <optional>
 #include <utility>
@@ -46,7 +47,12 @@ class GridEditing : public QObject {
   QMenu* mnuEdit = nullptr;
   QToolButton* cmdEdycja = nullptr;
   QAction *mnuEdycja = nullptr, *mnuCofnij = nullptr, *mnuPonow = nullptr, *mnuUsun = nullptr,
-          *mnuNowa = nullptr, *mnuZapiszSiatke = nullptr;
+          *mnuNowa = nullptr, *mnuZapiszSiatke = nullptr, *mnuKopiuj = nullptr,
+          *mnuWytnij = nullptr, *mnuWklej = nullptr, *mnuOdbij = nullptr, *mnuOdznacz = nullptr,
+          *mnuWstawWiersz = nullptr, *mnuUsunWiersz = nullptr, *mnuWstawKolumne = nullptr,
+          *mnuUsunKolumne = nullptr;
+  // The cells chosen with Shift and a drag, empty for none.
+  QRect selection() const { return selection_; }
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
@@ -56,10 +62,20 @@ class GridEditing : public QObject {
 
   void enter();
   void leave();
-  void onPressed(int x, int y, Qt::MouseButton b);
+  void onPressed(int x, int y, Qt::MouseButton b, Qt::KeyboardModifiers m);
   void onDragged(int x, int y);
   void onReleased();
   void erase();
+  void select(QRect cells);
+  QAction* editAction(const char* name, const QString& text, QKeySequence key,
+                      void (GridEditing::*handler)());
+  void copy();
+  void cut();
+  void paste();
+  void flip();
+  // Rows or columns of the selection: inserted before it, or deleted, as one step.
+  void rows(bool insert);
+  void columns(bool insert);
   // The grid changed under `e`: its cells drawn again, what it made stale disabled.
   void changed(const GridEdit& e);
   void setCommands();
@@ -73,6 +89,10 @@ class GridEditing : public QObject {
   std::vector<std::pair<int, int>> stroke_;
   int16_t strokeCode_ = 0;
   std::optional<GridEdit> shown_;
+  bool selecting_ = false;
+  QPoint selectFrom_;
+  QRect selection_;
+  std::optional<CellBlock> copied_;
 };
 
 }  // namespace szl::ui

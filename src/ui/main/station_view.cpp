@@ -84,6 +84,16 @@ void StationView::resizeCanvas(int width, int height) {
 void StationView::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   p.drawImage(e->rect(), image_, e->rect());
+  if (selection_.isEmpty()) return;
+  p.setPen(QPen(Qt::blue, 2, Qt::DashLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(17 * selection_.x() + 1, 17 * selection_.y() + 1, 17 * selection_.width() - 1,
+             17 * selection_.height() - 1);
+}
+
+void StationView::setSelection(QRect cells) {
+  selection_ = cells;
+  update();
 }
 
 void StationView::setColour(int colourCode) {
@@ -420,7 +430,7 @@ void StationView::mousePressEvent(QMouseEvent* e) {
     if (!clicksEnabled_ || !cellAt(e->position(), x, y)) return;
     pointerCell_ = {x, y};
     dragging_ = e->button() == Qt::LeftButton;
-    emit editPressed(x, y, e->button());
+    emit editPressed(x, y, e->button(), e->modifiers());
     return;
   }
   if (!prepared_ || !clicksEnabled_ || !cellAt(e->position(), x, y)) return;

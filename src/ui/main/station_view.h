@@ -74,11 +74,13 @@ class StationView : public QWidget {
   void redrawCells(int x, int y, int w, int h);
   // The picture of one piece as the station shows it, 18 x 18 pixels with its grid lines.
   static QImage pieceImage(int16_t code, TrackStyle style);
+  // The cells chosen for editing, framed over the picture without changing it; empty for none.
+  void setSelection(QRect cells);
 
  signals:
   void cellClicked(int x, int y);
   // Editing: a button pressed over a cell, the pointer dragged onto another, the button released.
-  void editPressed(int x, int y, Qt::MouseButton button);
+  void editPressed(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
   void editDragged(int x, int y);
   void editReleased();
 
@@ -121,6 +123,7 @@ class StationView : public QWidget {
   bool editing_ = false;
   bool dragging_ = false;
   QPoint pointerCell_{-1, -1};
+  QRect selection_;
   QImage unmarked_;  // the cells under the mark
   QPoint markedAt_;
 };
