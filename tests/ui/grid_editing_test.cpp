@@ -117,7 +117,8 @@ TEST_F(GridEditing, TrimmingIsUndoneAndRedone) {
   EXPECT_EQ(stage(), "111000000");
 }
 
-// Painted without electrification, a piece is its code times ten and drawn green.
+// Painted without electrification, a piece is its code times ten and drawn green, as the
+// palette shows and names it.
 TEST_F(GridEditing, NonElectrifiedPiecesAreTenTimesTheirCode) {
   open("yard_14x7", Stage::Kept);
   editing().cmdEdycja->click();
@@ -126,6 +127,13 @@ TEST_F(GridEditing, NonElectrifiedPiecesAreTenTimesTheirCode) {
   drag({{3, 0}});
   EXPECT_EQ(codes(0, 3, 3), "120");
   EXPECT_EQ(std::string{centreOf(3, 0)}, "g");
+  EXPECT_EQ(child<QWidget>(&palette(), "cmdKlocek12")->toolTip(), "Zwrotnica (kod 120)");
+  EXPECT_EQ(child<QWidget>(&palette(), "cmdKlocek21")->toolTip(),
+            "Peron / punkt postojowy (kod 210)");
+  // Painted over, an object's data typed by the author goes, and the author is told.
+  w->station()->object(0, 2).AuthorData = true;
+  drag({{0, 2}});
+  EXPECT_TRUE(prompts.wasAsked("punkt 200, Wjazd / wyjazd: dane obiektu usunięto razem z nim"));
   clickAt(w->picOkno, {17 * 1 + 9, 17 * 2 + 9}, Qt::RightButton);
   EXPECT_EQ(palette().code(), 10);
   EXPECT_FALSE(palette().chkNiezelektr->isChecked());
@@ -147,9 +155,13 @@ TEST_F(GridEditing, TheSelectionIsCopiedPastedFlippedAndItsRowsDeleted) {
   EXPECT_EQ(editing().selection(), QRect(6, 2, 2, 2));
   editing().mnuOdbij->trigger();
   EXPECT_EQ(codes(2, 5, 8) + "|" + codes(3, 5, 8), "0 10 52 2|0 0 1 0");
+  // Dragged from inside, the selection moves with its cells; what they land on goes.
+  drag({{7, 2}, {8, 2}});
+  EXPECT_EQ(codes(2, 5, 8) + "|" + codes(3, 5, 8), "0 0 10 52|0 0 0 1");
+  EXPECT_EQ(editing().selection(), QRect(7, 2, 2, 2));
   key(Qt::Key_Delete);
-  EXPECT_EQ(codes(2, 5, 8) + "|" + codes(3, 5, 8), "0 0 0 2|0 0 0 0");
-  for (int k = 0; k < 3; ++k) key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(codes(2, 5, 8) + "|" + codes(3, 5, 8), "0 0 0 0|0 0 0 0");
+  for (int k = 0; k < 4; ++k) key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(codes(2, 5, 8) + "|" + codes(3, 5, 8), "0 0 0 2|0 0 0 0");
   EXPECT_EQ(editing().history().index(), 0);
 

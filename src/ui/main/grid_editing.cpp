@@ -292,6 +292,10 @@ void GridEditing::onPressed(int x, int y, Qt::MouseButton b, Qt::KeyboardModifie
     select({x, y, 1, 1});
     return;
   }
+  if (selection_.contains(x, y)) {
+    movingFrom_ = QPoint(x, y);
+    return;
+  }
   select({});
   stroke_ = {{x, y}};
   strokeCode_ = fraPaleta->code();
@@ -301,6 +305,11 @@ void GridEditing::onPressed(int x, int y, Qt::MouseButton b, Qt::KeyboardModifie
 void GridEditing::onDragged(int x, int y) {
   if (selecting_) {
     select(QRect(selectFrom_, QPoint(x, y)).normalized());
+    return;
+  }
+  if (movingFrom_) {
+    // The frame shows where the cells would land.
+    w_.picOkno->setSelection(selection_.translated(QPoint(x, y) - *movingFrom_));
     return;
   }
   Station* st = w_.station();
@@ -322,6 +331,22 @@ void GridEditing::onDragged(int x, int y) {
 
 void GridEditing::onReleased() {
   selecting_ = false;
+  if (movingFrom_) {
+    const QPoint to = w_.picOkno->pointerCell();
+    const QPoint by = to - *movingFrom_;
+    movingFrom_.reset();
+    const QRect& r = selection_;
+    std::optional<GridEdit> e;
+    if (!by.isNull() && to.x() >= 0)
+      e = GridEditor::move(*w_.station(), {r.x(), r.y(), r.width(), r.height()}, by.x(), by.y());
+    if (e) {
+      push(std::move(*e));
+      select(selection_.translated(by));
+    } else {
+      select(selection_);  // off the grid: it stays where it was
+    }
+    return;
+  }
   Station* st = w_.station();
   if (stroke_.empty() || !st) return;
   bool paints = false;

@@ -90,6 +90,7 @@ class GridEditing : public QObject {
   int16_t strokeCode_ = 0;
   std::optional<GridEdit> shown_;
   bool selecting_ = false;
+  std::optional<QPoint> movingFrom_;  // a drag that began inside the selection moves it
   QPoint selectFrom_;
   QRect selection_;
   std::optional<CellBlock> copied_;
