@@ -226,6 +226,8 @@ void GridEditing::mnuZapiszSiatke_Click() {
 void GridEditing::setLocked(bool locked) {
   locked_ = locked;
   mnuEdycja->setEnabled(!locked && w_.station());
+  mnuNowa->setEnabled(!locked);
+  mnuZapiszSiatke->setEnabled(!locked && w_.station());
   updateUndoActions();
 }
 
