@@ -126,6 +126,10 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
   const qsizetype save = file.indexOf(w_.mnuSave);
   w_.mnuFile->insertAction(save + 1 < file.size() ? file[save + 1] : nullptr, mnuZapiszSiatke);
 
+  // Connected after the window's own command, so it sees the options the dialog left.
+  connect(w_.mnuOptions, &QAction::triggered, this,
+          [this] { fraPaleta->setTrackStyle(w_.options().trackStyle); });
+
   StationView* view = w_.picOkno;
   connect(view, &StationView::editPressed, this, &GridEditing::onPressed);
   connect(view, &StationView::editDragged, this, &GridEditing::onDragged);
