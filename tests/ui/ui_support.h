@@ -73,11 +73,11 @@ inline void press(QWidget* w, int key, const QString& text = {}) {
   QApplication::sendEvent(w, &e);
 }
 
-inline void mouse(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton b = Qt::LeftButton) {
+inline void mouse(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton b = Qt::LeftButton,
+                  Qt::KeyboardModifiers m = Qt::NoModifier) {
   const Qt::MouseButtons held =
       type == QEvent::MouseButtonPress ? Qt::MouseButtons(b) : Qt::NoButton;
-  QMouseEvent e(type, p, w->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : b, held,
-                Qt::NoModifier);
+  QMouseEvent e(type, p, w->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : b, held, m);
   QApplication::sendEvent(w, &e);
 }
 

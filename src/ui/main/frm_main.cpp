@@ -28,6 +28,7 @@
 #include "ui/dialogs/frm_options.h"
 #include "ui/dialogs/frm_sprawdz.h"
 #include "ui/dialogs/frm_trasy.h"
+#include "ui/main/grid_editing.h"
 #include "ui/main/window_save_host.h"
 #include "ui/main/window_search_host.h"
 
@@ -95,6 +96,7 @@ frmMain::frmMain(Prompts* prompts, QWidget* parent) : QMainWindow(parent) {
   buildControls();
   buildMenus();
   searchHost_ = std::make_unique<WindowSearchHost>(*this);
+  gridEditing_ = new GridEditing(*this);
   // Nothing but opening, help and exit until a station is loaded.
   for (QAction* a : {mnuSave, mnuWyszukaj, mnuWyszukajAll, mnuSelektor, mnuPozostale, mnuPunkty,
                      mnuSprawdz, mnuZoom, mnuOptions, actTrim, actNoTrim})
@@ -367,6 +369,7 @@ bool frmMain::takeOverSavedData(Station& st, const LoadResult& res,
 }
 
 void frmMain::installStation(Station st, const LoadInfo& info) {
+  gridEditing_->stationOpened();
   // The later stages start over for the new station.
   for (QAction* a : {mnuPunkty, mnuOptions, mnuZoom, mnuWyszukaj, mnuWyszukajAll, mnuSelektor,
                      mnuPozostale, mnuSave})
@@ -406,7 +409,9 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
   sldXTrimHi->setSelection(xh.start, xh.length);
   sldYTrimLo->setSelection(yl.start, yl.length);
   sldYTrimHi->setSelection(yh.start, yh.length);
-  if (trim_.TrimAdvised) ask(trimAdviceMessage());
+  // A blank grid, as a new station starts, has nothing to trim.
+  const bool blank = std::ranges::all_of(station_->Cells, [](const CellRec& c) { return !c.Code; });
+  if (trim_.TrimAdvised && !blank) ask(trimAdviceMessage());
 }
 
 void frmMain::layoutTrimStage() {
@@ -471,15 +476,13 @@ void frmMain::cmdOpen_Click() {
 
 void frmMain::cmdTrim_Click() {
   if (!station_) return;
-  const int cols = station_->ColCount();
-  const int rows = station_->RowCount();
-  station_ = cutStation(*station_, trim_);
-  if (station_->ColCount() != cols || station_->RowCount() != rows) unsaved_ = true;
-  selector_ = RouteSelector();
-  picOkno->setStation(&*station_);
-  txtKolumny->setText(QString::number(station_->ColCount()));
-  txtWiersze->setText(QString::number(station_->RowCount()));
-  layoutKeptStage();
+  // A step of the grid's history, to be undone like an edit; cutting nothing is no step.
+  const TrimRect whole = wholeGrid(*station_);
+  if (trim_.TrimXLo != whole.TrimXLo || trim_.TrimXHi != whole.TrimXHi ||
+      trim_.TrimYLo != whole.TrimYLo || trim_.TrimYHi != whole.TrimYHi)
+    gridEditing_->push(GridEditor::trim(*station_, trim_));
+  else
+    layoutKeptStage();
   if (loadInfoOf(*station_).point0Warning) ask(point0Message());
   TrimNoTrim();
 }
@@ -702,6 +705,7 @@ void frmMain::setSearchLock(bool locked) {
       findChild<QAction*>(kLocked[i])->setEnabled(lockedState_[i]);
   }
   picOkno->setClicksEnabled(!locked);
+  gridEditing_->setLocked(locked);
 }
 
 void frmMain::Wyszukaj(bool confirmMode) {

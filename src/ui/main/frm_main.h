@@ -26,6 +26,7 @@ class QMenu;
 
 namespace szl::ui {
 
+class GridEditing;
 class WindowSearchHost;
 class frmOptions;
 class frmSprawdz;
@@ -50,6 +51,7 @@ class frmMain : public QMainWindow {
   bool searching() const { return searching_; }
   StationView* view() const { return picOkno; }
   Prompts& prompts() { return *prompts_; }
+  GridEditing& gridEditing() const { return *gridEditing_; }
   const RouteSelector& selector() const { return selector_; }
 
   // Commands, as the buttons and menu entries run them.
@@ -86,6 +88,7 @@ class frmMain : public QMainWindow {
 
  private:
   friend class WindowSearchHost;
+  friend class GridEditing;
 
   void buildControls();
   void buildMenus();
@@ -132,6 +135,7 @@ class frmMain : public QMainWindow {
   bool unsaved_ = false;
   QString programDir_;
   std::unique_ptr<WindowSearchHost> searchHost_;
+  GridEditing* gridEditing_ = nullptr;  // the edit stage and the grid's history; a child
   std::vector<bool> lockedState_;
   frmOptions* optionsDialog_ = nullptr;  // created on first use, kept for the run
   frmSprawdz* checkDialog_ = nullptr;    // the same, shown beside the view while wanted

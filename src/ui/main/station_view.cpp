@@ -84,6 +84,16 @@ void StationView::resizeCanvas(int width, int height) {
 void StationView::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   p.drawImage(e->rect(), image_, e->rect());
+  if (selection_.isEmpty()) return;
+  p.setPen(QPen(Qt::blue, 2, Qt::DashLine));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(17 * selection_.x() + 1, 17 * selection_.y() + 1, 17 * selection_.width() - 1,
+             17 * selection_.height() - 1);
+}
+
+void StationView::setSelection(QRect cells) {
+  selection_ = cells;
+  update();
 }
 
 void StationView::setColour(int colourCode) {
@@ -385,8 +395,17 @@ void StationView::mouseMoveEvent(QMouseEvent* e) {
   int x = 0;
   int y = 0;
   if (!cellAt(e->position(), x, y)) {
+    pointerCell_ = {-1, -1};
     setToolTip(QString());
     unsetCursor();
+    return;
+  }
+  const bool moved = pointerCell_ != QPoint(x, y);
+  pointerCell_ = {x, y};
+  if (editing_) {
+    if (dragging_ && moved) emit editDragged(x, y);
+    setToolTip(QString::fromStdString(pointerTooltip(*station_, x, y, true)));
+    setCursor(Qt::CrossCursor);
     return;
   }
   setToolTip(QString::fromStdString(pointerTooltip(*station_, x, y, prepared_)));
@@ -407,8 +426,54 @@ void StationView::mouseMoveEvent(QMouseEvent* e) {
 void StationView::mousePressEvent(QMouseEvent* e) {
   int x = 0;
   int y = 0;
+  if (editing_) {
+    if (!clicksEnabled_ || !cellAt(e->position(), x, y)) return;
+    pointerCell_ = {x, y};
+    dragging_ = e->button() == Qt::LeftButton;
+    emit editPressed(x, y, e->button(), e->modifiers());
+    return;
+  }
   if (!prepared_ || !clicksEnabled_ || !cellAt(e->position(), x, y)) return;
   emit cellClicked(x, y);
+}
+
+void StationView::mouseReleaseEvent(QMouseEvent* e) {
+  if (!dragging_ || e->button() != Qt::LeftButton) return;
+  dragging_ = false;
+  emit editReleased();
+}
+
+void StationView::setEditing(bool on) {
+  if (dragging_) emit editReleased();
+  dragging_ = false;
+  editing_ = on;
+  unsetCursor();
+}
+
+void StationView::redrawCells(int x, int y, int w, int h) {
+  if (!station_) return;
+  // The neighbours too: what joins them, like the analysis's links, is drawn across the border.
+  const int x0 = std::max(x - 1, 0);
+  const int y0 = std::max(y - 1, 0);
+  const int x1 = std::min(x + w + 1, station_->ColCount());
+  const int y1 = std::min(y + h + 1, station_->RowCount());
+  Batch batch(*this);
+  for (int cy = y0; cy < y1; ++cy)
+    for (int cx = x0; cx < x1; ++cx) {
+      fillBox(originX(cx), originY(cy), originX(cx) + 15, originY(cy) + 15, kWhiteRgb);
+      RysujObiekt(cx, cy);
+    }
+}
+
+QImage StationView::pieceImage(int16_t code, TrackStyle style) {
+  Station one(1, 1);
+  one.setCode(0, 0, code);
+  StationView v;
+  v.setStation(&one);
+  v.setTrackStyle(style);
+  v.resizeCanvas(18, 18);
+  v.drawStation(false);
+  return v.image();
 }
 
 }  // namespace szl::ui

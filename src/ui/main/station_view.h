@@ -65,13 +65,30 @@ class StationView : public QWidget {
   // The cell under a pointer position, or false when it is outside the grid.
   bool cellAt(QPointF pos, int& x, int& y) const;
 
+  // While the grid is edited the pointer paints instead of opening the object's dialogs.
+  void setEditing(bool on);
+  bool editing() const { return editing_; }
+  // The cell the pointer was last over, or (-1, -1) when it left the grid.
+  QPoint pointerCell() const { return pointerCell_; }
+  // Redraws `w` x `h` cells from (x, y) and the cells round them, leaving the rest as it is.
+  void redrawCells(int x, int y, int w, int h);
+  // The picture of one piece as the station shows it, 18 x 18 pixels with its grid lines.
+  static QImage pieceImage(int16_t code, TrackStyle style);
+  // The cells chosen for editing, framed over the picture without changing it; empty for none.
+  void setSelection(QRect cells);
+
  signals:
   void cellClicked(int x, int y);
+  // Editing: a button pressed over a cell, the pointer dragged onto another, the button released.
+  void editPressed(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  void editDragged(int x, int y);
+  void editReleased();
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
 
  private:
   class Batch {
@@ -103,6 +120,10 @@ class StationView : public QWidget {
   int height_ = 0;
   bool prepared_ = false;
   bool clicksEnabled_ = true;
+  bool editing_ = false;
+  bool dragging_ = false;
+  QPoint pointerCell_{-1, -1};
+  QRect selection_;
   QImage unmarked_;  // the cells under the mark
   QPoint markedAt_;
 };

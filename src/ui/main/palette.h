@@ -1,0 +1,47 @@
+// The pieces the author paints the grid with: the empty cell, the digits, the objects and the
+// track elements, each shown as the station view draws it, electrified or not.
+#pragma once
+
+#include <QCheckBox>
+#include <QToolButton>
+#include <QWidget>
+#include <vector>
+
+#include "search/search_options.h"
+
+class QButtonGroup;
+
+namespace szl::ui {
+
+class Palette : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Palette(QWidget* parent = nullptr);
+
+  // The chosen piece's code, ten times its own for the non-electrified form of an object or
+  // element.
+  int16_t code() const;
+  // Chooses the piece a code stands for, its electrification with it; false for a code the
+  // palette has no piece for.
+  bool choose(int16_t code);
+  // Draws the pictures again in the track style the view uses.
+  void setTrackStyle(TrackStyle s);
+
+  QCheckBox* chkNiezelektr = nullptr;
+
+ signals:
+  void chosen(int16_t code);
+
+ private:
+  void drawPictures();
+
+  struct Piece {
+    int16_t code;  // the electrified form
+    QToolButton* button;
+  };
+  std::vector<Piece> pieces_;
+  QButtonGroup* group_ = nullptr;
+  TrackStyle style_ = TrackStyle::Lines;
+};
+
+}  // namespace szl::ui
