@@ -163,17 +163,29 @@ std::string signatureLine(const std::string& date, const std::string& time) {
          " przy pomocy programu Szlakownik 2.0.";
 }
 
-StationFileBytes stationFileBytes(const Station& st, const RouteTable& table,
-                                  const RouteFile& routes, const std::string& signature,
-                                  const std::string& displayPath) {
-  StationFileBytes res;
-  Lines out;
+namespace {
+void writeGrid(Lines& out, const Station& st) {
   out.num(0).end();
   out.num(st.RowCount()).num(st.ColCount()).end();
   for (int y = 0; y < st.RowCount(); ++y) {
     for (int x = 0; x < st.ColCount(); ++x) out.num(st.cell(x, y).Code);
     out.end();
   }
+}
+}  // namespace
+
+std::string gridFileBytes(const Station& st) {
+  Lines out;
+  writeGrid(out, st);
+  return std::move(out.str());
+}
+
+StationFileBytes stationFileBytes(const Station& st, const RouteTable& table,
+                                  const RouteFile& routes, const std::string& signature,
+                                  const std::string& displayPath) {
+  StationFileBytes res;
+  Lines out;
+  writeGrid(out, st);
   writeRoutes(out, table, routes);
   res.totals = objectTotals(st);
   out.num(res.totals.ObjectCount).num(res.totals.SidingPlaces).end();

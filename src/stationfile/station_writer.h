@@ -64,6 +64,10 @@ StationFileBytes stationFileBytes(const Station& st, const RouteTable& table,
 // The message that refuses to write a file that would not read back.
 Message unreadableMessage(const std::string& path, const std::string& why);
 
+// The header, size line and grid alone, as the reader reads them first: for an author who goes
+// on drawing elsewhere.
+std::string gridFileBytes(const Station& st);
+
 // "Stacja została stworzona DATE o TIME przy pomocy programu Szlakownik 2.0."
 std::string signatureLine(const std::string& date, const std::string& time);
 

@@ -385,6 +385,7 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
   selector_ = RouteSelector();
   station_ = std::move(st);
   unsaved_ = false;
+  routeFileStale_ = false;
   setCaption();
   if (info.limitMessage) ask(sizeLimitMessage());
   if (info.screenMessage) ask(screenSizeMessage());
@@ -541,8 +542,11 @@ void frmMain::cmdSprawdz_Click() {
 void frmMain::refreshCheck() {
   if (!checkDialog_ || !checkDialog_->isVisible() || !station_) return;
   picOkno->unmarkObject();
-  checkDialog_->setFindings(analysable(*station_) ? checkStationAndRouteFile(*station_, options_)
-                                                  : std::vector<Finding>{});
+  std::vector<Finding> findings;
+  if (analysable(*station_))
+    findings = routeFileStale_ ? checkStation(*station_, options_.passages)
+                               : checkStationAndRouteFile(*station_, options_);
+  checkDialog_->setFindings(std::move(findings));
 }
 
 void frmMain::showFinding(int x, int y) {
@@ -736,6 +740,7 @@ void frmMain::Wyszukaj(bool confirmMode) {
     return;
   }
   enableSearchPanel(false);
+  routeFileStale_ = false;
   refreshCheck();
   mnuWyszukaj->setEnabled(true);
   mnuWyszukajAll->setEnabled(true);

@@ -139,6 +139,9 @@ class frmMain : public QMainWindow {
   std::vector<bool> lockedState_;
   frmOptions* optionsDialog_ = nullptr;  // created on first use, kept for the run
   frmSprawdz* checkDialog_ = nullptr;    // the same, shown beside the view while wanted
+  // The grid changed since the route file beside it was written: the check must not judge
+  // which objects routes reach by it, even where its routes still fit.
+  bool routeFileStale_ = false;
   // The check's findings anew when its window is open: the grid, its analysis or the routes
   // changed.
   void refreshCheck();

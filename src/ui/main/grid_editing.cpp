@@ -208,12 +208,8 @@ void GridEditing::mnuZapiszSiatke_Click() {
   if (!chosen) return;
   QString path = *chosen;
   if (QFileInfo(path).suffix().isEmpty()) path += ".stc";
-  // The writer's own lines, up to the end of the grid: what the reader reads first.
-  const std::string whole = stationFileBytes(*st, RouteTable{}, RouteFile{}, "").bytes;
-  size_t end = 0;
-  for (int line = 0; line < st->RowCount() + 2; ++line) end = whole.find("\r\n", end) + 2;
   const std::string target = path.toStdString();
-  if (const int err = saveFileAtomically(target, std::string_view(whole).substr(0, end))) {
+  if (const int err = saveFileAtomically(target, gridFileBytes(*st))) {
     w_.ask({Icon::Critical, "Zapisz siatkę",
             "Nie można zapisać siatki do pliku " + target + ":" + CrLf + writeFailureReason(err) +
                 CrLf + "Poprzedni plik o tej nazwie, jeśli był, pozostał bez zmian.",
@@ -279,6 +275,7 @@ void GridEditing::changed(const GridEdit& e) {
     w_.picOkno->redrawCells(r.x, r.y, r.w, r.h);
   }
   w_.unsaved_ = true;
+  w_.routeFileStale_ = true;
   w_.selector_ = RouteSelector();
   setCommands();
   w_.refreshCheck();
