@@ -1,12 +1,11 @@
 // Szlakownik: the window program. The one optional argument is a station file to open.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 #include <cstdio>
 
 #include "model/fatal_error.h"
 #include "platform/system.h"
+#include "ui/look/look.h"
 #include "ui/main/frm_main.h"
 
 namespace {
@@ -39,10 +38,9 @@ int main(int argc, char** argv) {
   szl::sys::ignoreFileSizeLimitSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Szlakownik");
+  szl::ui::useOwnFont();
   // Every text of the program is Polish; Qt's own dialogs (files, buttons) speak Polish too.
-  QTranslator qtPolish;
-  if (qtPolish.load("qtbase_pl", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtPolish);
+  const auto qtPolish = szl::ui::installQtPolish();
   // An exception from a command (memory, most likely) leaves the event loop and ends up here.
   try {
     return run();
