@@ -7,7 +7,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolTip>
+#include <QtTest/QTest>
 
 #include "ui/dialogs/frm_cross.h"
 #include "ui/dialogs/frm_obiekty.h"
@@ -29,7 +32,31 @@ TEST_F(MainWindow, AWideStationIsTrimmedThenAnalysed) {
   std::string row = "0", track = "0 50 10 10 51";
   for (int x = 1; x < 130; ++x) row += x == 110 ? " 10" : " 0", track += x < 5 ? "" : " 0";
   writeFile(dir / "szeroka.stc", stationFileText({row, track, row}));
-  openWritten("szeroka.stc", Stage::Kept);
+  openWritten("szeroka.stc");
+  w->show();
+  w->activateWindow();
+  // The author moved the right-hand slider; hidden by Zostaw, it passes the focus on, and the
+  // view still starts at its left edge.
+  w->sldYTrimHi->setFocus();
+  w->cmdNoTrim->click();
+  EXPECT_EQ(w->scrStacja->horizontalScrollBar()->value(), 0);
+  // The column ruler: from 100 on each number stays within its own cell, none runs into the
+  // next one (the cells' borders stay yellow), and every one shows.
+  const QImage& ruler = w->picOkno->image();
+  std::string borders, numbers;
+  for (int i = 99; i < 130; ++i) {
+    bool inked = false, crossed = false;
+    for (int y = 3 * 17 + 1; y <= 3 * 17 + 18; ++y) {
+      crossed = crossed || letter(ruler.pixelColor(17 * i, y)) != 'y';
+      for (int x = 17 * i + 1; x < 17 * i + 17; ++x)
+        inked = inked || letter(ruler.pixelColor(x, y)) != 'y';
+    }
+    borders += crossed ? 'x' : '.';
+    numbers += inked ? '#' : ' ';
+  }
+  EXPECT_EQ(borders, std::string(31, '.'));
+  EXPECT_EQ(numbers, std::string(31, '#'));
+  prompts.asked.clear();
   w->cmdAnalyze->click();
   EXPECT_TRUE(prompts.wasAsked("Stacja ma 130 kolumn i 3 wiersze."));
   EXPECT_FALSE(w->cmdStart->isEnabled());
@@ -174,6 +201,27 @@ TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) 
   ASSERT_EQ(prompts.asked.size(), 2u);
   EXPECT_TRUE(prompts.asked[0].text.starts_with("Plik trasy.txt nie jest plikiem stacji."));
   EXPECT_TRUE(prompts.last().text.starts_with("Nie ma pliku inna.stc w folderze "));
+
+  // A full path typed into the name field, in this folder or in one holding a saved station,
+  // the folder's listing read meanwhile: "Otwórz" takes it, even a folder's own path.
+  std::filesystem::create_directory(dir / "zapisane");
+  std::filesystem::copy_file(dataPath("e2e/Lipowiec-gotowa.stc"), dir / "zapisane/Lipowiec.stc");
+  std::string enabled;
+  for (const char* shown : {"", "zapisane"})
+    for (const char* typed : {"stacja.stc", "zapisane/Lipowiec.stc", "zapisane/Lipowiec", shown}) {
+      ui::StationOpenDialog d(nullptr, prompts);
+      d.setDirectory(pathOf(shown));
+      d.show();
+      d.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+      auto* name = child<QLineEdit>(&d, "fileNameEdit");
+      name->setFocus();
+      QTest::keyClicks(name, pathOf(typed));
+      QTest::qWait(20);
+      enabled +=
+          d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->isEnabled() ? '1' : '0';
+    }
+  EXPECT_EQ(enabled, "11111111");
 }
 
 TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
@@ -235,6 +283,10 @@ TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
   EXPECT_EQ(enabledOf(w.get(), {"cmdStart", "cmdSelektor", "cmdPozostale", "cmdSave"}), "1110");
   // The start markers end red: the entry-exit at (0, 5) was walked through its port 5.
   EXPECT_EQ(pixel(17 * 0 + 1 + 5 + 8, 17 * 5 + 1 + 8), 'r');
+  // Another station opened: the counters no longer tell about this one.
+  prompts.openPaths = {pathOf("yard_14x7.stc")};
+  w->cmdOpen->click();
+  EXPECT_EQ(w->txtConnects->text() + w->txtTrasy->text(), "");
 }
 
 // On the yard: the search with questions, the object the save asks about, then the options.

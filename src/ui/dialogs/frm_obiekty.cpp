@@ -140,7 +140,8 @@ void frmObiekty::addField(QGridLayout* grid, int row, NumericId id, QLabel** lab
   const int i = static_cast<int>(id);
   this->*kMembers[i].first = text;
   this->*kMembers[i].second = bar;
-  fields_[i] = {&f, text, bar, QString::fromUtf8(f.initialText)};
+  const QString initial = QString::fromUtf8(f.initialText);
+  fields_[i] = {&f, text, bar, initial, initial};
   text->installEventFilter(this);
   connect(text, &QLineEdit::textChanged, this, [this, i] { numericChanged(i); });
   connect(bar, &QScrollBar::valueChanged, this, [this, i](int v) {
@@ -343,6 +344,7 @@ void frmObiekty::load() {
     const QString text = QString::number(d.values[i]);
     fields_[i].text->setText(text);
     fields_[i].restore = text;
+    fields_[i].last = text;
   }
   // The slider always shows the station's unit: it changes the unit as soon as it moves, so it
   // must never start from anything else.
@@ -355,13 +357,16 @@ void frmObiekty::load() {
     if (stored == 1) one->setChecked(true);
     if (stored == 2) two->setChecked(true);
   };
+  // The station page shows the station whatever the subject; only its own editor changes the
+  // comment, which OK on an object would not store.
+  txt9Obiekty->setText(QString::number(d.totals.ObjectCount));
+  txt9Tory->setText(QString::number(d.totals.SidingPlaces));
+  txt9Komentarz->setPlainText(commentForBox(d.comment));
+  txt9Komentarz->setReadOnly(d.page != EditorPage::Station);
   switch (d.page) {
     case EditorPage::None:
       return;
     case EditorPage::Station:
-      txt9Obiekty->setText(QString::number(d.totals.ObjectCount));
-      txt9Tory->setText(QString::number(d.totals.SidingPlaces));
-      txt9Komentarz->setPlainText(commentForBox(d.comment));
       break;
     case EditorPage::EntryOrExit:
       txt1Axis->setText(point(0));
@@ -402,7 +407,10 @@ void frmObiekty::numericChanged(int i) {
   Field& c = fields_[i];
   const QString text = c.text->text();
   // "-" or "12." while typing: judged when the box loses the focus.
-  if (c.focused && numericTextUnfinished(*c.f, text.toStdString())) return;
+  if (c.focused && numericTextUnfinished(*c.f, text.toStdString())) {
+    c.last = text;
+    return;
+  }
   if (const auto v = numericFieldValue(*c.f, text.toStdString())) {
     const QString plain = QString::number(*v);
     if (text != plain) {
@@ -410,6 +418,13 @@ void frmObiekty::numericChanged(int i) {
       return;
     }
     c.bar->setValue(*v);
+    c.last = text;
+    return;
+  }
+  // One digit too many: only that key is refused, the number typed so far stays.
+  if (numericTextTooLong(*c.f, text.toStdString()) && !c.last.isEmpty()) {
+    c.text->setText(c.last);
+    prompts_.beep();
     return;
   }
   refuse(c);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -34,7 +35,6 @@ namespace szl::ui {
 namespace {
 const char* kHelpFile = "Szlakownik089-20.htm";
 const char* kInitialCaption = "Szlakownik for Torowik 0.89";
-const char* kTeamEmail = "szlakownik@example.org";
 
 QPixmap logoPixmap() {
   QImage img(64, 64, QImage::Format_RGB32);
@@ -149,11 +149,11 @@ void frmMain::buildControls() {
     connect(s, &QSlider::valueChanged, this, [this] { onSliderMoved(); });
   }
   connect(picOkno, &StationView::cellClicked, this, &frmMain::onCellClicked);
-  auto* scroll = new QScrollArea;
-  scroll->setObjectName("scrStacja");
-  scroll->setWidget(fraStacja);
-  scroll->setWidgetResizable(false);
-  scroll->setFrameShape(QFrame::NoFrame);
+  scrStacja = new QScrollArea;
+  scrStacja->setObjectName("scrStacja");
+  scrStacja->setWidget(fraStacja);
+  scrStacja->setWidgetResizable(false);
+  scrStacja->setFrameShape(QFrame::NoFrame);
   fraStacja->resize(400, 300);
 
   picProgress = new BarView("picProgress", central);
@@ -258,7 +258,7 @@ void frmMain::buildControls() {
   bars->setColumnStretch(2, 1);
 
   auto* left = new QVBoxLayout;
-  left->addWidget(scroll, 1);
+  left->addWidget(scrStacja, 1);
   left->addLayout(bars);
   auto* top = new QHBoxLayout(central);
   top->addLayout(left, 1);
@@ -372,6 +372,10 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
     w->setEnabled(false);
   actTrim->setEnabled(true);
   actNoTrim->setEnabled(true);
+  // The counters and the route's flags told about the previous station.
+  for (QLineEdit* t : {txtConnects, txtTrasy}) t->clear();
+  chkBidir->setChecked(false);
+  chkElectr->setChecked(false);
   selector_ = RouteSelector();
   station_ = std::move(st);
   unsaved_ = false;
@@ -439,6 +443,10 @@ void frmMain::layoutKeptStage() {
   picOkno->resizeCanvas(17 * c + 20, 17 * r + 20);
   picOkno->drawStation(true);
   fraStacja->setFixedSize(std::max(17 * c + 30, 300), std::max(17 * r + 80, 200));
+  // Hiding a slider that had the focus passes it on, and the canvas scrolls to wherever the
+  // focus went: the station starts at its top left corner, as it does on opening.
+  scrStacja->horizontalScrollBar()->setValue(0);
+  scrStacja->verticalScrollBar()->setValue(0);
 }
 
 void frmMain::onSliderMoved() {
@@ -721,13 +729,15 @@ void frmMain::mnuPomoc_Click() {
   t += "Jeśli chcesz, aby plik ten został otwarty w przeglądarce, kliknij przycisk 'OK'.";
   t += CrLf;
   t += CrLf;
-  t += "Jeżeli jednak masz problemy, pytania, uwagi dotyczące użycia tego programu, ";
+  // The program has no public contact: the help page is where the answers are.
+  t += "Jeżeli masz problemy lub pytania dotyczące użycia tego programu albo program ";
   t += CrLf;
-  t += "widzisz błędy w jego działaniu, lub np. chcesz się podzielić pomysłami, które ";
+  t += "pokazuje komunikat, którego nie rozumiesz, zajrzyj do rozdziału 'Co znaczą ";
   t += CrLf;
-  t += "mogą przyczynić się do rozwoju programu w przyszłości, napisz e-mail do ";
+  t += "komunikaty' w tym pliku: mówi on, co oznacza każdy komunikat i co wtedy zrobić.";
   t += CrLf;
-  t += std::string("autora programu, wysyłając go na adres ") + kTeamEmail + ".";
+  t += CrLf;
+  t += "Plik pomocy otwiera też klawisz F1.";
   if (ask({Icon::Information, "Pomoc", t, Buttons::OkCancel}) != Answer::Cancel) cmdPomoc_Click();
 }
 
@@ -737,7 +747,7 @@ void frmMain::mnuAbout_Click() {
   t += CrLf;
   t += "2026 Zespół Szlakownika";
   t += CrLf;
-  t += std::string("e-mail: ") + kTeamEmail;
+  t += "Opis programu: plik Szlakownik089-20.htm (menu Pomoc albo klawisz F1).";
   ask({Icon::Information, "About", t, Buttons::Ok});
 }
 

@@ -22,6 +22,7 @@
 #include "ui/main/trim_slider.h"
 
 class QAction;
+class QScrollArea;
 class QMenu;
 
 namespace szl::ui {
@@ -134,7 +135,8 @@ class frmMain : public QMainWindow {
 
  public:
   // Controls, named as the author knows them.
-  QWidget* fraStacja = nullptr;  // the canvas holding the view and the sliders
+  QWidget* fraStacja = nullptr;      // the canvas holding the view and the sliders
+  QScrollArea* scrStacja = nullptr;  // scrolls the canvas
   StationView* picOkno = nullptr;
   TrimSlider* sldXTrimLo = nullptr;
   TrimSlider* sldXTrimHi = nullptr;
