@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QToolTip>
 #include <QtTest/QTest>
 
+#include "ui/dialogs/frm_board.h"
 #include "ui/dialogs/frm_cross.h"
 #include "ui/dialogs/frm_obiekty.h"
+#include "ui/dialogs/frm_options.h"
 #include "ui/main/station_open_dialog.h"
 #include "ui/main/window_save_host.h"
 #include "ui_support.h"
@@ -129,7 +132,8 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
             "201 Tor|");
 
   QStringList menus;
-  for (QAction* a : w->mnuTrasy->actions()) menus << (a->isSeparator() ? "-" : a->text());
+  for (QAction* a : w->mnuTrasy->actions())
+    menus << (a->isSeparator() ? "-" : a->text().remove('&'));
   EXPECT_EQ(
       menus.join("|"),
       "Wyszukaj|Wyszukaj wszystkie|-|Selekcja tras|-|Edycja danych|-|Analizuj|-|Zoom|-|Opcje");
@@ -180,6 +184,55 @@ TEST_F(MainWindow, StartUpRefusedFilesLeavingAndHelp) {
   EXPECT_EQ(prompts.browsed, std::vector{pathOf("Szlakownik089-20.htm")});
   w->mnuAbout->trigger();
   EXPECT_EQ(prompts.last().text.rfind("Szlakownik 2.0 for Torowik 0.89+\r\n\r\n", 0), 0u);
+}
+
+// The keys of every desktop program, and Alt with an underlined letter for every command: the
+// buttons keep their words.
+TEST_F(MainWindow, KeysAndUnderlinedLettersReachTheCommands) {
+  writeFile(dir / "Szlakownik089-20.htm", "<html></html>");
+  open("yard_14x7");
+  w = std::make_unique<frmMain>(&prompts);
+  w->setProgramDir(QString::fromStdString(dir.path().string()));
+  ASSERT_TRUE(w->start(pathOf("yard_14x7.stc")));
+  QStringList captions;
+  for (QToolButton* b : w->findChild<QWidget*>("fraPolecenia")->findChildren<QToolButton*>())
+    captions << b->text().remove('&');
+  EXPECT_EQ(captions.join("|"),
+            "Otwórz|Przytnij|Zostaw|Analizuj|Opcje|Zoom|Wyszukaj|Wyszukaj wszystkie|Selekcja "
+            "tras|Edycja danych|Zapisz stację|Pomoc|Wyjdź");
+  EXPECT_EQ(mnemonicProblems(w.get()), "");
+  RouteSelector sel;
+  const Station& st = *w->station();
+  const std::unique_ptr<QWidget> dialogs[] = {
+      std::make_unique<ui::frmTrasy>(st, sel, "", *w->picOkno, prompts),
+      std::make_unique<ui::frmObiekty>(*w->station(), stationSubject(), prompts),
+      std::make_unique<ui::frmOptions>(), std::make_unique<ui::frmBoard>(st),
+      std::make_unique<ui::frmCross>(*w->station(), 0, 0)};
+  for (const auto& d : dialogs) EXPECT_EQ(mnemonicProblems(d.get()), "");
+
+  w->show();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  prompts.asked.clear();
+  QTest::keyClick(w.get(), Qt::Key_A, Qt::AltModifier);  // Zost&aw: the button's click shows
+  QTest::qWait(200);
+  EXPECT_TRUE(w->cmdAnalyze->isEnabled());
+  QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);  // nothing to save yet
+  EXPECT_TRUE(prompts.asked.empty());
+  QTest::keyClick(w.get(), Qt::Key_F1);
+  EXPECT_EQ(prompts.browsed, std::vector{pathOf("Szlakownik089-20.htm")});
+  prompts.openPaths = {pathOf("yard_14x7.stc")};
+  QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_TRUE(prompts.openPaths.empty() && w->cmdTrim->isEnabled());
+  // Leaving by a key asks as "Wyjdź" does; Anuluj stays.
+  prompts.asked.clear();
+  prompts.answers = {Answer::Cancel, Answer::Cancel};
+  QTest::keyClick(w.get(), Qt::Key_Q, Qt::ControlModifier);
+  QTest::keyClick(w.get(), Qt::Key_F4, Qt::AltModifier);
+  QStringList asked;
+  for (const Message& m : prompts.asked) asked << QString::fromStdString(m.title);
+  EXPECT_EQ(asked.join("|").toStdString(), "Wyjście|Wyjście");
+  EXPECT_TRUE(w->isVisible());
 }
 
 TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) {
@@ -258,7 +311,7 @@ TEST(MessageBoxes, EscapeOnAYesNoQuestionIsNeitherAnswer) {
     });
     EXPECT_EQ(real.message(nullptr, m), Answer::Cancel) << byFrame;
     shown.sort();
-    EXPECT_EQ(shown.join("|").toStdString(), "Nie|Tak");
+    EXPECT_EQ(shown.join("|").toStdString(), "&Nie|&Tak");
   }
 }
 

@@ -11,6 +11,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTimer>
@@ -133,6 +136,40 @@ inline std::string cutTexts(QWidget* window) {
             right > list->viewport()->width() ? INT_MAX : need, head->sectionSize(c));
     }
   return cut.join(", ").toStdString();
+}
+
+// What breaks the rule that Alt with one underlined letter reaches every command: a command
+// button or menu bar title, or a menu entry, without exactly one "&letter", or two sharing a
+// letter in one window or one menu. Empty when nothing does.
+inline std::string mnemonicProblems(QWidget* window) {
+  QStringList problems;
+  const auto check = [&](const QString& where, const QStringList& captions) {
+    QMap<QChar, QString> seen;
+    for (const QString& c : captions) {
+      const qsizetype at = c.indexOf('&');
+      if (at < 0 || at + 1 >= c.size() || c.count('&') != 1 || !c.at(at + 1).isLetterOrNumber()) {
+        problems << where + ": " + c;
+        continue;
+      }
+      const QChar key = c.at(at + 1).toLower();
+      if (seen.contains(key)) problems << where + ": " + seen[key] + " / " + c;
+      seen[key] = c;
+    }
+  };
+  QStringList commands;
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+    if ((b->inherits("QPushButton") || b->inherits("QToolButton")) && b->isVisibleTo(window))
+      commands << b->text();
+  if (auto* main = qobject_cast<QMainWindow*>(window))
+    for (QAction* menu : main->menuBar()->actions()) {
+      commands << menu->text();
+      QStringList entries;
+      for (QAction* a : menu->menu()->actions())
+        if (!a->isSeparator() && a->isVisible()) entries << a->text();
+      check(menu->text(), entries);
+    }
+  check(window->objectName(), commands);
+  return problems.join("; ").toStdString();
 }
 
 // The station file without its last line, the signature, which carries the date and time.

@@ -2,6 +2,8 @@
 // for saving before the program ends or another station replaces it; Anuluj keeps everything.
 #include <gtest/gtest.h>
 
+#include <QtTest/QTest>
+
 #include "ui/dialogs/frm_obiekty.h"
 #include "ui_support.h"
 
@@ -96,9 +98,14 @@ TEST_F(UnsavedWork, TakWritesTheFileThenLeaves) {
   EXPECT_EQ(exitWith(Answer::Cancel).second, kExitQuestion);
   select();
 
+  // Ctrl+S is "Zapisz stację".
   prompts.savePaths = {pathOf("Lipowiec.stc")};
   editor();
-  w->cmdSave->click();
+  w->show();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(prompts.savePaths.empty());
   const std::string first = readFile(dir / "Lipowiec.stc");
   EXPECT_EQ(exitWith(Answer::Cancel).second, kExitQuestion);
 

@@ -49,8 +49,8 @@ frmObiekty::frmObiekty(Station& st, EditorSubject subject, Prompts& prompts, QWi
   setModal(true);
   buildPages();
 
-  cmdOK = named(new QPushButton("OK", this), "cmdOK");
-  cmdCancel = named(new QPushButton("Anuluj", this), "cmdCancel");
+  cmdOK = named(new QPushButton("&OK", this), "cmdOK");
+  cmdCancel = named(new QPushButton("&Anuluj", this), "cmdCancel");
   cmdOK->setDefault(true);
   cmdOK->setAutoDefault(true);
   cmdCancel->setAutoDefault(false);

@@ -214,10 +214,10 @@ void frmTrasy::buildControls() {
   cmdEdit = named(new QPushButton("&Edytuj >>", this), "cmdEdit");
   cmdApply = named(new QPushButton("<< &Akceptuj", this), "cmdApply");
   cmdOK = named(new QPushButton("&OK", this), "cmdOK");
-  cmdSelectGrupy = named(new QPushButton("Grupy +", this), "cmdSelectGrupy");
-  cmdResetGrupy = named(new QPushButton("Grupy -", this), "cmdResetGrupy");
-  cmdSelectTrasy = named(new QPushButton("Trasy +", this), "cmdSelectTrasy");
-  cmdResetTrasy = named(new QPushButton("Trasy -", this), "cmdResetTrasy");
+  cmdSelectGrupy = named(new QPushButton("&Grupy +", this), "cmdSelectGrupy");
+  cmdResetGrupy = named(new QPushButton("Gr&upy -", this), "cmdResetGrupy");
+  cmdSelectTrasy = named(new QPushButton("&Trasy +", this), "cmdSelectTrasy");
+  cmdResetTrasy = named(new QPushButton("Tra&sy -", this), "cmdResetTrasy");
   for (QPushButton* b : {cmdShow, cmdEdit, cmdApply, cmdOK, cmdSelectGrupy, cmdResetGrupy,
                          cmdSelectTrasy, cmdResetTrasy})
     b->setAutoDefault(false);

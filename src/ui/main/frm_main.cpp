@@ -170,26 +170,35 @@ void frmMain::buildControls() {
   picTorowik->setAlignment(Qt::AlignCenter);
   col->addWidget(picTorowik);
 
-  mnuOpen = command("mnuOpen", "cmdOpen", "Otwórz", "Otwórz", &frmMain::cmdOpen_Click);
-  actTrim = command("actTrim", "cmdTrim", "Przytnij", "Przytnij", &frmMain::cmdTrim_Click);
-  actNoTrim = command("actNoTrim", "cmdNoTrim", "Zostaw", "Zostaw", &frmMain::cmdNoTrim_Click);
+  // Alt with the underlined letter reaches every menu and button; no letter twice in the menu
+  // bar and the buttons together, nor in one menu. S and D are left for commands to come.
+  mnuOpen = command("mnuOpen", "cmdOpen", "&Otwórz", "&Otwórz", &frmMain::cmdOpen_Click);
+  actTrim = command("actTrim", "cmdTrim", "P&rzytnij", "P&rzytnij", &frmMain::cmdTrim_Click);
+  actNoTrim = command("actNoTrim", "cmdNoTrim", "Zost&aw", "Zost&aw", &frmMain::cmdNoTrim_Click);
   mnuPunkty =
-      command("mnuPunkty", "cmdAnalyze", "Analizuj", "Analizuj", &frmMain::cmdAnalyze_Click);
-  mnuOptions = command("mnuOptions", "cmdOptions", "Opcje", "Opcje", &frmMain::cmdOptions_Click);
-  mnuZoom = command("mnuZoom", "cmdBoard", "Zoom", "Zoom", &frmMain::cmdBoard_Click);
+      command("mnuPunkty", "cmdAnalyze", "A&nalizuj", "A&nalizuj", &frmMain::cmdAnalyze_Click);
+  mnuOptions = command("mnuOptions", "cmdOptions", "Opc&je", "Opc&je", &frmMain::cmdOptions_Click);
+  mnuZoom = command("mnuZoom", "cmdBoard", "&Zoom", "&Zoom", &frmMain::cmdBoard_Click);
   mnuWyszukaj =
-      command("mnuWyszukaj", "cmdStart", "Wyszukaj", "Wyszukaj", &frmMain::cmdStart_Click);
-  mnuWyszukajAll = command("mnuWyszukajAll", "cmdStartNoCfm", "Wyszukaj wszystkie",
-                           "Wyszukaj wszystkie", &frmMain::cmdStartNoCfm_Click);
-  mnuSelektor = command("mnuSelektor", "cmdSelektor", "Selekcja tras", "Selekcja tras",
+      command("mnuWyszukaj", "cmdStart", "&Wyszukaj", "&Wyszukaj", &frmMain::cmdStart_Click);
+  mnuWyszukajAll = command("mnuWyszukajAll", "cmdStartNoCfm", "Wyszukaj wszyst&kie",
+                           "Wyszukaj wszyst&kie", &frmMain::cmdStartNoCfm_Click);
+  mnuSelektor = command("mnuSelektor", "cmdSelektor", "Se&lekcja tras", "Se&lekcja tras",
                         &frmMain::cmdSelektor_Click);
-  mnuPozostale = command("mnuPozostale", "cmdPozostale", "Edycja danych", "Edycja danych",
+  mnuPozostale = command("mnuPozostale", "cmdPozostale", "&Edycja danych", "&Edycja danych",
                          &frmMain::cmdPozostale_Click);
-  mnuSave = command("mnuSave", "cmdSave", "Zapisz", "Zapisz stację", &frmMain::cmdSave_Click);
-  actPomoc = command("actPomoc", "cmdPomoc", "Pomoc", "Pomoc", &frmMain::cmdPomoc_Click);
-  mnuExit = command("mnuExit", "cmdExit", "Wyjdź", "Wyjdź", &frmMain::exitCommand);
-  mnuPomoc = command("mnuPomoc", nullptr, "Pomoc", "Pomoc", &frmMain::mnuPomoc_Click);
-  mnuAbout = command("mnuAbout", nullptr, "O programie", "O programie", &frmMain::mnuAbout_Click);
+  mnuSave = command("mnuSave", "cmdSave", "&Zapisz", "Zap&isz stację", &frmMain::cmdSave_Click);
+  actPomoc = command("actPomoc", "cmdPomoc", "Po&moc", "Po&moc", &frmMain::cmdPomoc_Click);
+  mnuExit = command("mnuExit", "cmdExit", "&Wyjdź", "W&yjdź", &frmMain::exitCommand);
+  mnuPomoc = command("mnuPomoc", nullptr, "&Pomoc", "Pomoc", &frmMain::mnuPomoc_Click);
+  mnuAbout = command("mnuAbout", nullptr, "&O programie", "O programie", &frmMain::mnuAbout_Click);
+  // The keys every desktop program has. A disabled command's key does nothing, as its button.
+  mnuOpen->setShortcut(QKeySequence::Open);
+  mnuSave->setShortcut(QKeySequence::Save);
+  actPomoc->setShortcut(QKeySequence::HelpContents);
+  // Qt knows no quitting key on Windows; Alt+F4 is the frame's own, asked here as on "Wyjdź"
+  // where the system leaves it to the program.
+  mnuExit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)});
 
   cmdOpen = findChild<QToolButton*>("cmdOpen");
   cmdTrim = findChild<QToolButton*>("cmdTrim");
@@ -267,14 +276,14 @@ void frmMain::buildControls() {
 }
 
 void frmMain::buildMenus() {
-  mnuFile = menuBar()->addMenu("Plik");
+  mnuFile = menuBar()->addMenu("&Plik");
   mnuFile->setObjectName("mnuFile");
   mnuFile->addAction(mnuOpen);
   mnuFile->addAction(mnuSave);
   mnuFile->addSeparator()->setObjectName("mnuKrecha1");
   mnuFile->addAction(mnuExit);
 
-  mnuTrasy = menuBar()->addMenu("Trasy");
+  mnuTrasy = menuBar()->addMenu("&Trasy");
   mnuTrasy->setObjectName("mnuTrasy");
   mnuTrasy->addAction(mnuWyszukaj);
   mnuTrasy->addAction(mnuWyszukajAll);
@@ -289,7 +298,7 @@ void frmMain::buildMenus() {
   mnuTrasy->addSeparator()->setObjectName("mnuKrecha4");
   mnuTrasy->addAction(mnuOptions);
 
-  mnuHelp = menuBar()->addMenu("Pomoc");
+  mnuHelp = menuBar()->addMenu("Pomo&c");
   mnuHelp->setObjectName("mnuHelp");
   mnuHelp->addAction(mnuPomoc);
   mnuHelp->addAction(mnuAbout);
