@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QTabBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -25,6 +26,9 @@
 #include "ui/dialogs/frm_trasy.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/prompts.h"
+
+// Failures print texts as texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace szl::test {
 
@@ -191,8 +195,14 @@ class ScriptedPrompts : public ui::Prompts {
     answers.pop_front();
     return a;
   }
-  std::optional<QString> openStation(QWidget*) override { return next(openPaths); }
-  std::optional<QString> saveStation(QWidget*) override { return next(savePaths); }
+  std::optional<QString> openStation(QWidget*, const QString& folder) override {
+    openFolders.push_back(folder);
+    return next(openPaths);
+  }
+  std::optional<QString> saveStation(QWidget*, const QString& suggested) override {
+    saveSuggestions.push_back(suggested);
+    return next(savePaths);
+  }
   void beep() override { ++beeps; }
   bool openInBrowser(const QString& path) override {
     browsed.push_back(path);
@@ -212,6 +222,8 @@ class ScriptedPrompts : public ui::Prompts {
   // Paths the file dialogs return in turn; an empty one, or none left, is a cancel.
   std::deque<QString> openPaths;
   std::deque<QString> savePaths;
+  // Where each open dialog started, the name each save dialog offered.
+  std::vector<QString> openFolders, saveSuggestions;
   std::vector<Message> asked;
   std::vector<QString> browsed;
   int beeps = 0;
@@ -231,6 +243,8 @@ enum class Stage { Loaded, Kept, Analysed };
 // then writes its route file.
 class WindowTest : public ::testing::Test {
  protected:
+  // Each test starts with no recent stations.
+  WindowTest() { QSettings().clear(); }
   // NAME.stc from tests/data/reference, or else from examples or tests/data.
   ui::frmMain& open(const std::string& name, Stage stage = Stage::Loaded) {
     namespace fs = std::filesystem;

@@ -130,6 +130,34 @@ TEST_F(UnsavedWork, TakWritesTheFileThenLeaves) {
   EXPECT_EQ(withoutSignature(readFile(dir / "Lipowiec.stc")), expected);
 }
 
+// The save dialog offers the station's own file; saved under a new name in another folder, the
+// station is that file: the title, the next save's offer and its bytes (the routes still from
+// the route file the search wrote beside the original), the open dialog's folder, Plik's list.
+TEST_F(UnsavedWork, SavedUnderANewNameTheStationIsThatFile) {
+  fs::copy_file(dataPath("e2e/Lipowiec-gotowa.stc"), dir / "Lipowiec.stc");
+  fs::create_directory(dir / "gotowe");
+  openWritten("Lipowiec.stc", Stage::Analysed);
+  w->cmdStartNoCfm->click();
+  select();
+  std::string written[2];
+  for (const int save : {0, 1}) {
+    const std::string name = save == 0 ? "gotowe/Nowa.stc" : "gotowe/Nowa2.stc";
+    prompts.savePaths = {pathOf(name)};
+    editor();
+    w->cmdSave->click();
+    written[save] = withoutSignature(readFile(dir / name));
+  }
+  EXPECT_EQ(prompts.saveSuggestions,
+            (std::vector{pathOf("Lipowiec.stc"), pathOf("gotowe/Nowa.stc")}));
+  EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - Nowa2.stc");
+  EXPECT_FALSE(written[0].empty());
+  EXPECT_EQ(written[1], written[0]);
+  prompts.answers = {Answer::Cancel};  // the open dialog cancelled, then staying
+  w->cmdOpen->click();
+  EXPECT_EQ(prompts.openFolders.back(), pathOf("gotowe"));
+  EXPECT_TRUE(w->mnuRecent[0]->text().startsWith("&1 Nowa2.stc   ("));
+}
+
 // Another station opened over a trimmed one: the question comes before the open dialog; after
 // Nie a cancelled dialog asks only whether to leave, Escape on the take-over question keeps the
 // trimmed station. Tak cannot save before the routes are chosen; Nie leaves the file as it was.

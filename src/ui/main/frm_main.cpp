@@ -17,6 +17,7 @@
 #include "model/preparation.h"
 #include "objects/pointer_class.h"
 #include "platform/system.h"
+#include "search/route_file.h"
 #include "search/route_search.h"
 #include "select/route_file_reader.h"
 #include "stationfile/carry_over.h"
@@ -281,7 +282,15 @@ void frmMain::buildMenus() {
   mnuFile->addAction(mnuOpen);
   mnuFile->addAction(mnuSave);
   mnuFile->addSeparator()->setObjectName("mnuKrecha1");
+  for (int i = 0; i < RecentStations::kMax; ++i) {
+    mnuRecent[i] = mnuFile->addAction(QString(), this, [this, i] { openRecent(i); });
+    mnuRecent[i]->setObjectName(QString("mnuRecent%1").arg(i + 1));
+  }
+  mnuFile->addSeparator()->setObjectName("mnuKrecha7");
   mnuFile->addAction(mnuExit);
+  mnuFile->setToolTipsVisible(true);
+  connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::updateRecentMenu);
+  updateRecentMenu();
 
   mnuTrasy = menuBar()->addMenu("&Trasy");
   mnuTrasy->setObjectName("mnuTrasy");
@@ -318,7 +327,7 @@ bool frmMain::start(const std::optional<QString>& path) {
 
 bool frmMain::WczytajStacje(std::optional<QString> chosen, bool saveAsked) {
   for (;;) {
-    if (!chosen) chosen = prompts_->openStation(this);
+    if (!chosen) chosen = prompts_->openStation(this, openFolder());
     if (!chosen) {
       if (confirmLeaving(saveAsked)) {
         quitRequested_ = true;
@@ -342,6 +351,8 @@ bool frmMain::WczytajStacje(std::optional<QString> chosen, bool saveAsked) {
       continue;                   // nothing open yet: choose again
     }
     installStation(std::move(st), res.info);
+    recent_.add(QString::fromStdString(station_->StationDir + station_->StationFile));
+    updateRecentMenu();
     // Said over the new station, whose objects the list names.
     if (afterDrawing) ask(*afterDrawing);
     return true;
@@ -387,6 +398,7 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
   chkElectr->setChecked(false);
   selector_ = RouteSelector();
   station_ = std::move(st);
+  routeDir_ = station_->StationDir;
   unsaved_ = false;
   setCaption();
   if (info.limitMessage) ask(sizeLimitMessage());
@@ -470,6 +482,44 @@ void frmMain::onSliderMoved() {
   sldXTrimHi->setValue(trim_.TrimXHi);
   sldYTrimLo->setValue(trim_.TrimYLo);
   sldYTrimHi->setValue(trim_.TrimYHi);
+}
+
+void frmMain::updateRecentMenu() {
+  const QStringList paths = recent_.paths();
+  for (int i = 0; i < RecentStations::kMax; ++i) {
+    const bool shown = i < paths.size();
+    mnuRecent[i]->setVisible(shown);
+    if (!shown) continue;
+    mnuRecent[i]->setText(recentCaption(i, paths[i]));
+    mnuRecent[i]->setToolTip(QDir::toNativeSeparators(paths[i]));
+  }
+  findChild<QAction*>("mnuKrecha7")->setVisible(!paths.isEmpty());
+}
+
+void frmMain::openRecent(int index) {
+  if (searching_) return;
+  const QStringList paths = recent_.paths();
+  if (index >= paths.size()) return;
+  const QString path = paths[index];
+  if (!QFileInfo(path).isFile()) {
+    recent_.remove(path);
+    updateRecentMenu();
+    const QFileInfo gone(path);
+    ask({Icon::Exclamation, "Otwórz plik stacji",
+         "Nie ma już pliku " + gone.fileName().toStdString() + " w folderze " +
+             QDir::toNativeSeparators(gone.absolutePath()).toStdString() + "." + CrLf +
+             "Usunięto go z listy ostatnio otwieranych stacji.",
+         Buttons::Ok});
+    return;
+  }
+  if (!settleUnsavedWork()) return;
+  WczytajStacje(path, true);
+}
+
+QString frmMain::openFolder() const {
+  if (!station_) return recent_.lastFolder();
+  return QFileInfo(QString::fromStdString(station_->StationDir + station_->StationFile))
+      .absolutePath();
 }
 
 void frmMain::cmdOpen_Click() {
@@ -587,7 +637,7 @@ void frmMain::onCellClicked(int x, int y) {
 void frmMain::cmdSelektor_Click() {
   if (!station_ || searching_) return;
   mnuSave->setEnabled(true);
-  const std::string path = routeFilePath(*station_, options_);
+  const std::string path = routeFilePath(routeDir_, options_.routeFileBase);
   std::error_code ec;
   const auto size = std::filesystem::file_size(sys::fsPath(path), ec);
   if (ec || size == 0) {
@@ -606,12 +656,20 @@ bool frmMain::save() {
   if (!station_ || searching_) return false;
   const EditableData before = editableData(*station_);
   WindowSaveHost host(*this);
-  const SaveResult r =
-      szl::cmdSave_Click(*station_, selector_.table(), routeFilePath(*station_, options_), host);
-  if (r.outcome == SaveOutcome::Saved)
+  const SaveResult r = szl::cmdSave_Click(*station_, selector_.table(),
+                                          routeFilePath(routeDir_, options_.routeFileBase), host);
+  if (r.outcome == SaveOutcome::Saved) {
     unsaved_ = false;
-  else if (changedSince(before, *station_))
+    // The station is now the file written, under whatever name it was given.
+    const StationPath written = splitStationPath(r.path);
+    station_->StationDir = written.dir;
+    station_->StationFile = written.file;
+    setCaption();
+    recent_.add(QString::fromStdString(r.path));
+    updateRecentMenu();
+  } else if (changedSince(before, *station_)) {
     unsaved_ = true;  // entered for the save, kept for the next one
+  }
   return r.outcome == SaveOutcome::Saved;
 }
 
@@ -663,9 +721,10 @@ void frmMain::enableSearchPanel(bool on) {
 
 void frmMain::setSearchLock(bool locked) {
   // While a search runs nothing may change the station, the options or the route file.
-  static const char* kLocked[] = {"mnuOpen",     "actTrim",      "actNoTrim",   "mnuPunkty",
-                                  "mnuOptions",  "mnuZoom",      "mnuWyszukaj", "mnuWyszukajAll",
-                                  "mnuSelektor", "mnuPozostale", "mnuSave"};
+  static const char* kLocked[] = {
+      "mnuOpen",     "actTrim",        "actNoTrim",   "mnuPunkty",    "mnuOptions", "mnuZoom",
+      "mnuWyszukaj", "mnuWyszukajAll", "mnuSelektor", "mnuPozostale", "mnuSave",    "mnuRecent1",
+      "mnuRecent2",  "mnuRecent3",     "mnuRecent4",  "mnuRecent5",   "mnuRecent6"};
   if (locked) {
     lockedState_.clear();
     for (const char* n : kLocked) {
@@ -683,6 +742,7 @@ void frmMain::setSearchLock(bool locked) {
 void frmMain::Wyszukaj(bool confirmMode) {
   if (!station_ || searching_ || !StationPrepared) return;
   searching_ = true;
+  routeDir_ = station_->StationDir;  // where the search writes the route file
   setSearchLock(true);
   enableSearchPanel(true);
   chkBidir->setChecked(false);

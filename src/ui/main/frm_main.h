@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QToolButton>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -18,6 +19,7 @@
 #include "stationfile/station_reader.h"
 #include "ui/main/bars.h"
 #include "ui/main/prompts.h"
+#include "ui/main/recent_stations.h"
 #include "ui/main/station_view.h"
 #include "ui/main/trim_slider.h"
 
@@ -87,6 +89,12 @@ class frmMain : public QMainWindow {
 
   void buildControls();
   void buildMenus();
+  // The Plik menu's list of the stations opened last.
+  void updateRecentMenu();
+  // A station of that list, through the same path as "Otwórz"; a file gone is said and dropped.
+  void openRecent(int index);
+  // Where the open dialog starts: the open station's folder, or the last one opened.
+  QString openFolder() const;
   QAction* command(const char* menuName, const char* buttonName, const QString& menuText,
                    const QString& buttonText, void (frmMain::*handler)());
   QToolButton* button(QAction* a, const char* name);
@@ -129,6 +137,10 @@ class frmMain : public QMainWindow {
   // change such data, cleared by opening a station and by a save that wrote the file.
   bool unsaved_ = false;
   QString programDir_;
+  RecentStations recent_;
+  // The folder of the route file the selector and the save read: the station's folder when the
+  // search wrote it. A save under a new name moves the station, not its route file.
+  std::string routeDir_;
   std::unique_ptr<WindowSearchHost> searchHost_;
   std::vector<bool> lockedState_;
   frmOptions* optionsDialog_ = nullptr;  // created on first use, kept for the run
@@ -161,6 +173,7 @@ class frmMain : public QMainWindow {
           *mnuWyszukajAll = nullptr, *mnuSelektor = nullptr, *mnuPozostale = nullptr,
           *mnuPunkty = nullptr, *mnuZoom = nullptr, *mnuOptions = nullptr, *mnuPomoc = nullptr,
           *mnuAbout = nullptr, *actTrim = nullptr, *actNoTrim = nullptr, *actPomoc = nullptr;
+  std::array<QAction*, RecentStations::kMax> mnuRecent{};  // "mnuRecent1" .. "mnuRecent6"
   QMenu *mnuFile = nullptr, *mnuTrasy = nullptr, *mnuHelp = nullptr;
 };
 

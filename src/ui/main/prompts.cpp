@@ -108,17 +108,18 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
   }
 }
 
-std::optional<QString> Prompts::openStation(QWidget* parent) {
+std::optional<QString> Prompts::openStation(QWidget* parent, const QString& folder) {
   StationOpenDialog dialog(parent, *this);
+  if (!folder.isEmpty()) dialog.setDirectory(folder);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front();
 }
 
-std::optional<QString> Prompts::saveStation(QWidget* parent) {
+std::optional<QString> Prompts::saveStation(QWidget* parent, const QString& suggested) {
   // The overwrite question is the author's safety net; the save itself keeps the old file
   // until the new one is complete.
   const QString path =
-      QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", QString(), kStationFilter);
+      QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", suggested, kStationFilter);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }

@@ -54,7 +54,11 @@ bool WindowSaveHost::Uzupelnij(Station& st, int x, int y) {
 }
 
 std::optional<std::string> WindowSaveHost::chooseSavePath() {
-  const std::optional<QString> path = w_.prompts().saveStation(&w_);
+  // The station's own file in its folder, which a save under a new name then follows.
+  const Station* st = w_.station();
+  const QString suggested =
+      st ? QString::fromStdString(st->StationDir + st->StationFile) : QString();
+  const std::optional<QString> path = w_.prompts().saveStation(&w_, suggested);
   if (!path) return std::nullopt;
   return path->toStdString();
 }
