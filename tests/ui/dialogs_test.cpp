@@ -125,16 +125,6 @@ TEST_F(ObjectEditor, NumericFieldKeepsTextAndScrollBarInStepAndOkStoresThem) {
   EXPECT_EQ(o.Direction * 1000 + o.Side * 100 + o.ValueA, 1212);
 }
 
-TEST_F(ObjectEditor, EveryTabAndLabelShowsWholeAtTheStartingSize) {
-  auto dlg = editor(0);
-  dlg->show();
-  EXPECT_FALSE(dlg->tabObiekty->tabIcon(0).isNull());
-  for (int page = 0; page < dlg->tabObiekty->count(); ++page) {
-    dlg->tabObiekty->setCurrentIndex(page);
-    EXPECT_EQ(cutTexts(dlg.get()), "") << page;
-  }
-}
-
 // Each subject opens on its own page with its point numbers; the station page shows the
 // station's comment and counts whatever the subject, the comment to be changed only there.
 TEST_F(ObjectEditor, EachObjectOpensItsPageAndOkStoresIt) {

@@ -107,7 +107,12 @@ inline std::string cutTexts(QWidget* window) {
     if (w->isVisibleTo(window) && w->width() > 0 && !text.isEmpty() && need > room)
       cut << (w->objectName().isEmpty() ? QString("?") : w->objectName()) + " \"" + text + "\"";
   };
-  const auto width = [](QWidget* w, QString t) { return w->fontMetrics().horizontalAdvance(t); };
+  const auto width = [](QWidget* w, QString t) {  // of the widest line
+    int widest = 0;
+    for (const QString& line : t.split('\n'))
+      widest = std::max(widest, w->fontMetrics().horizontalAdvance(line));
+    return widest;
+  };
   const auto plain = [](QString t) { return t.remove('&'); };
   for (QLabel* l : window->findChildren<QLabel*>()) {
     const QRect room = l->contentsRect();

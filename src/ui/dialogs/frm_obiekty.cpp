@@ -5,15 +5,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QProxyStyle>
+#include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
 #include "model/element_tables.h"
-#include "ui/dialogs/object_icons.h"
-
 #include "ui/dialogs/named.h"
+#include "ui/dialogs/object_icons.h"
 
 namespace szl::ui {
 
@@ -37,6 +38,16 @@ std::string commentFromBox(QString t) {
   t.replace("\n", "\r\n");
   return t.toStdString();
 }
+
+// Tabs with less room round their captions than the style gives: nine of them, each with its
+// picture and whole caption, fit a screen 1280 pixels wide.
+class TightTabs : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+    if (m == PM_TabBarTabHSpace) return 10;
+    return QProxyStyle::pixelMetric(m, o, w);
+  }
+};
 
 constexpr const char* kNoParameters = "Nie ma parametrów do ustawienia dla obiektów tego typu.";
 
@@ -156,6 +167,9 @@ void frmObiekty::buildPages() {
   tabObiekty->setIconSize(QSize(16, 16));
   tabObiekty->setUsesScrollButtons(false);
   tabObiekty->setElideMode(Qt::ElideNone);
+  auto* tight = new TightTabs;
+  tight->setParent(tabObiekty->tabBar());
+  tabObiekty->tabBar()->setStyle(tight);
 
   auto grid = [](QWidget* w) {
     auto* g = new QGridLayout(w);

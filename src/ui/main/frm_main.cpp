@@ -8,8 +8,10 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -28,6 +30,7 @@
 #include "ui/dialogs/frm_obiekty.h"
 #include "ui/dialogs/frm_options.h"
 #include "ui/dialogs/frm_trasy.h"
+#include "ui/main/placement.h"
 #include "ui/main/window_save_host.h"
 #include "ui/main/window_search_host.h"
 
@@ -166,6 +169,10 @@ void frmMain::buildControls() {
   auto* panel = new QWidget;
   panel->setObjectName("fraPolecenia");
   auto* col = new QVBoxLayout(panel);
+  // Tight enough for a laptop screen of 768 rows with its taskbar; below that the column
+  // scrolls.
+  col->setContentsMargins(6, 4, 6, 4);
+  col->setSpacing(3);
   picTorowik = label("picTorowik", QString(), panel);
   picTorowik->setPixmap(logoPixmap());
   picTorowik->setAlignment(Qt::AlignCenter);
@@ -217,7 +224,7 @@ void frmMain::buildControls() {
 
   const auto addButtons = [&](std::initializer_list<QToolButton*> bs) {
     for (QToolButton* b : bs) col->addWidget(b);
-    col->addSpacing(8);
+    col->addSpacing(6);
   };
   addButtons({cmdOpen});
   addButtons({cmdTrim, cmdNoTrim});
@@ -256,6 +263,7 @@ void frmMain::buildControls() {
   info->addWidget(lblBidir, 4, 0);
   info->addWidget(chkElectr, 5, 1);
   info->addWidget(lblElectr, 5, 0);
+  info->setVerticalSpacing(3);
   col->addLayout(info);
   col->addStretch(1);
   addButtons({cmdPomoc, cmdExit});
@@ -270,10 +278,42 @@ void frmMain::buildControls() {
   auto* left = new QVBoxLayout;
   left->addWidget(scrStacja, 1);
   left->addLayout(bars);
+  auto* commands = new QScrollArea;
+  commands->setObjectName("scrPolecenia");
+  commands->setWidget(panel);
+  commands->setWidgetResizable(true);
+  commands->setFrameShape(QFrame::NoFrame);
+  commands->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  commands->setFixedWidth(panel->sizeHint().width() +
+                          commands->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   auto* top = new QHBoxLayout(central);
+  top->setContentsMargins(6, 4, 0, 4);
   top->addLayout(left, 1);
-  top->addWidget(panel);
-  resize(1260, 760);
+  top->addWidget(commands);
+}
+
+void frmMain::showEvent(QShowEvent* e) {
+  if (!fitted_) {
+    fitted_ = true;
+    fitToScreen();
+  }
+  QMainWindow::showEvent(e);
+}
+
+void frmMain::fitToScreen() {
+  const QScreen* s = screen();
+  if (!s) return;
+  const QRect area = s->availableGeometry();
+  // The frame the system adds is known only once the window is shown: room for a title bar and
+  // borders as Windows draws them.
+  const QMargins frame(8, 31, 8, 8);
+  const QSize room = area.size().shrunkBy(frame);
+  const QSize size(std::min(1260, room.width()), std::min(760, room.height()));
+  resize(size);
+  // Where the system would put it, a window of nearly the screen's height would be cut off.
+  const QSize outer = size.grownBy(frame);
+  move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+       area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 void frmMain::buildMenus() {
@@ -624,7 +664,10 @@ void frmMain::onCellClicked(int x, int y) {
     }
     case ClickAction::ObjectEditor: {
       const EditableData before = editableData(*station_);
-      frmObiekty editor(*station_, cellSubject(*station_, x, y), *prompts_, this);
+      const EditorSubject subject = cellSubject(*station_, x, y);
+      frmObiekty editor(*station_, subject, *prompts_, this);
+      // Clear of the object clicked, as the save places it.
+      placeClear(editor, objectOnScreen(*picOkno, loadEditor(*station_, subject)));
       editor.run();
       if (changedSince(before, *station_)) unsaved_ = true;
       break;

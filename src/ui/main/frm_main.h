@@ -83,11 +83,14 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  // The first showing sizes the window to its screen.
+  void showEvent(QShowEvent* e) override;
 
  private:
   friend class WindowSearchHost;
 
   void buildControls();
+  void fitToScreen();
   void buildMenus();
   // The Plik menu's list of the stations opened last.
   void updateRecentMenu();
@@ -133,6 +136,7 @@ class frmMain : public QMainWindow {
   bool StationPrepared = false;  // once analysed, stays so for the rest of the run
   bool searching_ = false;
   bool quitRequested_ = false;
+  bool fitted_ = false;
   // The station holds something its file would hold and does not yet: set by the commands that
   // change such data, cleared by opening a station and by a save that wrote the file.
   bool unsaved_ = false;
