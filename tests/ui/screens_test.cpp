@@ -1,5 +1,5 @@
-// The windows on laptop screens: each fits with its frame, shows every caption, and stands
-// clear of what it is about on the station view.
+// The windows on laptop screens: each fits with its frame and every caption, and stands clear
+// of what it is about on the station view.
 #include <gtest/gtest.h>
 
 #include <QScreen>
@@ -13,109 +13,79 @@ namespace {
 
 using namespace test;
 
-// A screen of the test platform, each less its taskbar: "1366x768" or "1280x720".
-QScreen* laptop(const char* name) {
-  for (QScreen* s : QGuiApplication::screens())
-    if (s->name() == name) return s;
-  ADD_FAILURE() << "no screen " << name;
-  return QGuiApplication::primaryScreen();
-}
-
-// `window` shown on `screen`, as the system shows a window moved there.
-void showOn(QWidget& window, QScreen* screen) {
-  window.move(screen->availableGeometry().topLeft());
-  window.show();
-}
-
-// What does not fit the screen's free area: the window's frame as it stands, or its size and
-// its least size with a title bar and borders as Windows draws them. Empty when all fits.
-std::string misfit(const QWidget& window, const QScreen* screen) {
-  const QRect area = screen->availableGeometry();
+// `window` shown on a screen of the test platform, "1366x768" or "1280x720" less its taskbar;
+// what of it does not fit there: its frame as it stands, its size or its least size with a
+// title bar and borders as Windows draws them.
+std::string misfitOn(const char* screen, QWidget& window) {
+  const QList<QScreen*> all = QGuiApplication::screens();
+  const QRect area = (*std::ranges::find(all, screen, &QScreen::name))->availableGeometry();
+  if (!window.isVisible()) window.move(area.topLeft()), window.show();
+  std::string out = area.contains(window.frameGeometry()) ? "" : "frame ";
   const QMargins frame(8, 31, 8, 8);
-  std::string s;
-  const auto check = [&](const char* what, QSize size) {
-    if (size.width() > area.width() || size.height() > area.height())
-      s += std::string(what) + " " + std::to_string(size.width()) + "x" +
-           std::to_string(size.height()) + " ";
-  };
-  if (!area.contains(window.frameGeometry())) s += "frame off the screen ";
-  check("size", window.size().grownBy(frame));
-  check("least", window.minimumSizeHint().expandedTo(window.minimumSize()).grownBy(frame));
-  return s;
+  for (const QSize size :
+       {window.size(), window.minimumSizeHint().expandedTo(window.minimumSize())})
+    if (!QRect(QPoint(), area.size()).contains(QRect(QPoint(), size.grownBy(frame))))
+      out += std::to_string(size.width()) + "x" + std::to_string(size.height()) + " ";
+  return out;
 }
 
 using Screens = WindowTest;
 
-// The largest station the simulator takes: the main window fits a 1366 x 768 laptop with its
-// taskbar, the stack bar at the bottom in sight at every stage.
-TEST_F(Screens, TheMainWindowFitsALaptop) {
-  QScreen* screen = laptop("1366x768");
-  open("terminal_57x32");
-  showOn(*w, screen);
-  for (const bool kept : {false, true}) {
-    if (kept) w->cmdNoTrim->click();
-    EXPECT_EQ(misfit(*w, screen), "") << kept;
-    const QRect bar(w->picStack->mapTo(w.get(), QPoint()), w->picStack->size());
-    EXPECT_TRUE(w->rect().contains(bar)) << kept;
+// The editor on the station page, and on an entry whose every field the save asks for.
+TEST_F(Screens, TheObjectEditorFitsEveryCaptionOn1280x720) {
+  open("yard_14x7", Stage::Analysed);
+  Station& st = *w->station();
+  for (const bool entry : {false, true}) {
+    ui::frmObiekty e(st, entry ? cellSubject(st, 12, 2) : stationSubject(), prompts);
+    if (entry) e.showMissing(missingObjectData(st, 12, 2));
+    EXPECT_EQ(misfitOn("1280x720", e), "") << entry;
+    EXPECT_FALSE(e.tabObiekty->tabIcon(0).isNull());
+    for (int page = 0; page < e.tabObiekty->count(); ++page) {
+      e.tabObiekty->setCurrentIndex(page);
+      EXPECT_EQ(cutTexts(&e), "") << entry << page;
+    }
   }
 }
 
-// The object data editor on both laptops, on the station page and on an entry whose every
-// field the save asks for: all of it on the screen, every tab and caption whole.
-TEST_F(Screens, TheObjectEditorFitsEveryCaptionOnALaptop) {
-  open("yard_14x7", Stage::Analysed);
-  Station& st = *w->station();
-  for (const char* name : {"1280x720", "1366x768"})
-    for (const bool entry : {false, true}) {
-      ui::frmObiekty e(st, entry ? cellSubject(st, 12, 2) : stationSubject(), prompts);
-      if (entry) e.showMissing(missingObjectData(st, 12, 2));
-      showOn(e, laptop(name));
-      EXPECT_EQ(misfit(e, laptop(name)), "") << name << entry;
-      EXPECT_FALSE(e.tabObiekty->tabIcon(0).isNull());
-      for (int page = 0; page < e.tabObiekty->count(); ++page) {
-        e.tabObiekty->setCurrentIndex(page);
-        EXPECT_EQ(cutTexts(&e), "") << name << entry << page;
-      }
-    }
-}
-
-// On a station of 32 rows the route selector stands off every route it draws, and the editor a
-// click opens stands off the object clicked.
-TEST_F(Screens, SelectorAndEditorLeaveWhatTheyAreAboutInSight) {
-  QScreen* screen = laptop("1366x768");
-  open("terminal_57x32", Stage::Analysed);
-  showOn(*w, screen);
-  w->cmdStartNoCfm->click();
+// The largest station the simulator takes on a 1366 x 768 laptop: the main window fits, its
+// stack bar in sight at every stage; the route selector stands off every route it draws, the
+// editor a click opens off the object clicked, the sidings at (46, 10).
+TEST_F(Screens, OnALaptopEveryWindowLeavesWhatItIsAboutInSight) {
+  open("terminal_57x32");
+  for (QAction* a : {w->actNoTrim, w->mnuPunkty, w->mnuWyszukajAll}) {
+    EXPECT_EQ(misfitOn("1366x768", *w), "");
+    EXPECT_TRUE(
+        w->rect().contains(QRect(w->picStack->mapTo(w.get(), QPoint()), w->picStack->size())));
+    a->trigger();
+  }
+  const auto onView = [&](int x, int y) {
+    return QRect(w->picOkno->mapToGlobal(QPoint(17 * x, 17 * y)), QSize(17, 17));
+  };
   int looked = 0;
   select([&](ui::frmTrasy& t) {
-    EXPECT_EQ(misfit(t, screen), "");
+    EXPECT_EQ(misfitOn("1366x768", t), "");
     for (int g = 0; g < t.lvwGrupy->topLevelItemCount() && looked < 12; ++g) {
       if (t.lvwGrupy->topLevelItem(g)->text(3).toInt() < 3) continue;
       t.lvwGrupy->setCurrentRow(g);
       t.cmdEdit->click();
       for (int r = 0; r < t.lvwTrasy->topLevelItemCount(); ++r, ++looked) {
         t.lvwTrasy->setCurrentRow(r);
-        const RouteSelector& sel = w->selector();
         QRect drawn;
-        for (const RouteCell& c : sel.routeCells(sel.shownPosition(), *w->station()))
-          drawn |= QRect(w->picOkno->mapToGlobal(QPoint(17 * c.x, 17 * c.y)), QSize(17, 17));
+        for (const RouteCell& c : w->selector().routeCells(r, *w->station()))
+          drawn |= onView(c.x, c.y);
         EXPECT_FALSE(t.frameGeometry().intersects(drawn)) << g << " " << r;
       }
       t.cmdApply->click();
     }
   });
   EXPECT_GE(looked, 12);
-
-  // The sidings at (46, 10).
-  const QRect sidings(w->picOkno->mapToGlobal(QPoint(17 * 46, 17 * 10)), QSize(17, 17));
   QRect editor;
   whenModal([&](QWidget* d) {
     editor = d->frameGeometry();
     qobject_cast<QDialog*>(d)->reject();
   });
   clickAt(w->picOkno, {17 * 46 + 8, 17 * 10 + 8});
-  EXPECT_FALSE(editor.isEmpty());
-  EXPECT_FALSE(editor.intersects(sidings));
+  EXPECT_TRUE(!editor.isEmpty() && !editor.intersects(onView(46, 10)));
 }
 
 }  // namespace
