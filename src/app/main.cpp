@@ -37,6 +37,9 @@ int fatal() {
 int main(int argc, char** argv) {
   szl::sys::ignoreFileSizeLimitSignal();
   QApplication app(argc, argv);
+  // Where QSettings keeps the recent stations: HKCU\Software\Szlakownik on Windows,
+  // ~/.config/Szlakownik on Linux.
+  QApplication::setOrganizationName("Szlakownik");
   QApplication::setApplicationName("Szlakownik");
   szl::ui::useOwnFont();
   // Every text of the program is Polish; Qt's own dialogs (files, buttons) speak Polish too.

@@ -45,14 +45,16 @@ bool numericTextUnfinished(const NumericField& f, std::string_view text) {
   return text.back() >= '0' && text.back() <= '9' && numericFieldValue(f, text).has_value();
 }
 
-std::optional<int> numericFieldValue(const NumericField& f, std::string_view text) {
+namespace {
+// A number as the fields read it: a sign, digits, and a fraction after a point or (the Polish
+// way) a comma, rounded down to an integer. Nothing when the text is no such number.
+std::optional<long long> numberIn(std::string_view text) {
   text = trimmed(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  // Integer part, then an optional fraction after a point or (the Polish way) a comma.
   long long whole = 0;
   bool anyDigit = false;
   bool fraction = false;  // a non-zero digit after the separator
@@ -69,10 +71,23 @@ std::optional<int> numericFieldValue(const NumericField& f, std::string_view tex
   }
   if (!anyDigit || i != text.size()) return std::nullopt;
   // Rounded down: -0.5 is -1, which no field accepts.
-  const long long value = negative ? -whole - (fraction ? 1 : 0) : whole;
-  if (value < f.min || value > f.max) return std::nullopt;
-  if (std::to_string(value).size() > static_cast<size_t>(f.maxChars)) return std::nullopt;
-  return static_cast<int>(value);
+  return negative ? -whole - (fraction ? 1 : 0) : whole;
+}
+
+bool longerThanField(const NumericField& f, long long value) {
+  return std::to_string(value).size() > static_cast<size_t>(f.maxChars);
+}
+}  // namespace
+
+std::optional<int> numericFieldValue(const NumericField& f, std::string_view text) {
+  const std::optional<long long> value = numberIn(text);
+  if (!value || *value < f.min || *value > f.max || longerThanField(f, *value)) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+bool numericTextTooLong(const NumericField& f, std::string_view text) {
+  const std::optional<long long> value = numberIn(text);
+  return value && *value >= 0 && longerThanField(f, *value);
 }
 
 }  // namespace szl

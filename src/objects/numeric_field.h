@@ -53,8 +53,12 @@ inline const NumericField& numericField(NumericId id) {
 // What a numeric text is worth in a field: the integer part of the number, rounded down
 // ("12.7" gives 12), when it lies within the field's range and fits its length. Empty text,
 // letters, negative numbers and numbers beyond the range give nothing: the field then goes
-// back to the text it had when it got the focus.
+// back to the text it had when it got the focus (unless the number is only too long).
 std::optional<int> numericFieldValue(const NumericField& f, std::string_view text);
+
+// A number with more digits than the field holds ("123" in a two-digit field): the key that
+// made it so is refused, and the digits before it stay.
+bool numericTextTooLong(const NumericField& f, std::string_view text);
 
 // A text on its way to a number, as typed key by key: a sign alone ("-", which "-5" follows),
 // or an accepted number followed by its decimal point ("12.", which "12.7" follows). The field

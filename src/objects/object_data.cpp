@@ -74,13 +74,12 @@ EditorData loadEditor(const Station& st, const EditorSubject& s) {
   EditorData d;
   for (const NumericField& f : kNumericFields) d.value(f.id) = f.initialValue;
   d.page = editorPageOf(st, s);
-  if (d.page == EditorPage::None) return d;
-  if (d.page == EditorPage::Station) {
-    d.totals = objectTotals(st);
-    d.TickIndex = st.TickIndex;
-    d.comment = st.StationComment;
-    return d;
-  }
+  // The station page is there whatever the subject; an empty comment on it would look like
+  // lost work.
+  d.totals = objectTotals(st);
+  d.TickIndex = st.TickIndex;
+  d.comment = st.StationComment;
+  if (d.page == EditorPage::None || d.page == EditorPage::Station) return d;
   const ObjectRec& r = st.object(s.SelX, s.SelY);
   if (isGroupPage(d.page)) {
     d.GroupOffset = 1 - r.ValueB;

@@ -59,7 +59,7 @@ struct EditorData {
   int side = 0;       // 0 neither, 1 "Z lewej strony", 2 "Z prawej strony"
   // Scroll bar positions by NumericId; a field the page does not load keeps its initial value.
   std::array<int, kNumericFieldCount> values{};
-  // Page 9.
+  // Page 9, loaded for every subject; OK stores it only for the station-wide data.
   ObjectTotals totals;
   int TickIndex = kDefaultTickIndex;
   std::string comment;

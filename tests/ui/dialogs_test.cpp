@@ -97,13 +97,16 @@ TEST_F(ObjectEditor, NumericFieldKeepsTextAndScrollBarInStepAndOkStoresThem) {
   EXPECT_EQ(txt->text(), "12");
   type({"3", "x"});
   EXPECT_EQ(txt->text() + txt->selectedText() + QString::number(vsb->value()), "121212");
+  // A third digit in a two-digit field: only that key is refused.
+  type({"4", "5", "6"});
+  EXPECT_EQ(txt->text() + QString::number(vsb->value()), "4545");
   // "23." and a lone "-" are judged when the box loses the focus.
   type({"2", "3", "."});
   focus(txt, QEvent::FocusOut);
   type({"-"});
   focus(txt, QEvent::FocusOut);
   EXPECT_EQ(txt->text() + QString::number(vsb->value()), "2323");
-  EXPECT_EQ(prompts.beeps, 2);
+  EXPECT_EQ(prompts.beeps, 3);
 
   // OK stores the scroll bars' positions and the choices into the subject's record; "12." pasted
   // into the box that has the focus counts as it would on leaving the box.
@@ -116,18 +119,15 @@ TEST_F(ObjectEditor, NumericFieldKeepsTextAndScrollBarInStepAndOkStoresThem) {
   EXPECT_EQ(o.Direction * 1000 + o.Side * 100 + o.ValueA, 1212);
 }
 
-TEST_F(ObjectEditor, EveryTabAndLabelShowsWholeAtTheStartingSize) {
-  auto dlg = editor(0);
-  dlg->show();
-  EXPECT_FALSE(dlg->tabObiekty->tabIcon(0).isNull());
-  for (int page = 0; page < dlg->tabObiekty->count(); ++page) {
-    dlg->tabObiekty->setCurrentIndex(page);
-    EXPECT_EQ(cutTexts(dlg.get()), "") << page;
-  }
-}
-
-// Each subject opens on its own page with its point numbers.
+// Each subject opens on its own page with its point numbers; the station page shows the
+// station's comment and counts whatever the subject, the comment to be changed only there.
 TEST_F(ObjectEditor, EachObjectOpensItsPageAndOkStoresIt) {
+  const auto stationPage = [](frmObiekty& d) {
+    return d.txt9Komentarz->toPlainText().toStdString() + "|" +
+           d.txt9Obiekty->text().toStdString() + (d.txt9Komentarz->isReadOnly() ? "|r" : "|w");
+  };
+  EXPECT_EQ(stationPage(*editor(8)), st.StationComment + "|7|r");
+  EXPECT_EQ(stationPage(*editor(std::nullopt)), st.StationComment + "|7|w");
   for (const auto& [x, page] :
        {std::pair{0, 1}, {2, 3}, {4, 3}, {6, 4}, {8, 7}, {10, 5}, {12, 6}}) {
     auto dlg = editor(x);

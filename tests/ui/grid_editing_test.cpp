@@ -55,7 +55,7 @@ TEST_F(GridEditing, APaintedStrokeIsOneStepAndMakesTheSearchStale) {
   ASSERT_EQ(stage(), "001111110");
 
   editing().cmdEdycja->click();
-  EXPECT_EQ(editing().cmdEdycja->text(), "Zakończ edycję");
+  EXPECT_EQ(editing().cmdEdycja->text(), "Zakończ edy&cję");
   EXPECT_FALSE(palette().isHidden());
   EXPECT_EQ(stage(), "001010000");
   // A mark far from the stroke stays: only the cells painted and their neighbours are drawn.
@@ -66,7 +66,7 @@ TEST_F(GridEditing, APaintedStrokeIsOneStepAndMakesTheSearchStale) {
   EXPECT_EQ(std::string{centreOf(6, 1)}, "y");
   EXPECT_EQ(w->picOkno->image().pixelColor(17 * 1 + 2, 17 * 3 + 9), QColor(0xff, 0, 0xff));
   auto* edit = child<QMenu>(w.get(), "mnuEdit");
-  EXPECT_EQ(edit->actions().front()->text(), "Cofnij: malowanie");
+  EXPECT_EQ(edit->actions().front()->text(), "&Cofnij: malowanie");
 
   key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(codes(1, 5, 8), "21 0 0 52");
@@ -168,7 +168,7 @@ TEST_F(GridEditing, TheSelectionIsCopiedPastedFlippedAndItsRowsDeleted) {
   drag({{0, 2}, {0, 3}}, Qt::ShiftModifier);
   editing().mnuUsunWiersz->trigger();
   EXPECT_EQ(w->station()->RowCount(), 2);
-  EXPECT_EQ(editing().mnuCofnij->text(), "Cofnij: usunięcie wierszy");
+  EXPECT_EQ(editing().mnuCofnij->text(), "&Cofnij: usunięcie wierszy");
   key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(gridText(*w->station()), stationFileText(kGap));
 }

@@ -7,6 +7,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QToolTip>
 
 #include "ui/dialogs/frm_cross.h"
@@ -32,7 +35,27 @@ TEST_F(MainWindow, AWideStationIsTrimmedThenAnalysed) {
   std::string row = "0", track = "0 50 10 10 51";
   for (int x = 1; x < 130; ++x) row += x == 110 ? " 10" : " 0", track += x < 5 ? "" : " 0";
   writeFile(dir / "szeroka.stc", stationFileText({row, track, row}));
-  openWritten("szeroka.stc", Stage::Kept);
+  openWritten("szeroka.stc");
+  w->show();
+  w->activateWindow();
+  // The author moved the right-hand slider; hidden by Zostaw, it passes the focus on, and the
+  // view still starts at its left edge.
+  w->sldYTrimHi->setFocus();
+  w->cmdNoTrim->click();
+  EXPECT_EQ(w->scrStacja->horizontalScrollBar()->value(), 0);
+  // The column ruler from 100 on: every number inked in its own cell, none across the borders
+  // between cells (".": inked and within).
+  std::string ruler;
+  for (int i = 99; i < 130; ++i) {
+    char c = ' ';
+    for (int x = 17 * i; x < 17 * i + 17; ++x)
+      for (int y = 3 * 17 + 1; y <= 3 * 17 + 18; ++y)
+        if (letter(w->picOkno->image().pixelColor(x, y)) != 'y')
+          c = x == 17 * i ? 'x' : c == 'x' ? c : '.';
+    ruler += c;
+  }
+  EXPECT_EQ(ruler, std::string(31, '.'));
+  prompts.asked.clear();
   w->cmdAnalyze->click();
   EXPECT_TRUE(prompts.wasAsked("Stacja ma 130 kolumn i 3 wiersze."));
   EXPECT_FALSE(w->cmdStart->isEnabled());
@@ -140,7 +163,8 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
             "201 Tor|");
 
   QStringList menus;
-  for (QAction* a : w->mnuTrasy->actions()) menus << (a->isSeparator() ? "-" : a->text());
+  for (QAction* a : w->mnuTrasy->actions())
+    menus << (a->isSeparator() ? "-" : a->text().remove('&'));
   EXPECT_EQ(
       menus.join("|"),
       "Wyszukaj|Wyszukaj wszystkie|-|Selekcja tras|-|Edycja danych|-|Analizuj|Sprawdź stację|-|"
@@ -194,6 +218,45 @@ TEST_F(MainWindow, StartUpRefusedFilesLeavingAndHelp) {
   EXPECT_EQ(prompts.last().text.rfind("Szlakownik 2.0 for Torowik 0.89+\r\n\r\n", 0), 0u);
 }
 
+// The keys of every desktop program; Alt with an underlined letter for every command, the
+// buttons keeping their words.
+TEST_F(MainWindow, KeysAndUnderlinedLettersReachTheCommands) {
+  writeFile(dir / "Szlakownik089-20.htm", "<html></html>");
+  open("yard_14x7");
+  w = std::make_unique<frmMain>(&prompts);
+  w->setProgramDir(QString::fromStdString(dir.path().string()));
+  ASSERT_TRUE(w->start(pathOf("yard_14x7.stc")));
+  QStringList captions;
+  for (QToolButton* b : w->findChild<QWidget*>("fraPolecenia")->findChildren<QToolButton*>())
+    captions << b->text().remove('&');
+  EXPECT_EQ(captions.join("|"),
+            "Otwórz|Przytnij|Zostaw|Analizuj|Sprawdź stację|Opcje|Zoom|Wyszukaj|Wyszukaj "
+            "wszystkie|Selekcja tras|Edycja danych|Zapisz stację|Pomoc|Wyjdź|Edycja siatki");
+  RouteSelector sel;
+  EXPECT_EQ(mnemonicProblems(w.get()), "");
+  EXPECT_EQ(
+      mnemonicProblems(new ui::frmTrasy(*w->station(), sel, "", *w->picOkno, prompts, w.get())),
+      "");
+
+  activate();
+  QTest::keyClick(w.get(), Qt::Key_A, Qt::AltModifier);  // Zost&aw, its click shown first
+  QTest::qWait(200);
+  EXPECT_TRUE(w->cmdAnalyze->isEnabled());
+  QTest::keyClick(w.get(), Qt::Key_F1);
+  EXPECT_EQ(prompts.browsed, std::vector{pathOf("Szlakownik089-20.htm")});
+  prompts.openPaths = {pathOf("yard_14x7.stc")};
+  QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_TRUE(prompts.openPaths.empty() && w->cmdTrim->isEnabled());
+  // Leaving by a key asks as "Wyjdź" does; Anuluj stays.
+  prompts.asked.clear();
+  prompts.answers = {Answer::Cancel, Answer::Cancel};
+  QTest::keyClick(w.get(), Qt::Key_Q, Qt::ControlModifier);
+  QTest::keyClick(w.get(), Qt::Key_F4, Qt::AltModifier);
+  ASSERT_EQ(prompts.asked.size(), 2u);
+  EXPECT_TRUE(prompts.asked[0].title == "Wyjście" && prompts.asked[1].title == "Wyjście");
+  EXPECT_TRUE(w->isVisible());
+}
+
 TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) {
   writeFile(dir / "stacja.stc", "0,\r\n1,1,\r\n0,\r\n");
   writeFile(dir / "trasy.txt", "1,1,101,102,0,\r\n");
@@ -213,6 +276,21 @@ TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) 
   ASSERT_EQ(prompts.asked.size(), 2u);
   EXPECT_TRUE(prompts.asked[0].text.starts_with("Plik trasy.txt nie jest plikiem stacji."));
   EXPECT_TRUE(prompts.last().text.starts_with("Nie ma pliku inna.stc w folderze "));
+
+  // A full path typed, to a saved station in another folder or to the folder shown, the listing
+  // read meanwhile: "Otwórz" takes it.
+  std::filesystem::create_directory(dir / "zapisane");
+  std::filesystem::copy_file(dataPath("e2e/Lipowiec-gotowa.stc"), dir / "zapisane/Lipowiec.stc");
+  for (const char* typed : {"zapisane/Lipowiec.stc", ""}) {
+    ui::StationOpenDialog d(nullptr, prompts);
+    d.setDirectory(pathOf(""));
+    d.show();
+    d.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+    QTest::keyClicks(child<QLineEdit>(&d, "fileNameEdit"), pathOf(typed));
+    QTest::qWait(20);
+    EXPECT_TRUE(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->isEnabled());
+  }
 }
 
 TEST(MessageBoxes, EveryLineShowsWholeAsWritten) {
@@ -249,7 +327,7 @@ TEST(MessageBoxes, EscapeOnAYesNoQuestionIsNeitherAnswer) {
     });
     EXPECT_EQ(real.message(nullptr, m), Answer::Cancel) << byFrame;
     shown.sort();
-    EXPECT_EQ(shown.join("|").toStdString(), "Nie|Tak");
+    EXPECT_EQ(shown.join("|").toStdString(), "&Nie|&Tak");
   }
 }
 
@@ -274,6 +352,10 @@ TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
   EXPECT_EQ(enabledOf(w.get(), {"cmdStart", "cmdSelektor", "cmdPozostale", "cmdSave"}), "1110");
   // The start markers end red: the entry-exit at (0, 5) was walked through its port 5.
   EXPECT_EQ(pixel(17 * 0 + 1 + 5 + 8, 17 * 5 + 1 + 8), 'r');
+  // Another station opened: the counters no longer tell about this one.
+  prompts.openPaths = {pathOf("yard_14x7.stc")};
+  w->cmdOpen->click();
+  EXPECT_EQ(w->txtConnects->text() + w->txtTrasy->text(), "");
 }
 
 // On the yard: the search with questions, the object the save asks about, then the options.

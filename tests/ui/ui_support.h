@@ -11,10 +11,15 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QTabBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QtTest/QTest>
 #include <deque>
 #include <functional>
 
@@ -22,6 +27,9 @@
 #include "ui/dialogs/frm_trasy.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/prompts.h"
+
+// Failures print texts as texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace szl::test {
 
@@ -100,7 +108,12 @@ inline std::string cutTexts(QWidget* window) {
     if (w->isVisibleTo(window) && w->width() > 0 && !text.isEmpty() && need > room)
       cut << (w->objectName().isEmpty() ? QString("?") : w->objectName()) + " \"" + text + "\"";
   };
-  const auto width = [](QWidget* w, QString t) { return w->fontMetrics().horizontalAdvance(t); };
+  const auto width = [](QWidget* w, QString t) {  // of the widest line
+    int widest = 0;
+    for (const QString& line : t.split('\n'))
+      widest = std::max(widest, w->fontMetrics().horizontalAdvance(line));
+    return widest;
+  };
   const auto plain = [](QString t) { return t.remove('&'); };
   for (QLabel* l : window->findChildren<QLabel*>()) {
     const QRect room = l->contentsRect();
@@ -135,6 +148,36 @@ inline std::string cutTexts(QWidget* window) {
   return cut.join(", ").toStdString();
 }
 
+// The captions breaking the rule that Alt with an underlined letter reaches every command:
+// without "&letter", or with a letter already taken among the window's buttons and menu titles,
+// or in the same menu. Empty when none does.
+inline std::string mnemonicProblems(QWidget* window) {
+  QStringList bad;
+  const auto check = [&](const QStringList& captions) {
+    QString keys = "&";
+    for (const QString& c : captions) {
+      const qsizetype at = c.indexOf('&');
+      const QString key = at < 0 ? "&" : c.mid(at + 1, 1).toLower();
+      if (c.count('&') != 1 || keys.contains(key)) bad << c;
+      keys += key;
+    }
+  };
+  QStringList commands;
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+    if ((b->inherits("QPushButton") || b->inherits("QToolButton")) && b->isVisibleTo(window))
+      commands << b->text();
+  if (auto* main = qobject_cast<QMainWindow*>(window))
+    for (QAction* menu : main->menuBar()->actions()) {
+      commands << menu->text();
+      QStringList entries;
+      for (QAction* a : menu->menu()->actions())
+        if (!a->isSeparator() && a->isVisible()) entries << a->text();
+      check(entries);
+    }
+  check(commands);
+  return bad.join(", ").toStdString();
+}
+
 // The station file without its last line, the signature, which carries the date and time.
 inline std::string withoutSignature(const std::string& file) {
   const size_t end = file.size() >= 2 ? file.rfind("\r\n", file.size() - 3) : std::string::npos;
@@ -154,8 +197,14 @@ class ScriptedPrompts : public ui::Prompts {
     answers.pop_front();
     return a;
   }
-  std::optional<QString> openStation(QWidget*) override { return next(openPaths); }
-  std::optional<QString> saveStation(QWidget*) override { return next(savePaths); }
+  std::optional<QString> openStation(QWidget*, const QString& folder) override {
+    openFolders.push_back(folder);
+    return next(openPaths);
+  }
+  std::optional<QString> saveStation(QWidget*, const QString& suggested) override {
+    saveSuggestions.push_back(suggested);
+    return next(savePaths);
+  }
   void beep() override { ++beeps; }
   bool openInBrowser(const QString& path) override {
     browsed.push_back(path);
@@ -175,6 +224,8 @@ class ScriptedPrompts : public ui::Prompts {
   // Paths the file dialogs return in turn; an empty one, or none left, is a cancel.
   std::deque<QString> openPaths;
   std::deque<QString> savePaths;
+  // Where each open dialog started, the name each save dialog offered.
+  std::vector<QString> openFolders, saveSuggestions;
   std::vector<Message> asked;
   std::vector<QString> browsed;
   int beeps = 0;
@@ -194,6 +245,8 @@ enum class Stage { Loaded, Kept, Analysed };
 // then writes its route file.
 class WindowTest : public ::testing::Test {
  protected:
+  // Each test starts with no recent stations.
+  WindowTest() { QSettings().clear(); }
   // NAME.stc from tests/data/reference, or else from examples or tests/data.
   ui::frmMain& open(const std::string& name, Stage stage = Stage::Loaded) {
     namespace fs = std::filesystem;
@@ -211,6 +264,12 @@ class WindowTest : public ::testing::Test {
     if (stage == Stage::Analysed) w->cmdAnalyze->click();
     if (stage != Stage::Loaded) prompts.asked.clear();
     return *w;
+  }
+  // The window shown and active, as keys need it.
+  void activate() {
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
   }
   QString pathOf(const std::string& file) const {
     return QString::fromStdString((dir / file).string());

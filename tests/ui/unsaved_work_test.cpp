@@ -96,9 +96,12 @@ TEST_F(UnsavedWork, TakWritesTheFileThenLeaves) {
   EXPECT_EQ(exitWith(Answer::Cancel).second, kExitQuestion);
   select();
 
+  // Ctrl+S is "Zapisz stację".
   prompts.savePaths = {pathOf("Lipowiec.stc")};
   editor();
-  w->cmdSave->click();
+  activate();
+  QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(prompts.savePaths.empty());
   const std::string first = readFile(dir / "Lipowiec.stc");
   EXPECT_EQ(exitWith(Answer::Cancel).second, kExitQuestion);
 
@@ -121,6 +124,32 @@ TEST_F(UnsavedWork, TakWritesTheFileThenLeaves) {
   ASSERT_NE(clock, std::string::npos);
   expected.replace(clock, 6, "\r\n3,\r\n");
   EXPECT_EQ(withoutSignature(readFile(dir / "Lipowiec.stc")), expected);
+}
+
+// The save dialog offers the station's own file; saved under a new name in another folder, the
+// station is that file: the title, the next save's offer and its bytes (the routes still from
+// the route file the search wrote beside the original), the open dialog's folder, Plik's list.
+TEST_F(UnsavedWork, SavedUnderANewNameTheStationIsThatFile) {
+  fs::copy_file(dataPath("e2e/Lipowiec-gotowa.stc"), dir / "Lipowiec.stc");
+  fs::create_directory(dir / "gotowe");
+  openWritten("Lipowiec.stc", Stage::Analysed);
+  w->cmdStartNoCfm->click();
+  select();
+  std::string written[2];
+  for (const std::string name : {"Nowa", "Nowa2"}) {
+    prompts.savePaths = {pathOf("gotowe/" + name + ".stc")};
+    editor();
+    w->cmdSave->click();
+    written[name == "Nowa2"] = withoutSignature(readFile(dir / "gotowe" / (name + ".stc")));
+  }
+  EXPECT_EQ(prompts.saveSuggestions,
+            (std::vector{pathOf("Lipowiec.stc"), pathOf("gotowe/Nowa.stc")}));
+  EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - Nowa2.stc");
+  EXPECT_TRUE(!written[0].empty() && written[1] == written[0]);
+  prompts.answers = {Answer::Cancel};  // the open dialog cancelled, then staying
+  w->cmdOpen->click();
+  EXPECT_EQ(prompts.openFolders.back(), pathOf("gotowe"));
+  EXPECT_TRUE(w->mnuRecent[0]->text().startsWith("&1 Nowa2.stc   ("));
 }
 
 // Another station opened over a trimmed one: the question comes before the open dialog; after

@@ -74,7 +74,7 @@ frmBoard::frmBoard(const Station& st, QWidget* parent) : QDialog(parent), st_(st
   hsbBoard->setObjectName("hsbBoard");
   vsbBoard = new QScrollBar(Qt::Vertical, this);
   vsbBoard->setObjectName("vsbBoard");
-  cmdExit = new QPushButton("Zamknij", this);
+  cmdExit = new QPushButton("&Zamknij", this);
   cmdExit->setObjectName("cmdExit");
   cmdExit->setDefault(true);
 

@@ -61,9 +61,9 @@ frmCross::frmCross(Station& st, int x, int y, QWidget* parent)
     t->setFixedWidth(60);
     t->setFocusPolicy(Qt::ClickFocus);  // shown for reference; the keyboard starts on OK
   }
-  cmdOK = new QPushButton("OK", this);
+  cmdOK = new QPushButton("&OK", this);
   cmdOK->setObjectName("cmdOK");
-  cmdCancel = new QPushButton("Anuluj", this);
+  cmdCancel = new QPushButton("&Anuluj", this);
   cmdCancel->setObjectName("cmdCancel");
   cmdOK->setDefault(true);
 

@@ -5,15 +5,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QProxyStyle>
+#include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
 #include "model/element_tables.h"
-#include "ui/dialogs/object_icons.h"
-
 #include "ui/dialogs/named.h"
+#include "ui/dialogs/object_icons.h"
 
 namespace szl::ui {
 
@@ -38,6 +39,16 @@ std::string commentFromBox(QString t) {
   return t.toStdString();
 }
 
+// Tabs with less room round their captions than the style gives: nine of them, each with its
+// picture and whole caption, fit a screen 1280 pixels wide.
+class TightTabs : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+    if (m == PM_TabBarTabHSpace) return 10;
+    return QProxyStyle::pixelMetric(m, o, w);
+  }
+};
+
 constexpr const char* kNoParameters = "Nie ma parametrów do ustawienia dla obiektów tego typu.";
 
 }  // namespace
@@ -49,8 +60,8 @@ frmObiekty::frmObiekty(Station& st, EditorSubject subject, Prompts& prompts, QWi
   setModal(true);
   buildPages();
 
-  cmdOK = named(new QPushButton("OK", this), "cmdOK");
-  cmdCancel = named(new QPushButton("Anuluj", this), "cmdCancel");
+  cmdOK = named(new QPushButton("&OK", this), "cmdOK");
+  cmdCancel = named(new QPushButton("&Anuluj", this), "cmdCancel");
   cmdOK->setDefault(true);
   cmdOK->setAutoDefault(true);
   cmdCancel->setAutoDefault(false);
@@ -140,7 +151,8 @@ void frmObiekty::addField(QGridLayout* grid, int row, NumericId id, QLabel** lab
   const int i = static_cast<int>(id);
   this->*kMembers[i].first = text;
   this->*kMembers[i].second = bar;
-  fields_[i] = {&f, text, bar, QString::fromUtf8(f.initialText)};
+  const QString initial = QString::fromUtf8(f.initialText);
+  fields_[i] = {&f, text, bar, initial, initial};
   text->installEventFilter(this);
   connect(text, &QLineEdit::textChanged, this, [this, i] { numericChanged(i); });
   connect(bar, &QScrollBar::valueChanged, this, [this, i](int v) {
@@ -155,6 +167,9 @@ void frmObiekty::buildPages() {
   tabObiekty->setIconSize(QSize(16, 16));
   tabObiekty->setUsesScrollButtons(false);
   tabObiekty->setElideMode(Qt::ElideNone);
+  auto* tight = new TightTabs;
+  tight->setParent(tabObiekty->tabBar());
+  tabObiekty->tabBar()->setStyle(tight);
 
   auto grid = [](QWidget* w) {
     auto* g = new QGridLayout(w);
@@ -343,6 +358,7 @@ void frmObiekty::load() {
     const QString text = QString::number(d.values[i]);
     fields_[i].text->setText(text);
     fields_[i].restore = text;
+    fields_[i].last = text;
   }
   // The slider always shows the station's unit: it changes the unit as soon as it moves, so it
   // must never start from anything else.
@@ -355,13 +371,16 @@ void frmObiekty::load() {
     if (stored == 1) one->setChecked(true);
     if (stored == 2) two->setChecked(true);
   };
+  // The station page shows the station whatever the subject; only its own editor changes the
+  // comment, which OK on an object would not store.
+  txt9Obiekty->setText(QString::number(d.totals.ObjectCount));
+  txt9Tory->setText(QString::number(d.totals.SidingPlaces));
+  txt9Komentarz->setPlainText(commentForBox(d.comment));
+  txt9Komentarz->setReadOnly(d.page != EditorPage::Station);
   switch (d.page) {
     case EditorPage::None:
       return;
     case EditorPage::Station:
-      txt9Obiekty->setText(QString::number(d.totals.ObjectCount));
-      txt9Tory->setText(QString::number(d.totals.SidingPlaces));
-      txt9Komentarz->setPlainText(commentForBox(d.comment));
       break;
     case EditorPage::EntryOrExit:
       txt1Axis->setText(point(0));
@@ -402,7 +421,10 @@ void frmObiekty::numericChanged(int i) {
   Field& c = fields_[i];
   const QString text = c.text->text();
   // "-" or "12." while typing: judged when the box loses the focus.
-  if (c.focused && numericTextUnfinished(*c.f, text.toStdString())) return;
+  if (c.focused && numericTextUnfinished(*c.f, text.toStdString())) {
+    c.last = text;
+    return;
+  }
   if (const auto v = numericFieldValue(*c.f, text.toStdString())) {
     const QString plain = QString::number(*v);
     if (text != plain) {
@@ -410,6 +432,13 @@ void frmObiekty::numericChanged(int i) {
       return;
     }
     c.bar->setValue(*v);
+    c.last = text;
+    return;
+  }
+  // One digit too many: only that key is refused, the number typed so far stays.
+  if (numericTextTooLong(*c.f, text.toStdString()) && !c.last.isEmpty()) {
+    c.text->setText(c.last);
+    prompts_.beep();
     return;
   }
   refuse(c);

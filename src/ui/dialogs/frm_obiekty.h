@@ -92,6 +92,7 @@ class frmObiekty : public QDialog {
     QLineEdit* text = nullptr;
     QScrollBar* bar = nullptr;
     QString restore;  // the text at focus time, given back when a text is refused
+    QString last;     // the text before the latest change, kept when a digit is one too many
     bool focused = false;
   };
 

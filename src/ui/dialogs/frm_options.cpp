@@ -70,8 +70,8 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
   int row = 1;
   for (QWidget* w : {chkWyjazd, chkTory, chkSzopa, chkPeron}) objLayout->addWidget(w, row++, 1);
 
-  cmdOK = named(new QPushButton("OK", this), "cmdOK");
-  cmdCancel = named(new QPushButton("Cancel", this), "cmdCancel");
+  cmdOK = named(new QPushButton("&OK", this), "cmdOK");
+  cmdCancel = named(new QPushButton("&Cancel", this), "cmdCancel");
   cmdOK->setDefault(true);
   cmdOK->setAutoDefault(true);
   cmdCancel->setAutoDefault(false);

@@ -16,6 +16,7 @@
 
 #include "ui/dialogs/named.h"
 #include "ui/dialogs/object_icons.h"
+#include "ui/main/placement.h"
 
 namespace szl::ui {
 
@@ -214,10 +215,10 @@ void frmTrasy::buildControls() {
   cmdEdit = named(new QPushButton("&Edytuj >>", this), "cmdEdit");
   cmdApply = named(new QPushButton("<< &Akceptuj", this), "cmdApply");
   cmdOK = named(new QPushButton("&OK", this), "cmdOK");
-  cmdSelectGrupy = named(new QPushButton("Grupy +", this), "cmdSelectGrupy");
-  cmdResetGrupy = named(new QPushButton("Grupy -", this), "cmdResetGrupy");
-  cmdSelectTrasy = named(new QPushButton("Trasy +", this), "cmdSelectTrasy");
-  cmdResetTrasy = named(new QPushButton("Trasy -", this), "cmdResetTrasy");
+  cmdSelectGrupy = named(new QPushButton("&Grupy +", this), "cmdSelectGrupy");
+  cmdResetGrupy = named(new QPushButton("Gr&upy -", this), "cmdResetGrupy");
+  cmdSelectTrasy = named(new QPushButton("&Trasy +", this), "cmdSelectTrasy");
+  cmdResetTrasy = named(new QPushButton("Tra&sy -", this), "cmdResetTrasy");
   for (QPushButton* b : {cmdShow, cmdEdit, cmdApply, cmdOK, cmdSelectGrupy, cmdResetGrupy,
                          cmdSelectTrasy, cmdResetTrasy})
     b->setAutoDefault(false);
@@ -316,12 +317,8 @@ void frmTrasy::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   if (placed_) return;
   placed_ = true;
-  // The bottom-right corner, out of the way of the station view at the main window's top left.
-  if (const QScreen* s = screen()) {
-    const QRect area = s->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + area.width() - outer.width(), area.y() + area.height() - outer.height());
-  }
+  // Where it covers least of the station, whose routes it is about to draw.
+  placeClear(*this, {}, viewOnScreen(view_));
 }
 
 void frmTrasy::paintEvent(QPaintEvent* e) {
@@ -575,7 +572,17 @@ void frmTrasy::markUniquePoint(int x, int y, int elementRow) {
   view_.RysujRozjazd(x, y, elementRow, kBlue);
 }
 
-void frmTrasy::showRoute(std::span<const RouteCell> route) { view_.WyrysujTrase(route); }
+void frmTrasy::showRoute(std::span<const RouteCell> route) {
+  view_.WyrysujTrase(route);
+  if (route.empty() || !isVisible()) return;
+  // The author looks at the route drawn: the window moves off it, covering as little of the
+  // station as it can.
+  const auto [left, right] = std::ranges::minmax(route, {}, &RouteCell::x);
+  const auto [top, bottom] = std::ranges::minmax(route, {}, &RouteCell::y);
+  const QRect drawn =
+      cellsOnScreen(view_, left.x, top.y, right.x - left.x + 1, bottom.y - top.y + 1);
+  if (frameGeometry().intersects(drawn)) placeClear(*this, drawn, viewOnScreen(view_));
+}
 
 void frmTrasy::restoreRoute(std::span<const RouteCell> route) { view_.WyrzezajTrase(route); }
 

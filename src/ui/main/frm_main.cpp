@@ -8,7 +8,10 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -17,6 +20,7 @@
 #include "model/preparation.h"
 #include "objects/pointer_class.h"
 #include "platform/system.h"
+#include "search/route_file.h"
 #include "search/route_search.h"
 #include "select/route_file_reader.h"
 #include "stationfile/carry_over.h"
@@ -29,6 +33,7 @@
 #include "ui/dialogs/frm_sprawdz.h"
 #include "ui/dialogs/frm_trasy.h"
 #include "ui/main/grid_editing.h"
+#include "ui/main/placement.h"
 #include "ui/main/window_save_host.h"
 #include "ui/main/window_search_host.h"
 
@@ -37,7 +42,6 @@ namespace szl::ui {
 namespace {
 const char* kHelpFile = "Szlakownik089-20.htm";
 const char* kInitialCaption = "Szlakownik for Torowik 0.89";
-const char* kTeamEmail = "szlakownik@example.org";
 
 QPixmap logoPixmap() {
   QImage img(64, 64, QImage::Format_RGB32);
@@ -153,11 +157,11 @@ void frmMain::buildControls() {
     connect(s, &QSlider::valueChanged, this, [this] { onSliderMoved(); });
   }
   connect(picOkno, &StationView::cellClicked, this, &frmMain::onCellClicked);
-  auto* scroll = new QScrollArea;
-  scroll->setObjectName("scrStacja");
-  scroll->setWidget(fraStacja);
-  scroll->setWidgetResizable(false);
-  scroll->setFrameShape(QFrame::NoFrame);
+  scrStacja = new QScrollArea;
+  scrStacja->setObjectName("scrStacja");
+  scrStacja->setWidget(fraStacja);
+  scrStacja->setWidgetResizable(false);
+  scrStacja->setFrameShape(QFrame::NoFrame);
   fraStacja->resize(400, 300);
 
   picProgress = new BarView("picProgress", central);
@@ -169,33 +173,46 @@ void frmMain::buildControls() {
   auto* panel = new QWidget;
   panel->setObjectName("fraPolecenia");
   auto* col = new QVBoxLayout(panel);
+  // Tight enough for a laptop screen of 768 rows with its taskbar; below that the column
+  // scrolls.
+  col->setContentsMargins(6, 4, 6, 4);
+  col->setSpacing(3);
   picTorowik = label("picTorowik", QString(), panel);
   picTorowik->setPixmap(logoPixmap());
   picTorowik->setAlignment(Qt::AlignCenter);
   col->addWidget(picTorowik);
 
-  mnuOpen = command("mnuOpen", "cmdOpen", "Otwórz", "Otwórz", &frmMain::cmdOpen_Click);
-  actTrim = command("actTrim", "cmdTrim", "Przytnij", "Przytnij", &frmMain::cmdTrim_Click);
-  actNoTrim = command("actNoTrim", "cmdNoTrim", "Zostaw", "Zostaw", &frmMain::cmdNoTrim_Click);
+  // Alt with the underlined letter reaches every menu and button; no letter twice in the menu
+  // bar and the buttons together, nor in one menu. S and D are left for commands to come.
+  mnuOpen = command("mnuOpen", "cmdOpen", "&Otwórz", "&Otwórz", &frmMain::cmdOpen_Click);
+  actTrim = command("actTrim", "cmdTrim", "P&rzytnij", "P&rzytnij", &frmMain::cmdTrim_Click);
+  actNoTrim = command("actNoTrim", "cmdNoTrim", "Zost&aw", "Zost&aw", &frmMain::cmdNoTrim_Click);
   mnuPunkty =
-      command("mnuPunkty", "cmdAnalyze", "Analizuj", "Analizuj", &frmMain::cmdAnalyze_Click);
-  mnuSprawdz = command("mnuSprawdz", "cmdSprawdz", "Sprawdź stację", "Sprawdź stację",
+      command("mnuPunkty", "cmdAnalyze", "A&nalizuj", "A&nalizuj", &frmMain::cmdAnalyze_Click);
+  mnuSprawdz = command("mnuSprawdz", "cmdSprawdz", "&Sprawdź stację", "&Sprawdź stację",
                        &frmMain::cmdSprawdz_Click);
-  mnuOptions = command("mnuOptions", "cmdOptions", "Opcje", "Opcje", &frmMain::cmdOptions_Click);
-  mnuZoom = command("mnuZoom", "cmdBoard", "Zoom", "Zoom", &frmMain::cmdBoard_Click);
+  mnuOptions = command("mnuOptions", "cmdOptions", "Opc&je", "Opc&je", &frmMain::cmdOptions_Click);
+  mnuZoom = command("mnuZoom", "cmdBoard", "&Zoom", "&Zoom", &frmMain::cmdBoard_Click);
   mnuWyszukaj =
-      command("mnuWyszukaj", "cmdStart", "Wyszukaj", "Wyszukaj", &frmMain::cmdStart_Click);
-  mnuWyszukajAll = command("mnuWyszukajAll", "cmdStartNoCfm", "Wyszukaj wszystkie",
-                           "Wyszukaj wszystkie", &frmMain::cmdStartNoCfm_Click);
-  mnuSelektor = command("mnuSelektor", "cmdSelektor", "Selekcja tras", "Selekcja tras",
+      command("mnuWyszukaj", "cmdStart", "&Wyszukaj", "&Wyszukaj", &frmMain::cmdStart_Click);
+  mnuWyszukajAll = command("mnuWyszukajAll", "cmdStartNoCfm", "Wysz&ukaj wszystkie",
+                           "Wysz&ukaj wszystkie", &frmMain::cmdStartNoCfm_Click);
+  mnuSelektor = command("mnuSelektor", "cmdSelektor", "Se&lekcja tras", "Se&lekcja tras",
                         &frmMain::cmdSelektor_Click);
-  mnuPozostale = command("mnuPozostale", "cmdPozostale", "Edycja danych", "Edycja danych",
+  mnuPozostale = command("mnuPozostale", "cmdPozostale", "&Edycja danych", "&Edycja danych",
                          &frmMain::cmdPozostale_Click);
-  mnuSave = command("mnuSave", "cmdSave", "Zapisz", "Zapisz stację", &frmMain::cmdSave_Click);
-  actPomoc = command("actPomoc", "cmdPomoc", "Pomoc", "Pomoc", &frmMain::cmdPomoc_Click);
-  mnuExit = command("mnuExit", "cmdExit", "Wyjdź", "Wyjdź", &frmMain::exitCommand);
-  mnuPomoc = command("mnuPomoc", nullptr, "Pomoc", "Pomoc", &frmMain::mnuPomoc_Click);
-  mnuAbout = command("mnuAbout", nullptr, "O programie", "O programie", &frmMain::mnuAbout_Click);
+  mnuSave = command("mnuSave", "cmdSave", "&Zapisz", "Zap&isz stację", &frmMain::cmdSave_Click);
+  actPomoc = command("actPomoc", "cmdPomoc", "Po&moc", "Po&moc", &frmMain::cmdPomoc_Click);
+  mnuExit = command("mnuExit", "cmdExit", "&Wyjdź", "W&yjdź", &frmMain::exitCommand);
+  mnuPomoc = command("mnuPomoc", nullptr, "&Pomoc", "Pomoc", &frmMain::mnuPomoc_Click);
+  mnuAbout = command("mnuAbout", nullptr, "&O programie", "O programie", &frmMain::mnuAbout_Click);
+  // The keys every desktop program has. A disabled command's key does nothing, as its button.
+  mnuOpen->setShortcut(QKeySequence::Open);
+  mnuSave->setShortcut(QKeySequence::Save);
+  actPomoc->setShortcut(QKeySequence::HelpContents);
+  // Qt knows no quitting key on Windows; Alt+F4 is the frame's own, asked here as on "Wyjdź"
+  // where the system leaves it to the program.
+  mnuExit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)});
 
   cmdOpen = findChild<QToolButton*>("cmdOpen");
   cmdTrim = findChild<QToolButton*>("cmdTrim");
@@ -214,7 +231,7 @@ void frmMain::buildControls() {
 
   const auto addButtons = [&](std::initializer_list<QToolButton*> bs) {
     for (QToolButton* b : bs) col->addWidget(b);
-    col->addSpacing(8);
+    col->addSpacing(6);
   };
   addButtons({cmdOpen});
   addButtons({cmdTrim, cmdNoTrim});
@@ -253,6 +270,7 @@ void frmMain::buildControls() {
   info->addWidget(lblBidir, 4, 0);
   info->addWidget(chkElectr, 5, 1);
   info->addWidget(lblElectr, 5, 0);
+  info->setVerticalSpacing(3);
   col->addLayout(info);
   col->addStretch(1);
   addButtons({cmdPomoc, cmdExit});
@@ -265,23 +283,63 @@ void frmMain::buildControls() {
   bars->setColumnStretch(2, 1);
 
   auto* left = new QVBoxLayout;
-  left->addWidget(scroll, 1);
+  left->addWidget(scrStacja, 1);
   left->addLayout(bars);
+  auto* commands = new QScrollArea;
+  commands->setObjectName("scrPolecenia");
+  commands->setWidget(panel);
+  commands->setWidgetResizable(true);
+  commands->setFrameShape(QFrame::NoFrame);
+  commands->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  commands->setFixedWidth(panel->sizeHint().width() +
+                          commands->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   auto* top = new QHBoxLayout(central);
+  top->setContentsMargins(6, 4, 0, 4);
   top->addLayout(left, 1);
-  top->addWidget(panel);
-  resize(1260, 760);
+  top->addWidget(commands);
+}
+
+void frmMain::showEvent(QShowEvent* e) {
+  if (!fitted_) {
+    fitted_ = true;
+    fitToScreen();
+  }
+  QMainWindow::showEvent(e);
+}
+
+void frmMain::fitToScreen() {
+  const QScreen* s = screen();
+  if (!s) return;
+  const QRect area = s->availableGeometry();
+  // The frame the system adds is known only once the window is shown: room for a title bar and
+  // borders as Windows draws them.
+  const QMargins frame(8, 31, 8, 8);
+  const QSize room = area.size().shrunkBy(frame);
+  const QSize size(std::min(1260, room.width()), std::min(760, room.height()));
+  resize(size);
+  // Where the system would put it, a window of nearly the screen's height would be cut off.
+  const QSize outer = size.grownBy(frame);
+  move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+       area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 void frmMain::buildMenus() {
-  mnuFile = menuBar()->addMenu("Plik");
+  mnuFile = menuBar()->addMenu("&Plik");
   mnuFile->setObjectName("mnuFile");
   mnuFile->addAction(mnuOpen);
   mnuFile->addAction(mnuSave);
   mnuFile->addSeparator()->setObjectName("mnuKrecha1");
+  for (int i = 0; i < RecentStations::kMax; ++i) {
+    mnuRecent[i] = mnuFile->addAction(QString(), this, [this, i] { openRecent(i); });
+    mnuRecent[i]->setObjectName(QString("mnuRecent%1").arg(i + 1));
+  }
+  mnuFile->addSeparator()->setObjectName("mnuKrecha7");
   mnuFile->addAction(mnuExit);
+  mnuFile->setToolTipsVisible(true);
+  connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::updateRecentMenu);
+  updateRecentMenu();
 
-  mnuTrasy = menuBar()->addMenu("Trasy");
+  mnuTrasy = menuBar()->addMenu("&Trasy");
   mnuTrasy->setObjectName("mnuTrasy");
   mnuTrasy->addAction(mnuWyszukaj);
   mnuTrasy->addAction(mnuWyszukajAll);
@@ -297,7 +355,7 @@ void frmMain::buildMenus() {
   mnuTrasy->addSeparator()->setObjectName("mnuKrecha4");
   mnuTrasy->addAction(mnuOptions);
 
-  mnuHelp = menuBar()->addMenu("Pomoc");
+  mnuHelp = menuBar()->addMenu("Pomo&c");
   mnuHelp->setObjectName("mnuHelp");
   mnuHelp->addAction(mnuPomoc);
   mnuHelp->addAction(mnuAbout);
@@ -317,7 +375,7 @@ bool frmMain::start(const std::optional<QString>& path) {
 
 bool frmMain::WczytajStacje(std::optional<QString> chosen, bool saveAsked) {
   for (;;) {
-    if (!chosen) chosen = prompts_->openStation(this);
+    if (!chosen) chosen = prompts_->openStation(this, openFolder());
     if (!chosen) {
       if (confirmLeaving(saveAsked)) {
         quitRequested_ = true;
@@ -341,6 +399,8 @@ bool frmMain::WczytajStacje(std::optional<QString> chosen, bool saveAsked) {
       continue;                   // nothing open yet: choose again
     }
     installStation(std::move(st), res.info);
+    recent_.add(QString::fromStdString(station_->StationDir + station_->StationFile));
+    updateRecentMenu();
     // Said over the new station, whose objects the list names.
     if (afterDrawing) ask(*afterDrawing);
     return true;
@@ -382,8 +442,13 @@ void frmMain::installStation(Station st, const LoadInfo& info) {
   actTrim->setEnabled(true);
   actNoTrim->setEnabled(true);
   mnuSprawdz->setEnabled(true);
+  // The counters and the route's flags told about the previous station.
+  for (QLineEdit* t : {txtConnects, txtTrasy}) t->clear();
+  chkBidir->setChecked(false);
+  chkElectr->setChecked(false);
   selector_ = RouteSelector();
   station_ = std::move(st);
+  routeDir_ = station_->StationDir;
   unsaved_ = false;
   routeFileStale_ = false;
   setCaption();
@@ -453,6 +518,10 @@ void frmMain::layoutKeptStage() {
   picOkno->resizeCanvas(17 * c + 20, 17 * r + 20);
   picOkno->drawStation(true);
   fraStacja->setFixedSize(std::max(17 * c + 30, 300), std::max(17 * r + 80, 200));
+  // Hiding a slider that had the focus passes it on, and the canvas scrolls to wherever the
+  // focus went: the station starts at its top left corner, as it does on opening.
+  scrStacja->horizontalScrollBar()->setValue(0);
+  scrStacja->verticalScrollBar()->setValue(0);
 }
 
 void frmMain::onSliderMoved() {
@@ -467,6 +536,44 @@ void frmMain::onSliderMoved() {
   sldXTrimHi->setValue(trim_.TrimXHi);
   sldYTrimLo->setValue(trim_.TrimYLo);
   sldYTrimHi->setValue(trim_.TrimYHi);
+}
+
+void frmMain::updateRecentMenu() {
+  const QStringList paths = recent_.paths();
+  for (int i = 0; i < RecentStations::kMax; ++i) {
+    const bool shown = i < paths.size();
+    mnuRecent[i]->setVisible(shown);
+    if (!shown) continue;
+    mnuRecent[i]->setText(recentCaption(i, paths[i]));
+    mnuRecent[i]->setToolTip(QDir::toNativeSeparators(paths[i]));
+  }
+  findChild<QAction*>("mnuKrecha7")->setVisible(!paths.isEmpty());
+}
+
+void frmMain::openRecent(int index) {
+  if (searching_) return;
+  const QStringList paths = recent_.paths();
+  if (index >= paths.size()) return;
+  const QString path = paths[index];
+  if (!QFileInfo(path).isFile()) {
+    recent_.remove(path);
+    updateRecentMenu();
+    const QFileInfo gone(path);
+    ask({Icon::Exclamation, "Otwórz plik stacji",
+         "Nie ma już pliku " + gone.fileName().toStdString() + " w folderze " +
+             QDir::toNativeSeparators(gone.absolutePath()).toStdString() + "." + CrLf +
+             "Usunięto go z listy ostatnio otwieranych stacji.",
+         Buttons::Ok});
+    return;
+  }
+  if (!settleUnsavedWork()) return;
+  WczytajStacje(path, true);
+}
+
+QString frmMain::openFolder() const {
+  if (!station_) return recent_.lastFolder();
+  return QFileInfo(QString::fromStdString(station_->StationDir + station_->StationFile))
+      .absolutePath();
 }
 
 void frmMain::cmdOpen_Click() {
@@ -605,7 +712,10 @@ void frmMain::onCellClicked(int x, int y) {
     }
     case ClickAction::ObjectEditor: {
       const EditableData before = editableData(*station_);
-      frmObiekty editor(*station_, cellSubject(*station_, x, y), *prompts_, this);
+      const EditorSubject subject = cellSubject(*station_, x, y);
+      frmObiekty editor(*station_, subject, *prompts_, this);
+      // Clear of the object clicked, as the save places it.
+      placeClear(editor, objectOnScreen(*picOkno, loadEditor(*station_, subject)));
       editor.run();
       if (changedSince(before, *station_)) unsaved_ = true;
       break;
@@ -618,7 +728,7 @@ void frmMain::onCellClicked(int x, int y) {
 void frmMain::cmdSelektor_Click() {
   if (!station_ || searching_) return;
   mnuSave->setEnabled(true);
-  const std::string path = routeFilePath(*station_, options_);
+  const std::string path = routeFilePath(routeDir_, options_.routeFileBase);
   std::error_code ec;
   const auto size = std::filesystem::file_size(sys::fsPath(path), ec);
   if (ec || size == 0) {
@@ -637,12 +747,20 @@ bool frmMain::save() {
   if (!station_ || searching_) return false;
   const EditableData before = editableData(*station_);
   WindowSaveHost host(*this);
-  const SaveResult r =
-      szl::cmdSave_Click(*station_, selector_.table(), routeFilePath(*station_, options_), host);
-  if (r.outcome == SaveOutcome::Saved)
+  const SaveResult r = szl::cmdSave_Click(*station_, selector_.table(),
+                                          routeFilePath(routeDir_, options_.routeFileBase), host);
+  if (r.outcome == SaveOutcome::Saved) {
     unsaved_ = false;
-  else if (changedSince(before, *station_))
+    // The station is now the file written, under whatever name it was given.
+    const StationPath written = splitStationPath(r.path);
+    station_->StationDir = written.dir;
+    station_->StationFile = written.file;
+    setCaption();
+    recent_.add(QString::fromStdString(r.path));
+    updateRecentMenu();
+  } else if (changedSince(before, *station_)) {
     unsaved_ = true;  // entered for the save, kept for the next one
+  }
   return r.outcome == SaveOutcome::Saved;
 }
 
@@ -694,9 +812,10 @@ void frmMain::enableSearchPanel(bool on) {
 
 void frmMain::setSearchLock(bool locked) {
   // While a search runs nothing may change the station, the options or the route file.
-  static const char* kLocked[] = {"mnuOpen",        "actTrim",     "actNoTrim",    "mnuPunkty",
-                                  "mnuSprawdz",     "mnuOptions",  "mnuZoom",      "mnuWyszukaj",
-                                  "mnuWyszukajAll", "mnuSelektor", "mnuPozostale", "mnuSave"};
+  static const char* kLocked[] = {
+      "mnuOpen",    "actTrim",     "actNoTrim",      "mnuPunkty",   "mnuSprawdz",   "mnuOptions",
+      "mnuZoom",    "mnuWyszukaj", "mnuWyszukajAll", "mnuSelektor", "mnuPozostale", "mnuSave",
+      "mnuRecent1", "mnuRecent2",  "mnuRecent3",     "mnuRecent4",  "mnuRecent5",   "mnuRecent6"};
   if (locked) {
     lockedState_.clear();
     for (const char* n : kLocked) {
@@ -715,6 +834,7 @@ void frmMain::setSearchLock(bool locked) {
 void frmMain::Wyszukaj(bool confirmMode) {
   if (!station_ || searching_ || !StationPrepared) return;
   searching_ = true;
+  routeDir_ = station_->StationDir;  // where the search writes the route file
   setSearchLock(true);
   enableSearchPanel(true);
   chkBidir->setChecked(false);
@@ -772,13 +892,15 @@ void frmMain::mnuPomoc_Click() {
   t += "Jeśli chcesz, aby plik ten został otwarty w przeglądarce, kliknij przycisk 'OK'.";
   t += CrLf;
   t += CrLf;
-  t += "Jeżeli jednak masz problemy, pytania, uwagi dotyczące użycia tego programu, ";
+  // The program has no public contact: the help page is where the answers are.
+  t += "Jeżeli masz problemy lub pytania dotyczące użycia tego programu albo program ";
   t += CrLf;
-  t += "widzisz błędy w jego działaniu, lub np. chcesz się podzielić pomysłami, które ";
+  t += "pokazuje komunikat, którego nie rozumiesz, zajrzyj do rozdziału 'Co znaczą ";
   t += CrLf;
-  t += "mogą przyczynić się do rozwoju programu w przyszłości, napisz e-mail do ";
+  t += "komunikaty' w tym pliku: mówi on, co oznacza każdy komunikat i co wtedy zrobić.";
   t += CrLf;
-  t += std::string("autora programu, wysyłając go na adres ") + kTeamEmail + ".";
+  t += CrLf;
+  t += "Plik pomocy otwiera też klawisz F1.";
   if (ask({Icon::Information, "Pomoc", t, Buttons::OkCancel}) != Answer::Cancel) cmdPomoc_Click();
 }
 
@@ -788,7 +910,7 @@ void frmMain::mnuAbout_Click() {
   t += CrLf;
   t += "2026 Zespół Szlakownika";
   t += CrLf;
-  t += std::string("e-mail: ") + kTeamEmail;
+  t += "Opis programu: plik Szlakownik089-20.htm (menu Pomoc albo klawisz F1).";
   ask({Icon::Information, "About", t, Buttons::Ok});
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QToolButton>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -18,10 +19,12 @@
 #include "stationfile/station_reader.h"
 #include "ui/main/bars.h"
 #include "ui/main/prompts.h"
+#include "ui/main/recent_stations.h"
 #include "ui/main/station_view.h"
 #include "ui/main/trim_slider.h"
 
 class QAction;
+class QScrollArea;
 class QMenu;
 
 namespace szl::ui {
@@ -85,13 +88,22 @@ class frmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  // The first showing sizes the window to its screen.
+  void showEvent(QShowEvent* e) override;
 
  private:
   friend class WindowSearchHost;
   friend class GridEditing;
 
   void buildControls();
+  void fitToScreen();
   void buildMenus();
+  // The Plik menu's list of the stations opened last.
+  void updateRecentMenu();
+  // A station of that list, through the same path as "Otwórz"; a file gone is said and dropped.
+  void openRecent(int index);
+  // Where the open dialog starts: the open station's folder, or the last one opened.
+  QString openFolder() const;
   QAction* command(const char* menuName, const char* buttonName, const QString& menuText,
                    const QString& buttonText, void (frmMain::*handler)());
   QToolButton* button(QAction* a, const char* name);
@@ -130,10 +142,15 @@ class frmMain : public QMainWindow {
   bool StationPrepared = false;  // once analysed, stays so for the rest of the run
   bool searching_ = false;
   bool quitRequested_ = false;
+  bool fitted_ = false;
   // The station holds something its file would hold and does not yet: set by the commands that
   // change such data, cleared by opening a station and by a save that wrote the file.
   bool unsaved_ = false;
   QString programDir_;
+  RecentStations recent_;
+  // The folder of the route file the selector and the save read: the station's folder when the
+  // search wrote it. A save under a new name moves the station, not its route file.
+  std::string routeDir_;
   std::unique_ptr<WindowSearchHost> searchHost_;
   GridEditing* gridEditing_ = nullptr;  // the edit stage and the grid's history; a child
   std::vector<bool> lockedState_;
@@ -149,7 +166,8 @@ class frmMain : public QMainWindow {
 
  public:
   // Controls, named as the author knows them.
-  QWidget* fraStacja = nullptr;  // the canvas holding the view and the sliders
+  QWidget* fraStacja = nullptr;      // the canvas holding the view and the sliders
+  QScrollArea* scrStacja = nullptr;  // scrolls the canvas
   StationView* picOkno = nullptr;
   TrimSlider* sldXTrimLo = nullptr;
   TrimSlider* sldXTrimHi = nullptr;
@@ -175,6 +193,7 @@ class frmMain : public QMainWindow {
           *mnuPunkty = nullptr, *mnuSprawdz = nullptr, *mnuZoom = nullptr, *mnuOptions = nullptr,
           *mnuPomoc = nullptr, *mnuAbout = nullptr, *actTrim = nullptr, *actNoTrim = nullptr,
           *actPomoc = nullptr;
+  std::array<QAction*, RecentStations::kMax> mnuRecent{};  // "mnuRecent1" .. "mnuRecent6"
   QMenu *mnuFile = nullptr, *mnuTrasy = nullptr, *mnuHelp = nullptr;
 };
 

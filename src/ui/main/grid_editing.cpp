@@ -23,8 +23,8 @@
 namespace szl::ui {
 
 namespace {
-const char* kEnterText = "Edycja siatki";
-const char* kLeaveText = "Zakończ edycję";
+const char* kEnterText = "Edycja siat&ki";
+const char* kLeaveText = "Zakończ edy&cję";
 
 int towards(int from, int to) { return (to > from) - (to < from); }
 }  // namespace
@@ -56,6 +56,7 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
     row->insertWidget(1, fraPaleta);
 
   mnuEdycja = new QAction(kEnterText, &w_);
+  mnuEdycja->setIconText(kEnterText);  // the button keeps its underlined letter
   mnuEdycja->setObjectName("mnuEdycja");
   mnuEdycja->setCheckable(true);
   mnuEdycja->setEnabled(false);
@@ -65,20 +66,20 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
     if (auto* col = qobject_cast<QBoxLayout*>(panel->layout()))
       col->insertWidget(col->indexOf(w_.cmdNoTrim) + 1, cmdEdycja);
 
-  mnuCofnij = new QAction("Cofnij", &w_);
+  mnuCofnij = new QAction("&Cofnij", &w_);
   mnuCofnij->setObjectName("mnuCofnij");
   mnuCofnij->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   connect(mnuCofnij, &QAction::triggered, this, [this] {
     if (!locked_ && stroke_.empty()) stack_.undo();
   });
-  mnuPonow = new QAction("Ponów", &w_);
+  mnuPonow = new QAction("&Ponów", &w_);
   mnuPonow->setObjectName("mnuPonow");
   mnuPonow->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   connect(mnuPonow, &QAction::triggered, this, [this] {
     if (!locked_ && stroke_.empty()) stack_.redo();
   });
-  mnuUsun = new QAction("Usuń", &w_);
+  mnuUsun = new QAction("&Usuń", &w_);
   mnuUsun->setObjectName("mnuUsun");
   mnuUsun->setShortcut(QKeySequence(Qt::Key_Delete));
   mnuUsun->setEnabled(false);
@@ -89,23 +90,23 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
     connect(&stack_, signal, this, &GridEditing::updateUndoActions);
   updateUndoActions();
 
-  mnuEdit = new QMenu("Edycja", &w_);
+  mnuEdit = new QMenu("E&dycja", &w_);
   mnuEdit->setObjectName("mnuEdit");
   mnuEdit->addAction(mnuCofnij);
   mnuEdit->addAction(mnuPonow);
   mnuEdit->addSeparator();
-  mnuWytnij = editAction("mnuWytnij", "Wytnij", QKeySequence::Cut, &GridEditing::cut);
-  mnuKopiuj = editAction("mnuKopiuj", "Kopiuj", QKeySequence::Copy, &GridEditing::copy);
-  mnuWklej = editAction("mnuWklej", "Wklej", QKeySequence::Paste, &GridEditing::paste);
+  mnuWytnij = editAction("mnuWytnij", "Wy&tnij", QKeySequence::Cut, &GridEditing::cut);
+  mnuKopiuj = editAction("mnuKopiuj", "Kop&iuj", QKeySequence::Copy, &GridEditing::copy);
+  mnuWklej = editAction("mnuWklej", "Wk&lej", QKeySequence::Paste, &GridEditing::paste);
   mnuEdit->addAction(mnuUsun);
-  mnuOdbij = editAction("mnuOdbij", "Odbij w poziomie", {}, &GridEditing::flip);
-  mnuOdznacz = editAction("mnuOdznacz", "Odznacz", QKeySequence(Qt::Key_Escape), nullptr);
+  mnuOdbij = editAction("mnuOdbij", "&Odbij w poziomie", {}, &GridEditing::flip);
+  mnuOdznacz = editAction("mnuOdznacz", "O&dznacz", QKeySequence(Qt::Key_Escape), nullptr);
   connect(mnuOdznacz, &QAction::triggered, this, [this] { select({}); });
   mnuEdit->addSeparator();
-  mnuWstawWiersz = editAction("mnuWstawWiersz", "Wstaw wiersz", {}, nullptr);
-  mnuUsunWiersz = editAction("mnuUsunWiersz", "Usuń wiersze", {}, nullptr);
-  mnuWstawKolumne = editAction("mnuWstawKolumne", "Wstaw kolumnę", {}, nullptr);
-  mnuUsunKolumne = editAction("mnuUsunKolumne", "Usuń kolumny", {}, nullptr);
+  mnuWstawWiersz = editAction("mnuWstawWiersz", "Wst&aw wiersz", {}, nullptr);
+  mnuUsunWiersz = editAction("mnuUsunWiersz", "Usuń wie&rsze", {}, nullptr);
+  mnuWstawKolumne = editAction("mnuWstawKolumne", "Wstaw kolu&mnę", {}, nullptr);
+  mnuUsunKolumne = editAction("mnuUsunKolumne", "Usuń kolum&ny", {}, nullptr);
   connect(mnuWstawWiersz, &QAction::triggered, this, [this] { rows(true); });
   connect(mnuUsunWiersz, &QAction::triggered, this, [this] { rows(false); });
   connect(mnuWstawKolumne, &QAction::triggered, this, [this] { columns(true); });
@@ -114,10 +115,10 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
   mnuEdit->addAction(mnuEdycja);
   w_.menuBar()->insertMenu(w_.mnuTrasy->menuAction(), mnuEdit);
 
-  mnuNowa = new QAction("Nowa stacja", &w_);
+  mnuNowa = new QAction("&Nowa stacja", &w_);
   mnuNowa->setObjectName("mnuNowa");
   connect(mnuNowa, &QAction::triggered, this, &GridEditing::mnuNowa_Click);
-  mnuZapiszSiatke = new QAction("Zapisz siatkę", &w_);
+  mnuZapiszSiatke = new QAction("Zapisz &siatkę", &w_);
   mnuZapiszSiatke->setObjectName("mnuZapiszSiatke");
   mnuZapiszSiatke->setEnabled(false);
   connect(mnuZapiszSiatke, &QAction::triggered, this, &GridEditing::mnuZapiszSiatke_Click);
@@ -204,7 +205,8 @@ void GridEditing::mnuNowa_Click() {
 void GridEditing::mnuZapiszSiatke_Click() {
   Station* st = w_.station();
   if (!st || w_.searching()) return;
-  const std::optional<QString> chosen = w_.prompts_->saveStation(&w_);
+  const std::optional<QString> chosen =
+      w_.prompts_->saveStation(&w_, QString::fromStdString(st->StationDir + st->StationFile));
   if (!chosen) return;
   QString path = *chosen;
   if (QFileInfo(path).suffix().isEmpty()) path += ".stc";
@@ -247,8 +249,8 @@ void GridEditing::setCommands() {
 }
 
 void GridEditing::updateUndoActions() {
-  mnuCofnij->setText(stack_.canUndo() ? "Cofnij: " + stack_.undoText() : QString("Cofnij"));
-  mnuPonow->setText(stack_.canRedo() ? "Ponów: " + stack_.redoText() : QString("Ponów"));
+  mnuCofnij->setText(stack_.canUndo() ? "&Cofnij: " + stack_.undoText() : QString("&Cofnij"));
+  mnuPonow->setText(stack_.canRedo() ? "&Ponów: " + stack_.redoText() : QString("&Ponów"));
   mnuCofnij->setEnabled(stack_.canUndo() && !locked_);
   mnuPonow->setEnabled(stack_.canRedo() && !locked_);
 }

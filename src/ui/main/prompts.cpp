@@ -68,18 +68,21 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
       box.setIcon(QMessageBox::Question);
       break;
   }
+  // Every button with its underlined letter, as on the windows.
   switch (m.buttons) {
     case Buttons::Ok:
       box.setStandardButtons(QMessageBox::Ok);
+      box.button(QMessageBox::Ok)->setText("&OK");
       break;
     case Buttons::OkCancel:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-      box.button(QMessageBox::Cancel)->setText("Anuluj");
+      box.button(QMessageBox::Ok)->setText("&OK");
+      box.button(QMessageBox::Cancel)->setText("&Anuluj");
       break;
     case Buttons::YesNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      box.button(QMessageBox::Yes)->setText("Tak");
-      box.button(QMessageBox::No)->setText("Nie");
+      box.button(QMessageBox::Yes)->setText("&Tak");
+      box.button(QMessageBox::No)->setText("&Nie");
       box.setDefaultButton(QMessageBox::Yes);
       // Escape or the frame's close button is neither Tak nor Nie: the caller hears Cancel and
       // leaves things as they were, instead of taking it for Nie.
@@ -88,9 +91,9 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
       break;
     case Buttons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-      box.button(QMessageBox::Yes)->setText("Tak");
-      box.button(QMessageBox::No)->setText("Nie");
-      box.button(QMessageBox::Cancel)->setText("Anuluj");
+      box.button(QMessageBox::Yes)->setText("&Tak");
+      box.button(QMessageBox::No)->setText("&Nie");
+      box.button(QMessageBox::Cancel)->setText("&Anuluj");
       break;
   }
   switch (box.exec()) {
@@ -105,17 +108,18 @@ Answer Prompts::message(QWidget* parent, const Message& m) {
   }
 }
 
-std::optional<QString> Prompts::openStation(QWidget* parent) {
+std::optional<QString> Prompts::openStation(QWidget* parent, const QString& folder) {
   StationOpenDialog dialog(parent, *this);
+  if (!folder.isEmpty()) dialog.setDirectory(folder);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front();
 }
 
-std::optional<QString> Prompts::saveStation(QWidget* parent) {
+std::optional<QString> Prompts::saveStation(QWidget* parent, const QString& suggested) {
   // The overwrite question is the author's safety net; the save itself keeps the old file
   // until the new one is complete.
   const QString path =
-      QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", QString(), kStationFilter);
+      QFileDialog::getSaveFileName(parent, "Zapisz plik stacji", suggested, kStationFilter);
   if (path.isEmpty()) return std::nullopt;
   return path;
 }

@@ -16,9 +16,10 @@ class Prompts {
   virtual ~Prompts() = default;
   // A Yes/No box closed by Escape or by its frame answers Cancel: neither yes nor no.
   virtual Answer message(QWidget* parent, const Message& m);
-  // The chosen path, or nothing when the dialog was cancelled.
-  virtual std::optional<QString> openStation(QWidget* parent);
-  virtual std::optional<QString> saveStation(QWidget* parent);
+  // The chosen path, or nothing when the dialog was cancelled. The open dialog starts in
+  // `folder` (the system's choice when empty); the save dialog offers `suggested`, a full path.
+  virtual std::optional<QString> openStation(QWidget* parent, const QString& folder);
+  virtual std::optional<QString> saveStation(QWidget* parent, const QString& suggested);
   virtual void beep();
   // Opens a local file in the system's browser.
   virtual bool openInBrowser(const QString& path);

@@ -1,6 +1,9 @@
 #include "ui/main/station_open_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include "stationfile/station_reader.h"
 #include "ui/main/prompts.h"
@@ -19,6 +22,26 @@ StationOpenDialog::StationOpenDialog(QWidget* parent, Prompts& prompts)
   setAcceptMode(QFileDialog::AcceptOpen);
   // Any name may be typed; accept() finds the file as the reader would, and refuses the rest.
   setFileMode(QFileDialog::AnyFile);
+  // So "Otwórz" takes whatever is typed, a full path included: Qt's own enabling looks the name
+  // up in the folder shown, whose listing arrives later and can leave the button grey. Qt's
+  // handlers of these signals were connected first; this one has the last word.
+  if (auto* name = findChild<QLineEdit*>("fileNameEdit"))
+    connect(name, &QLineEdit::textChanged, this, &StationOpenDialog::enableOpen);
+  connect(this, &QFileDialog::currentChanged, this, &StationOpenDialog::enableOpen);
+  connect(this, &QFileDialog::directoryEntered, this, &StationOpenDialog::enableOpen);
+  connect(this, &QFileDialog::filterSelected, this, &StationOpenDialog::enableOpen);
+}
+
+void StationOpenDialog::enableOpen() {
+  auto* name = findChild<QLineEdit*>("fileNameEdit");
+  auto* buttons = findChild<QDialogButtonBox*>();
+  if (!name || !buttons || name->text().trimmed().isEmpty()) return;
+  if (QPushButton* open = buttons->button(QDialogButtonBox::Open)) open->setEnabled(true);
+}
+
+void StationOpenDialog::showEvent(QShowEvent* e) {
+  QFileDialog::showEvent(e);
+  enableOpen();
 }
 
 void StationOpenDialog::accept() {

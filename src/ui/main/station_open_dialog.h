@@ -18,7 +18,12 @@ class StationOpenDialog : public QFileDialog {
   StationOpenDialog(QWidget* parent, Prompts& prompts);
   void accept() override;
 
+ protected:
+  void showEvent(QShowEvent* e) override;
+
  private:
+  void enableOpen();
+
   Prompts& prompts_;
 };
 

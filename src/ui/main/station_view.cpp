@@ -161,11 +161,25 @@ void StationView::Rulery() {
   f.setPixelSize(9);
   p.setFont(f);
   p.setPen(Qt::red);
-  const auto label = [&](int x, int y, int n) {
-    p.drawText(QRect(x, y, 40, 14), Qt::AlignLeft | Qt::AlignTop, QString(" %1").arg(n));
+  // `left` is where the number's cell (or the ruler's column) begins. Three digits with the
+  // leading blank would run into the next number: they fill the 16 pixels inside their own
+  // cell, narrowed when the font is wider than that.
+  const auto label = [&](int x, int y, int left, int n) {
+    if (n < 100) {
+      p.drawText(QRect(x, y, 40, 14), Qt::AlignLeft | Qt::AlignTop, QString(" %1").arg(n));
+      return;
+    }
+    const QString text = QString::number(n);
+    const int room = 16;
+    const int need = p.fontMetrics().horizontalAdvance(text);
+    p.save();
+    p.translate(left + 1, y);
+    if (need > room) p.scale(static_cast<double>(room) / need, 1.0);
+    p.drawText(QRect(0, 0, std::max(need, room), 14), Qt::AlignHCenter | Qt::AlignTop, text);
+    p.restore();
   };
-  for (int j = 0; j < h; ++j) label(17 * w, 17 * j + 3, j);
-  for (int i = 0; i < w; ++i) label(17 * i - 1, 17 * h + 3, i);
+  for (int j = 0; j < h; ++j) label(17 * w, 17 * j + 3, 17 * w + 1, j);
+  for (int i = 0; i < w; ++i) label(17 * i - 1, 17 * h + 3, 17 * i, i);
 }
 
 void StationView::RysujSiatke() {
