@@ -239,19 +239,19 @@ TEST_F(MainWindow, KeysAndUnderlinedLettersReachTheCommands) {
       "");
 
   activate();
-  QTest::keyClick(w.get(), Qt::Key_A, Qt::AltModifier);  // Zost&aw, its click shown first
-  QTest::qWait(200);
+  keyClick(w.get(), Qt::Key_A, Qt::AltModifier);  // Zost&aw, its click shown first
+  wait(200);
   EXPECT_TRUE(w->cmdAnalyze->isEnabled());
-  QTest::keyClick(w.get(), Qt::Key_F1);
+  keyClick(w.get(), Qt::Key_F1);
   EXPECT_EQ(prompts.browsed, std::vector{pathOf("Szlakownik089-20.htm")});
   prompts.openPaths = {pathOf("yard_14x7.stc")};
-  QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+  keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
   EXPECT_TRUE(prompts.openPaths.empty() && w->cmdTrim->isEnabled());
   // Leaving by a key asks as "Wyjdź" does; Anuluj stays.
   prompts.asked.clear();
   prompts.answers = {Answer::Cancel, Answer::Cancel};
-  QTest::keyClick(w.get(), Qt::Key_Q, Qt::ControlModifier);
-  QTest::keyClick(w.get(), Qt::Key_F4, Qt::AltModifier);
+  keyClick(w.get(), Qt::Key_Q, Qt::ControlModifier);
+  keyClick(w.get(), Qt::Key_F4, Qt::AltModifier);
   ASSERT_EQ(prompts.asked.size(), 2u);
   EXPECT_TRUE(prompts.asked[0].title == "Wyjście" && prompts.asked[1].title == "Wyjście");
   EXPECT_TRUE(w->isVisible());
@@ -286,9 +286,9 @@ TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) 
     d.setDirectory(pathOf(""));
     d.show();
     d.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
-    QTest::keyClicks(child<QLineEdit>(&d, "fileNameEdit"), pathOf(typed));
-    QTest::qWait(20);
+    EXPECT_TRUE(waitForActive(&d));
+    keyClicks(child<QLineEdit>(&d, "fileNameEdit"), pathOf(typed));
+    wait(20);
     EXPECT_TRUE(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->isEnabled());
   }
 }

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,7 +20,6 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QtTest/QTest>
 #include <deque>
 #include <functional>
 
@@ -31,7 +31,44 @@
 // Failures print texts as texts.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
+// Exported by Qt's GUI library: what the system does with a key before the widget sees it,
+// menu keys and Alt with an underlined letter. Qt's test library, which declares it, is not in
+// every Qt the tests are built against (not in the one built for Windows).
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
+                                               Qt::KeyboardModifiers mods,
+                                               const QString& text = QString(),
+                                               bool autorep = false, ushort count = 1);
+
 namespace szl::test {
+
+// A key pressed and let go on `w` as the system delivers it: the shortcuts first.
+inline void keyClick(QWidget* w, int key, Qt::KeyboardModifiers m = Qt::NoModifier,
+                     const QString& text = {}) {
+  if (!qt_sendShortcutOverrideEvent(w, 0, key, m, text)) {
+    QKeyEvent press(QEvent::KeyPress, key, m, text);
+    QApplication::sendEvent(w, &press);
+  }
+  QKeyEvent release(QEvent::KeyRelease, key, m, text);
+  QApplication::sendEvent(w, &release);
+}
+// Text typed key by key.
+inline void keyClicks(QWidget* w, const QString& text) {
+  for (const QChar c : text) keyClick(w, 0, Qt::NoModifier, QString(c));
+}
+// Events processed for `ms` milliseconds.
+inline void wait(int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+// Events processed until the window is active, at most five seconds.
+inline bool waitForActive(QWidget* w) {
+  QElapsedTimer t;
+  t.start();
+  while (!w->isActiveWindow() && t.elapsed() < 5000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return w->isActiveWindow();
+}
 
 // A colour as one letter: y yellow, g green, k black, w white, r red, b blue, o orange, s grey,
 // l light grey, e the zoom board's grid; ? any other.
@@ -269,7 +306,7 @@ class WindowTest : public ::testing::Test {
   void activate() {
     w->show();
     w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ASSERT_TRUE(waitForActive(w.get()));
   }
   QString pathOf(const std::string& file) const {
     return QString::fromStdString((dir / file).string());

@@ -100,7 +100,7 @@ TEST_F(UnsavedWork, TakWritesTheFileThenLeaves) {
   prompts.savePaths = {pathOf("Lipowiec.stc")};
   editor();
   activate();
-  QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+  keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_TRUE(prompts.savePaths.empty());
   const std::string first = readFile(dir / "Lipowiec.stc");
   EXPECT_EQ(exitWith(Answer::Cancel).second, kExitQuestion);
