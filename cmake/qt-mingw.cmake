@@ -11,6 +11,17 @@ else()
   set(szl_qt $ENV{HOME}/.cache/szlakownik/qt6-mingw)
 endif()
 file(REAL_PATH ${szl_qt} szl_qt)
+# Another Qt than the last configure found (a new build of it under another key): the packages
+# found in the old one must be looked for again.
+if(NOT "${SZL_QT_MINGW_USED}" STREQUAL "${szl_qt}")
+  get_cmake_property(szl_cached CACHE_VARIABLES)
+  foreach(var IN LISTS szl_cached)
+    if(var MATCHES "^Qt6[A-Za-z0-9]*_DIR$")
+      unset(${var} CACHE)
+    endif()
+  endforeach()
+  set(SZL_QT_MINGW_USED ${szl_qt} CACHE INTERNAL "The Qt for MinGW-w64 last configured with")
+endif()
 
 file(GLOB szl_host_tools /usr/lib/*/cmake/Qt6CoreTools)  # in the build machine's multiarch folder
 if(EXISTS ${szl_qt}/lib/cmake/Qt6/Qt6Config.cmake AND szl_host_tools)
