@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "edit/grid_edit.h"
 #include "model/preparation.h"
 #include "search/route_search.h"
 #include "stationfile/station_reader.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/grid_editing.h"
 
 namespace {
 
@@ -65,6 +67,29 @@ void FullRedraw(benchmark::State& state) {
   for (auto _ : state) w.view()->drawStation(true);
 }
 
+// One cell painted in the edit stage, as one stroke: the edit made and applied, its cells
+// drawn again and the view repainted; with the check's findings framed on the view the
+// check runs after it as well (arg 1). All of it must fit a 16 ms frame.
+void PaintOneCell(benchmark::State& state) {
+  SilentPrompts prompts;
+  szl::ui::frmMain w(&prompts);
+  w.start(QString::fromStdString(copyOf(stationPath(0))));
+  w.cmdNoTrim_Click();
+  w.show();
+  szl::ui::GridEditing& editing = w.gridEditing();
+  editing.mnuEdycja->trigger();
+  if (state.range(0) != 0) editing.mnuUsterki->trigger();
+  const szl::Station& st = *w.station();
+  const std::pair<int, int> cell[] = {{st.ColCount() / 2, st.RowCount() / 2}};
+  int16_t code = 10;
+  for (auto _ : state) {
+    editing.push(szl::GridEditor::paint(st, cell, code));
+    w.view()->repaint();
+    code = code == 10 ? 12 : 10;
+  }
+}
+
+BENCHMARK(PaintOneCell)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CoreSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(FullRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

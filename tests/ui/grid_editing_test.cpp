@@ -99,6 +99,44 @@ TEST_F(GridEditing, APaintedStrokeIsOneStepAndMakesTheSearchStale) {
   EXPECT_EQ(stage(), "001111110");
 }
 
+// With the findings framed on the view they follow each edit: a track end painted into the
+// gap is marked until the gap is closed. An arrow key moves the selection a cell as one step.
+TEST_F(GridEditing, TheCheckFollowsTheEditsAndArrowsMoveTheSelection) {
+  writeFile(dir / "luka.stc", stationFileText(kGap));
+  openWritten("luka.stc", Stage::Kept);
+  activate();
+  editing().cmdEdycja->click();
+  const auto marked = [&] {
+    const QImage shown = w->picOkno->grab().toImage();
+    std::string cells;
+    for (int x = 0; x < 9; ++x)
+      if (shown.pixelColor(17 * x + 1, 17 * 1 + 9) == QColor(0xff, 0, 0xff))
+        cells += std::to_string(x);
+    return cells;
+  };
+  EXPECT_EQ(marked(), "");
+  child<QAction>(w.get(), "mnuUsterki")->trigger();
+  EXPECT_EQ(marked(), "8");
+  click(&palette(), "cmdKlocek10");
+  drag({{6, 1}});
+  EXPECT_EQ(marked(), "68");
+  drag({{7, 1}});
+  EXPECT_EQ(marked(), "");
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(marked(), "68");
+
+  drag({{8, 1}, {8, 2}}, Qt::ShiftModifier);
+  keyClick(w->picOkno, Qt::Key_Left);
+  EXPECT_EQ(codes(1, 5, 8) + "|" + codes(2, 5, 8), "21 10 52 0|0 0 2 0");
+  EXPECT_EQ(editing().selection(), QRect(7, 1, 1, 2));
+  EXPECT_EQ(editing().mnuCofnij->text(), "&Cofnij: przesunięcie zaznaczenia");
+  EXPECT_EQ(marked(), "");
+  // Without a selection the arrows are the view's again.
+  key(Qt::Key_Escape);
+  keyClick(w->picOkno, Qt::Key_Left);
+  EXPECT_EQ(codes(1, 5, 8), "21 10 52 0");
+}
+
 // Trimming is a step too: undone, the whole grid is back and can be analysed again.
 TEST_F(GridEditing, TrimmingIsUndoneAndRedone) {
   open("yard_14x7");

@@ -640,6 +640,7 @@ void frmMain::cmdSprawdz_Click() {
     checkDialog_ = new frmSprawdz(this);
     connect(checkDialog_, &frmSprawdz::findingChosen, this, &frmMain::showFinding);
     connect(checkDialog_, &QDialog::finished, picOkno, &StationView::unmarkObject);
+    connect(checkDialog_, &QDialog::finished, this, &frmMain::refreshCheck);
   }
   checkDialog_->show();
   refreshCheck();
@@ -647,13 +648,21 @@ void frmMain::cmdSprawdz_Click() {
 }
 
 void frmMain::refreshCheck() {
-  if (!checkDialog_ || !checkDialog_->isVisible() || !station_) return;
-  picOkno->unmarkObject();
+  const bool listed = checkDialog_ && checkDialog_->isVisible();
+  const bool marked = listed || gridEditing_->mnuUsterki->isChecked();
+  if (!station_ || !marked) {
+    picOkno->setFindingMarks({});
+    return;
+  }
+  if (listed) picOkno->unmarkObject();
   std::vector<Finding> findings;
   if (analysable(*station_))
     findings = routeFileStale_ ? checkStation(*station_, options_.passages)
                                : checkStationAndRouteFile(*station_, options_);
-  checkDialog_->setFindings(std::move(findings));
+  std::vector<QPoint> cells;
+  for (const Finding& f : findings) cells.emplace_back(f.x, f.y);
+  picOkno->setFindingMarks(std::move(cells));
+  if (listed) checkDialog_->setFindings(std::move(findings));
 }
 
 void frmMain::showFinding(int x, int y) {

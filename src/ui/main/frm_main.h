@@ -159,8 +159,8 @@ class frmMain : public QMainWindow {
   // The grid changed since the route file beside it was written: the check must not judge
   // which objects routes reach by it, even where its routes still fit.
   bool routeFileStale_ = false;
-  // The check's findings anew when its window is open: the grid, its analysis or the routes
-  // changed.
+  // The check's findings anew when its window is open or they are framed on the view: the
+  // grid, its analysis or the routes changed.
   void refreshCheck();
   void showFinding(int x, int y);
 

@@ -113,6 +113,22 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
   connect(mnuUsunKolumne, &QAction::triggered, this, [this] { columns(false); });
   mnuEdit->addSeparator();
   mnuEdit->addAction(mnuEdycja);
+  // The check's findings framed on the view, anew after every edit.
+  mnuUsterki = new QAction("Pokaż u&sterki", &w_);
+  mnuUsterki->setObjectName("mnuUsterki");
+  mnuUsterki->setCheckable(true);
+  mnuUsterki->setEnabled(false);
+  connect(mnuUsterki, &QAction::toggled, &w_, &frmMain::refreshCheck);
+  mnuEdit->addAction(mnuUsterki);
+  for (const QPoint by : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+    auto* a = new QAction(&w_);
+    a->setShortcut(by.x() ? (by.x() < 0 ? Qt::Key_Left : Qt::Key_Right)
+                          : (by.y() < 0 ? Qt::Key_Up : Qt::Key_Down));
+    a->setEnabled(false);
+    connect(a, &QAction::triggered, this, [this, by] { nudge(by); });
+    w_.addAction(a);
+    actArrows.push_back(a);
+  }
   w_.menuBar()->insertMenu(w_.mnuTrasy->menuAction(), mnuEdit);
 
   mnuNowa = new QAction("&Nowa stacja", &w_);
@@ -181,6 +197,7 @@ void GridEditing::stationOpened() {
   stack_.clear();
   mnuEdycja->setEnabled(true);
   mnuZapiszSiatke->setEnabled(true);
+  mnuUsterki->setEnabled(true);
 }
 
 void GridEditing::mnuNowa_Click() {
@@ -230,6 +247,7 @@ void GridEditing::setLocked(bool locked) {
   mnuEdycja->setEnabled(!locked && w_.station());
   mnuNowa->setEnabled(!locked);
   mnuZapiszSiatke->setEnabled(!locked && w_.station());
+  mnuUsterki->setEnabled(!locked && w_.station());
   updateUndoActions();
 }
 
@@ -246,6 +264,7 @@ void GridEditing::setCommands() {
   for (QAction* a : {mnuUsun, mnuKopiuj, mnuWytnij, mnuWklej, mnuOdbij, mnuOdznacz, mnuWstawWiersz,
                      mnuUsunWiersz, mnuWstawKolumne, mnuUsunKolumne})
     a->setEnabled(editing_);
+  for (QAction* a : actArrows) a->setEnabled(editing_ && !selection_.isEmpty());
 }
 
 void GridEditing::updateUndoActions() {
@@ -392,6 +411,7 @@ QAction* GridEditing::editAction(const char* name, const QString& text, QKeySequ
 void GridEditing::select(QRect cells) {
   selection_ = cells;
   w_.picOkno->setSelection(cells);
+  for (QAction* a : actArrows) a->setEnabled(editing_ && !selection_.isEmpty());
 }
 
 void GridEditing::copy() {
@@ -427,6 +447,18 @@ void GridEditing::flip() {
     w_.ask({Icon::Exclamation, "Edycja siatki",
             "Zaznaczenia nie można odbić: jest w nim element, który nie ma odbicia lustrzanego.",
             Buttons::Ok});
+}
+
+void GridEditing::nudge(QPoint by) {
+  Station* st = w_.station();
+  if (!editing_ || locked_ || !st || selection_.isEmpty() || !stroke_.empty() || movingFrom_)
+    return;
+  const QRect& r = selection_;
+  // At the grid's edge the selection stays where it is.
+  if (auto e = GridEditor::move(*st, {r.x(), r.y(), r.width(), r.height()}, by.x(), by.y())) {
+    push(std::move(*e));
+    select(selection_.translated(by));
+  }
 }
 
 void GridEditing::rows(bool insert) {

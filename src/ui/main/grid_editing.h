@@ -50,7 +50,9 @@ class GridEditing : public QObject {
           *mnuNowa = nullptr, *mnuZapiszSiatke = nullptr, *mnuKopiuj = nullptr,
           *mnuWytnij = nullptr, *mnuWklej = nullptr, *mnuOdbij = nullptr, *mnuOdznacz = nullptr,
           *mnuWstawWiersz = nullptr, *mnuUsunWiersz = nullptr, *mnuWstawKolumne = nullptr,
-          *mnuUsunKolumne = nullptr;
+          *mnuUsunKolumne = nullptr, *mnuUsterki = nullptr;
+  // Arrow keys move the selection a cell at a time while there is one.
+  std::vector<QAction*> actArrows;
   // The cells chosen with Shift and a drag, empty for none.
   QRect selection() const { return selection_; }
 
@@ -73,6 +75,7 @@ class GridEditing : public QObject {
   void cut();
   void paste();
   void flip();
+  void nudge(QPoint by);
   // Rows or columns of the selection: inserted before it, or deleted, as one step.
   void rows(bool insert);
   void columns(bool insert);

@@ -84,11 +84,20 @@ void StationView::resizeCanvas(int width, int height) {
 void StationView::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   p.drawImage(e->rect(), image_, e->rect());
+  p.setBrush(Qt::NoBrush);
+  // Magenta: no drawing of the station uses it.
+  p.setPen(QPen(QColor(0xff, 0, 0xff), 2));
+  for (const QPoint c : findingMarks_) p.drawRect(17 * c.x() + 1, 17 * c.y() + 1, 16, 16);
   if (selection_.isEmpty()) return;
   p.setPen(QPen(Qt::blue, 2, Qt::DashLine));
-  p.setBrush(Qt::NoBrush);
   p.drawRect(17 * selection_.x() + 1, 17 * selection_.y() + 1, 17 * selection_.width() - 1,
              17 * selection_.height() - 1);
+}
+
+void StationView::setFindingMarks(std::vector<QPoint> cells) {
+  if (cells == findingMarks_) return;
+  findingMarks_ = std::move(cells);
+  update();
 }
 
 void StationView::setSelection(QRect cells) {

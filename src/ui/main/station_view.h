@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "model/station.h"
 #include "search/search_host.h"
@@ -76,6 +77,9 @@ class StationView : public QWidget {
   static QImage pieceImage(int16_t code, TrackStyle style);
   // The cells chosen for editing, framed over the picture without changing it; empty for none.
   void setSelection(QRect cells);
+  // The cells of the station check's findings, framed over the picture like the selection, so
+  // that they follow each edit without redrawing the station; empty for none.
+  void setFindingMarks(std::vector<QPoint> cells);
 
  signals:
   void cellClicked(int x, int y);
@@ -124,6 +128,7 @@ class StationView : public QWidget {
   bool dragging_ = false;
   QPoint pointerCell_{-1, -1};
   QRect selection_;
+  std::vector<QPoint> findingMarks_;
   QImage unmarked_;  // the cells under the mark
   QPoint markedAt_;
 };
