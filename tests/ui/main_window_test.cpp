@@ -207,7 +207,11 @@ TEST_F(MainWindow, StartUpRefusedFilesLeavingAndHelp) {
   for (const std::string page : {"szlakownik089-20.htm", "Szlakownik089-20.htm"}) {
     writeFile(dir / page, "<html></html>");
     EXPECT_TRUE(w->start(pathOf("yard_14x7.stc")));
+#ifdef _WIN32
+    EXPECT_TRUE(w->cmdPomoc->isEnabled());  // names there have no letter case
+#else
     EXPECT_EQ(w->cmdPomoc->isEnabled(), page[0] == 'S');  // not in another letter case
+#endif
   }
   prompts.answers = {Answer::Cancel, Answer::Ok};
   w->mnuPomoc->trigger();

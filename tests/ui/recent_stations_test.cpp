@@ -23,13 +23,14 @@ std::string recentMenu(ui::frmMain& w) {
 TEST_F(RecentStations, TheLastSixOpenedAreOfferedAgain) {
   std::filesystem::create_directory(dir / "inne");
   const std::string d = dir.path().string();
+  const std::string other = (dir / "inne").string();
   w = std::make_unique<ui::frmMain>(&prompts);
   for (const std::string name : {"a", "b", "c", "d", "e", "f", "inne/g"}) {
     writeFile(dir / (name + ".stc"), stationFileText({"0 0 0 0", "0 0 0 0", "0 50 10 51"}));
     prompts.openPaths = {pathOf(name + ".stc")};
     name == "a" ? void(w->start(std::nullopt)) : w->cmdOpen->click();
   }
-  const std::string listed = "&1 g.stc   (" + d + "/inne)|&2 f.stc   (" + d + ")|&3 e.stc   (" + d +
+  const std::string listed = "&1 g.stc   (" + other + ")|&2 f.stc   (" + d + ")|&3 e.stc   (" + d +
                              ")|&4 d.stc   (" + d + ")|&5 c.stc   (" + d + ")|&6 b.stc   (" + d +
                              ")";
   EXPECT_EQ(recentMenu(*w), listed);
@@ -41,13 +42,13 @@ TEST_F(RecentStations, TheLastSixOpenedAreOfferedAgain) {
   EXPECT_EQ(recentMenu(*w), listed);
   prompts.openPaths = {pathOf("c.stc")};
   ASSERT_TRUE(w->start(std::nullopt));
-  EXPECT_EQ(prompts.openFolders.back().toStdString(), d + "/inne");
+  EXPECT_EQ(prompts.openFolders.back().toStdString(), other);
   EXPECT_TRUE(recentMenu(*w).starts_with("&1 c.stc   (" + d + ")|&2 g.stc"));
 
   std::filesystem::remove(dir / "inne/g.stc");
   w->mnuRecent[1]->trigger();
-  EXPECT_EQ(prompts.last().text, "Nie ma już pliku g.stc w folderze " + d +
-                                     "/inne.\r\nUsunięto go z listy ostatnio otwieranych stacji.");
+  EXPECT_EQ(prompts.last().text, "Nie ma już pliku g.stc w folderze " + other +
+                                     ".\r\nUsunięto go z listy ostatnio otwieranych stacji.");
   EXPECT_EQ(recentMenu(*w).find("g.stc"), std::string::npos);
   w->cmdTrim->click();  // a change of c
   for (const Answer a : {Answer::Cancel, Answer::No}) {

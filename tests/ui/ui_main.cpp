@@ -1,15 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace {
 // Beside the offscreen platform's usual first screen, two laptop screens the windows must fit,
 // each less a Windows taskbar of 48 pixels at the bottom: "1366x768" and "1280x720". A window
 // moved onto one of them before it is shown is on that screen.
-[[maybe_unused]] const char* kScreens = R"({"screens": [
+const char* kScreens = R"({"screens": [
   {"name": "offscreen", "x": 0, "y": 0, "width": 800, "height": 800},
   {"name": "1366x768", "x": 800, "y": 0, "width": 1366, "height": 720},
   {"name": "1280x720", "x": 2166, "y": 0, "width": 1280, "height": 672}]})";
@@ -19,18 +21,24 @@ namespace {
 
 int main(int argc, char** argv) {
   // Offscreen unless another platform is asked for, e.g. xcb under Xvfb to look at the windows.
+  // Wine passes no QT_ variable to a Windows program, so there it is always offscreen.
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  QTemporaryDir screens;
-  // The laptop screens come from a file named in the platform's arguments, which a path with a
-  // drive letter's colon would cut short: on Windows the tests run on the one default screen.
-#ifndef _WIN32
+  std::optional<QTemporaryDir> screens;
   if (platform.isEmpty() || platform == "offscreen") {
-    QFile config(screens.filePath("screens.json"));
+#ifdef _WIN32
+    // The platform's arguments are cut at colons: the file is named from the current folder,
+    // without its drive letter.
+    screens.emplace(QDir::current().filePath("szl-screens-XXXXXX"));
+#else
+    screens.emplace();
+#endif
+    QFile config(screens->filePath("screens.json"));
     if (!config.open(QIODevice::WriteOnly) || config.write(kScreens) < 0) return 1;
     config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" +
+                QFile::encodeName(QDir::current().relativeFilePath(config.fileName())));
   }
-#endif
   QApplication app(argc, argv);
   szl::ui::useOwnFont();  // as the program does: the pictures are checked in its own font
   // The recent stations go to a folder of the tests' own, never to the author's settings (the

@@ -368,8 +368,13 @@ void frmMain::setCaption() {
 
 bool frmMain::start(const std::optional<QString>& path) {
   if (programDir_.isEmpty()) programDir_ = QCoreApplication::applicationDirPath();
-  // Exact letter case: a file named otherwise is not our help page.
-  actPomoc->setEnabled(QDir(programDir_).entryList(QDir::Files).contains(kHelpFile));
+  // Where names have letter case, a file named otherwise is not our help page; on Windows it is.
+#ifdef _WIN32
+  const Qt::CaseSensitivity nameCase = Qt::CaseInsensitive;
+#else
+  const Qt::CaseSensitivity nameCase = Qt::CaseSensitive;
+#endif
+  actPomoc->setEnabled(QDir(programDir_).entryList(QDir::Files).contains(kHelpFile, nameCase));
   return WczytajStacje(path);
 }
 
@@ -572,8 +577,9 @@ void frmMain::openRecent(int index) {
 
 QString frmMain::openFolder() const {
   if (!station_) return recent_.lastFolder();
-  return QFileInfo(QString::fromStdString(station_->StationDir + station_->StationFile))
-      .absolutePath();
+  return QDir::toNativeSeparators(
+      QFileInfo(QString::fromStdString(station_->StationDir + station_->StationFile))
+          .absolutePath());
 }
 
 void frmMain::cmdOpen_Click() {
@@ -883,7 +889,7 @@ void frmMain::Wyszukaj(bool confirmMode) {
 }
 
 void frmMain::cmdPomoc_Click() {
-  const QString path = QDir(programDir_).filePath(kHelpFile);
+  const QString path = QDir::toNativeSeparators(QDir(programDir_).filePath(kHelpFile));
   if (!QFileInfo::exists(path)) {
     ask({Icon::Exclamation, "Pomoc", "Nie znaleziono pliku pomocy " + path.toStdString() + ".",
          Buttons::Ok});

@@ -45,7 +45,8 @@ void RecentStations::remove(const QString& path) {
 
 QString RecentStations::lastFolder() const {
   const QStringList list = paths();
-  return list.isEmpty() ? QString() : QFileInfo(list.front()).absolutePath();
+  return list.isEmpty() ? QString()
+                        : QDir::toNativeSeparators(QFileInfo(list.front()).absolutePath());
 }
 
 QString recentCaption(int index, const QString& path) {
