@@ -160,6 +160,11 @@ TEST_F(GridEditing, TrimmingIsUndoneAndRedone) {
 TEST_F(GridEditing, NonElectrifiedPiecesAreTenTimesTheirCode) {
   open("yard_14x7", Stage::Kept);
   editing().cmdEdycja->click();
+  // R goes on to the next piece of the group, from the last to the first: of the two
+  // crossings, 62 then 23.
+  click(&palette(), "cmdKlocek62");
+  key(Qt::Key_R);
+  EXPECT_EQ(palette().lblWybrany->text(), "Krzyżówka (kod 23)");
   click(&palette(), "cmdKlocek12");
   palette().chkNiezelektr->setChecked(true);
   drag({{3, 0}});

@@ -102,6 +102,9 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
   mnuOdbij = editAction("mnuOdbij", "&Odbij w poziomie", {}, &GridEditing::flip);
   mnuOdznacz = editAction("mnuOdznacz", "O&dznacz", QKeySequence(Qt::Key_Escape), nullptr);
   connect(mnuOdznacz, &QAction::triggered, this, [this] { select({}); });
+  mnuNastepny =
+      editAction("mnuNastepny", "Następny element &grupy", QKeySequence(Qt::Key_R), nullptr);
+  connect(mnuNastepny, &QAction::triggered, fraPaleta, &Palette::chooseNextInGroup);
   mnuEdit->addSeparator();
   mnuWstawWiersz = editAction("mnuWstawWiersz", "Wst&aw wiersz", {}, nullptr);
   mnuUsunWiersz = editAction("mnuUsunWiersz", "Usuń wie&rsze", {}, nullptr);
@@ -261,8 +264,8 @@ void GridEditing::setCommands() {
   for (QAction* a :
        {w_.mnuWyszukaj, w_.mnuWyszukajAll, w_.mnuSelektor, w_.mnuPozostale, w_.mnuSave})
     a->setEnabled(false);
-  for (QAction* a : {mnuUsun, mnuKopiuj, mnuWytnij, mnuWklej, mnuOdbij, mnuOdznacz, mnuWstawWiersz,
-                     mnuUsunWiersz, mnuWstawKolumne, mnuUsunKolumne})
+  for (QAction* a : {mnuUsun, mnuKopiuj, mnuWytnij, mnuWklej, mnuOdbij, mnuOdznacz, mnuNastepny,
+                     mnuWstawWiersz, mnuUsunWiersz, mnuWstawKolumne, mnuUsunKolumne})
     a->setEnabled(editing_);
   for (QAction* a : actArrows) a->setEnabled(editing_ && !selection_.isEmpty());
 }
@@ -488,7 +491,8 @@ bool GridEditing::eventFilter(QObject* o, QEvent* e) {
   // A key the window's shortcuts did not take, as when it comes to the window itself.
   if (o == &w_ && e->type() == QEvent::KeyPress) {
     const QKeySequence key(static_cast<QKeyEvent*>(e)->keyCombination());
-    for (QAction* a : {mnuCofnij, mnuPonow, mnuUsun, mnuKopiuj, mnuWytnij, mnuWklej, mnuOdznacz})
+    for (QAction* a :
+         {mnuCofnij, mnuPonow, mnuUsun, mnuKopiuj, mnuWytnij, mnuWklej, mnuOdznacz, mnuNastepny})
       if (a->isEnabled() && a->shortcuts().contains(key)) {
         a->trigger();
         return true;

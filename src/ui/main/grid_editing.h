@@ -49,8 +49,8 @@ class GridEditing : public QObject {
   QAction *mnuEdycja = nullptr, *mnuCofnij = nullptr, *mnuPonow = nullptr, *mnuUsun = nullptr,
           *mnuNowa = nullptr, *mnuZapiszSiatke = nullptr, *mnuKopiuj = nullptr,
           *mnuWytnij = nullptr, *mnuWklej = nullptr, *mnuOdbij = nullptr, *mnuOdznacz = nullptr,
-          *mnuWstawWiersz = nullptr, *mnuUsunWiersz = nullptr, *mnuWstawKolumne = nullptr,
-          *mnuUsunKolumne = nullptr, *mnuUsterki = nullptr;
+          *mnuNastepny = nullptr, *mnuWstawWiersz = nullptr, *mnuUsunWiersz = nullptr,
+          *mnuWstawKolumne = nullptr, *mnuUsunKolumne = nullptr, *mnuUsterki = nullptr;
   // Arrow keys move the selection a cell at a time while there is one.
   std::vector<QAction*> actArrows;
   // The cells chosen with Shift and a drag, empty for none.

@@ -10,6 +10,7 @@
 #include "search/search_options.h"
 
 class QButtonGroup;
+class QLabel;
 
 namespace szl::ui {
 
@@ -26,18 +27,26 @@ class Palette : public QWidget {
   bool choose(int16_t code);
   // Draws the pictures again in the track style the view uses.
   void setTrackStyle(TrackStyle s);
+  // The next piece of the chosen one's group, after its last the first: the rotations of a
+  // switch, say, one key press each.
+  void chooseNextInGroup();
 
   QCheckBox* chkNiezelektr = nullptr;
+  // The chosen piece, its picture twice the size and its name.
+  QLabel* picWybrany = nullptr;
+  QLabel* lblWybrany = nullptr;
 
  signals:
   void chosen(int16_t code);
 
  private:
   void drawPictures();
+  void showChosen();
 
   struct Piece {
     int16_t code;  // the electrified form
     QToolButton* button;
+    int group;
   };
   std::vector<Piece> pieces_;
   QButtonGroup* group_ = nullptr;
