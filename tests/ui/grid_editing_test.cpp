@@ -214,6 +214,15 @@ TEST_F(GridEditing, TheSelectionIsCopiedPastedFlippedAndItsRowsDeleted) {
   EXPECT_EQ(editing().mnuCofnij->text(), "&Cofnij: usunięcie wierszy");
   key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(gridText(*w->station()), stationFileText(kGap));
+  // Without a selection a row goes in at the pointer; the entry-exits' point numbers change,
+  // which the author is told once.
+  mouse(w->picOkno, QEvent::MouseMove, {17 * 0 + 9, 17 * 1 + 9});
+  prompts.asked.clear();
+  editing().mnuWstawWiersz->trigger();
+  editing().mnuWstawWiersz->trigger();
+  EXPECT_EQ(codes(3, 0, 1), "0 52");
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_TRUE(prompts.last().text.starts_with("Uwaga!\r\nWstawienie albo usunięcie wiersza"));
 }
 
 // A station drawn from nothing: two entry-exits with their digits, a platform with its digit,

@@ -11,6 +11,7 @@
 #include <QUndoCommand>
 
 #include "model/file_errors.h"
+#include "objects/object_class.h"
 #include "platform/system.h"
 #include "select/route_file_reader.h"
 #include "select/route_table.h"
@@ -198,6 +199,7 @@ void GridEditing::stationOpened() {
   if (editing_) leave();
   mnuEdycja->setChecked(false);
   stack_.clear();
+  renumberWarned_ = false;
   mnuEdycja->setEnabled(true);
   mnuZapiszSiatke->setEnabled(true);
   mnuUsterki->setEnabled(true);
@@ -464,27 +466,62 @@ void GridEditing::nudge(QPoint by) {
   }
 }
 
+QRect GridEditing::rowsAndColumnsTarget() const {
+  if (!selection_.isEmpty()) return selection_;
+  const QPoint c = w_.picOkno->pointerCell();
+  return w_.station()->inside(c.x(), c.y()) ? QRect(c, QSize(1, 1)) : QRect();
+}
+
 void GridEditing::rows(bool insert) {
   Station* st = w_.station();
-  if (!editing_ || locked_ || !st || selection_.isEmpty()) return;
-  const QRect r = selection_;
+  if (!editing_ || locked_ || !st) return;
+  const QRect r = rowsAndColumnsTarget();
+  if (r.isEmpty()) return;
+  const bool renumbers = entriesFrom(r.y(), true);
   stack_.beginMacro(insert ? "wstawienie wiersza" : "usunięcie wierszy");
   for (int k = 0; k < (insert ? 1 : r.height()); ++k)
     if (auto e = insert ? GridEditor::insertRow(*st, r.y()) : GridEditor::deleteRow(*st, r.y()))
       push(std::move(*e));
   stack_.endMacro();
+  if (renumbers) warnRenumbered();
 }
 
 void GridEditing::columns(bool insert) {
   Station* st = w_.station();
-  if (!editing_ || locked_ || !st || selection_.isEmpty()) return;
-  const QRect r = selection_;
+  if (!editing_ || locked_ || !st) return;
+  const QRect r = rowsAndColumnsTarget();
+  if (r.isEmpty()) return;
+  const bool renumbers = entriesFrom(r.x(), false);
   stack_.beginMacro(insert ? "wstawienie kolumny" : "usunięcie kolumn");
   for (int k = 0; k < (insert ? 1 : r.width()); ++k)
     if (auto e =
             insert ? GridEditor::insertColumn(*st, r.x()) : GridEditor::deleteColumn(*st, r.x()))
       push(std::move(*e));
   stack_.endMacro();
+  if (renumbers) warnRenumbered();
+}
+
+bool GridEditing::entriesFrom(int at, bool row) const {
+  const Station& st = *w_.station();
+  for (int y = row ? at : 0; y < st.RowCount(); ++y)
+    for (int x = row ? 0 : at; x < st.ColCount(); ++x) {
+      const ObjectClass c = objectClass(st.cell(x, y).Code, 0);
+      if (c == ObjectClass::EntryOrExit || c == ObjectClass::EntryExit) return true;
+    }
+  return false;
+}
+
+void GridEditing::warnRenumbered() {
+  // Once for each station: the author knows it after the first time.
+  if (renumberWarned_) return;
+  renumberWarned_ = true;
+  w_.ask(
+      {Icon::Information, "Edycja siatki",
+       std::string("Uwaga!") + CrLf +
+           "Wstawienie albo usunięcie wiersza lub kolumny zmienia numery punktów"
+           " wjazdów i wyjazdów leżących za nim, więc trzeba zmienić ich definicje w pliku rozkładu"
+           " związanym z tą stacją.",
+       Buttons::Ok});
 }
 
 bool GridEditing::eventFilter(QObject* o, QEvent* e) {

@@ -76,9 +76,15 @@ class GridEditing : public QObject {
   void paste();
   void flip();
   void nudge(QPoint by);
-  // Rows or columns of the selection: inserted before it, or deleted, as one step.
+  // Rows or columns of the selection, or else of the cell under the pointer: inserted before
+  // it, or deleted, as one step.
   void rows(bool insert);
   void columns(bool insert);
+  QRect rowsAndColumnsTarget() const;
+  // Whether an entry or exit lies in row (or column) `at` or after it, so its point number
+  // changes with a row (or column) inserted or deleted there.
+  bool entriesFrom(int at, bool row) const;
+  void warnRenumbered();
   // The grid changed under `e`: its cells drawn again, what it made stale disabled.
   void changed(const GridEdit& e);
   void setCommands();
@@ -97,6 +103,7 @@ class GridEditing : public QObject {
   QPoint selectFrom_;
   QRect selection_;
   std::optional<CellBlock> copied_;
+  bool renumberWarned_ = false;
 };
 
 }  // namespace szl::ui
