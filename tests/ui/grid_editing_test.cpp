@@ -259,6 +259,11 @@ TEST_F(GridEditing, ANewStationIsDrawnSavedAndSearched) {
       stationFileText({"0 0 0 0 0 0 0 0 0", "0 52 10 21 3 21 10 52 0", "0 1 0 0 0 0 0 2 0"});
   EXPECT_EQ(readFile(dir / "rysowana.stc"), grid);
   EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - rysowana.stc");
+  EXPECT_TRUE(w->mnuRecent[0]->text().startsWith("&1 rysowana.stc"));
+  // The grid was all there was: leaving only asks whether to leave.
+  prompts.answers = {Answer::Cancel};
+  EXPECT_FALSE(w->cmdExit_Click());
+  EXPECT_EQ(prompts.last().text, "Opuścić program Szlakownik?");
 
   editing().cmdEdycja->click();
   w->cmdAnalyze->click();

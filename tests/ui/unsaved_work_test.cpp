@@ -205,7 +205,8 @@ TEST_F(UnsavedWork, OpeningAnotherStationAsksFirst) {
             "Stacji yard_14x7.stc nie można jeszcze zapisać. Najpierw trzeba:\r\n"
             "- wyszukać trasy ('Wyszukaj' albo 'Wyszukaj wszystkie'),\r\n"
             "- wybrać trasy w 'Selekcji tras'.\r\n\r\n"
-            "Stacja pozostaje otwarta, a jej zmiany niezapisane.");
+            "Stacja pozostaje otwarta, a jej zmiany niezapisane.\r\n"
+            "Samą siatkę można zapisać już teraz: Plik, 'Zapisz siatkę'.");
 
   // The list of what was not taken over stands over the new station, drawn (the sidings at 305
   // became track).

@@ -811,6 +811,8 @@ Message frmMain::cannotSaveYetMessage() const {
       kProgramTitle,
       "Stacji " + station_->StationFile + " nie można jeszcze zapisać. Najpierw trzeba:", steps);
   m.text += std::string(CrLf) + CrLf + "Stacja pozostaje otwarta, a jej zmiany niezapisane.";
+  if (!searching_)
+    m.text += std::string(CrLf) + "Samą siatkę można zapisać już teraz: Plik, 'Zapisz siatkę'.";
   return m;
 }
 

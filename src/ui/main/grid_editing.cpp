@@ -28,6 +28,18 @@ const char* kEnterText = "Edycja siat&ki";
 const char* kLeaveText = "Zakończ edy&cję";
 
 int towards(int from, int to) { return (to > from) - (to < from); }
+
+// What a complete save would write and the grid alone would not: data the author typed or took
+// over from a saved file.
+bool holdsMoreThanItsGrid(const Station& st) {
+  if (st.StationComment != kDefaultComment || st.TickIndex != kDefaultTickIndex ||
+      !st.KeptRoutes.empty())
+    return true;
+  for (int y = 0; y < st.RowCount(); ++y)
+    for (int x = 0; x < st.ColCount(); ++x)
+      if (st.object(x, y).AuthorData) return true;
+  return false;
+}
 }  // namespace
 
 // One edit as one step of the history; the window follows whichever way it goes.
@@ -245,6 +257,10 @@ void GridEditing::mnuZapiszSiatke_Click() {
   st->StationDir = QDir::toNativeSeparators(saved.absolutePath() + "/").toStdString();
   st->StationFile = saved.fileName().toStdString();
   w_.setCaption();
+  w_.recent_.add(saved.absoluteFilePath());
+  w_.updateRecentMenu();
+  // When the grid is all the author made, nothing waits to be saved any more.
+  if (!w_.mnuSave->isEnabled() && !holdsMoreThanItsGrid(*st)) w_.unsaved_ = false;
 }
 
 void GridEditing::setLocked(bool locked) {
