@@ -8,7 +8,7 @@
 #include <QSpinBox>
 
 #include "ui/main/palette.h"
-#include "ui_support.h"
+#include "filled_save.h"
 
 namespace szl {
 namespace {
@@ -226,8 +226,9 @@ TEST_F(GridEditing, TheSelectionIsCopiedPastedFlippedAndItsRowsDeleted) {
 }
 
 // A station drawn from nothing: two entry-exits with their digits, a platform with its digit,
-// track between. Its grid is saved as the reader reads it, and it is analysed and searched.
-TEST_F(GridEditing, ANewStationIsDrawnSavedAndSearched) {
+// track between. Its grid is saved as the reader reads it; analysed, searched and its routes
+// chosen, it is saved whole.
+TEST_F(GridEditing, ANewStationIsDrawnSearchedAndSaved) {
   open("yard_14x7", Stage::Kept);
   whenModal([](QWidget* d) {
     child<QSpinBox>(d, "spnWiersze")->setValue(3);
@@ -269,7 +270,15 @@ TEST_F(GridEditing, ANewStationIsDrawnSavedAndSearched) {
   w->cmdAnalyze->click();
   w->cmdStartNoCfm->click();
   EXPECT_GT(w->txtTrasy->text().toInt(), 0);
-  EXPECT_TRUE(std::filesystem::exists(dir / "trasy.txt"));
+  // Saved whole: its two routes, the entry-exits numbered by their digits, the platform by its.
+  select();
+  prompts.savePaths = {pathOf("rysowana")};
+  saveFilled(*w);
+  const std::string saved = readFile(dir / "rysowana.stc");
+  EXPECT_EQ(saved.rfind(grid, 0), 0u);
+  for (const char* line : {"1,1,101,102,103,0,", "1,1,105,106,107,0,", "3,407,101,15,0,11,",
+                           "4,3,103,104,105,3,", "3,407,107,15,0,20,"})
+    EXPECT_NE(saved.find(std::string("\r\n") + line + "\r\n"), std::string::npos) << line;
 }
 
 }  // namespace
