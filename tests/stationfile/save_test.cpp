@@ -303,17 +303,19 @@ TEST_F(Save, AFailedWriteLeavesTheOldFileAndNamesTheFile) {
 }
 
 TEST_F(Save, WhatNoLongerFitsTheGridIsListedAndTheRestTaken) {
-  // The sidings at 309 became track, a shed record was written twice, and the search no longer
-  // finds the kept route through 402 and 403.
+  // The sidings at 309 became track, the goods tracks' record names their middle cell, a shed
+  // record was written twice, and the search no longer finds the kept route through 402 and 403.
   std::vector<std::string> rows = kSampleRows;
   rows[3] = "0 52 10 10 53 53 53 10 10 10 0 0";
   std::vector<std::string> tail = test::kSampleTail;
+  tail[11] = "9,3,305,306,307,0,";
   tail.insert(tail.begin() + 16, "8,2,506,0,0,0,");
   routeFile.replace(routeFile.find("402,403"), 7, "202,303");
   const Station st = open(sampleFile(rows, tail));
-  EXPECT_EQ(carried.carriedRecords, 10);
+  EXPECT_EQ(carried.carriedRecords, 9);
   EXPECT_EQ(carried.notes,
             (std::vector<std::string>{
+                "punkt 305, Tory towarowe (wiersz 21 pliku): nie ma tam już takiego obiektu",
                 "punkt 309, Tory postojowe (wiersz 22 pliku): nie ma tam już takiego obiektu",
                 "punkt 506, Lokomotywownia (wiersz 26 pliku): drugi zapis tego samego obiektu"}));
   EXPECT_EQ(st.object(1, 1).ValueA, 5);
