@@ -336,12 +336,12 @@ TEST(MessageBoxes, EscapeOnAYesNoQuestionIsNeitherAnswer) {
 }
 
 // With the default options the window writes what the batch tool writes, byte for byte, ends
-// with only the summary, told over an emptied stack bar, and counts the routes it wrote.
+// with only the summary, told over an emptied stack bar, and counts the routes it wrote. The core
+// and batch tests compare every reference station; two tell whether the window passes it on.
 TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
   QColor firstBlock;
   prompts.onAsk = [&](const Message&) { firstBlock = w->picStack->image().pixelColor(4, 4); };
-  for (const char* name :
-       {"yard_14x7", "loop_28x13", "town_36x17", "hub_44x22", "terminal_57x32", "junction_20x10"}) {
+  for (const char* name : {"yard_14x7", "junction_20x10"}) {
     open(name, Stage::Analysed);
     firstBlock = QColor();
     w->cmdStartNoCfm->click();
