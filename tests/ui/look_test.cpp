@@ -42,7 +42,8 @@ TEST(OwnLook, WindowsAndDigitsUseTheBuiltInFont) {
   view.drawStation(false);
   const QRect cell = inkIn(view.image(), QRect(18 + 2, 18 + 2, 13, 13));
   EXPECT_TRUE(cell.height() >= 8 && cell.height() <= 11 && cell.width() >= 5) << cell.height();
-  EXPECT_TRUE(cell.left() <= 18 + 3 && cell.right() <= 18 + 9) << cell.left() << " " << cell.right();
+  EXPECT_TRUE(cell.left() <= 18 + 3 && cell.right() <= 18 + 9)
+      << cell.left() << " " << cell.right();
   EXPECT_EQ(colours(view.image(), {18, 18}, {{13, 8}, {8, 0}}), "yw");
 
   // The zoom board's digit, 85 pixels high, in the middle of its 96-pixel cell.
