@@ -279,8 +279,9 @@ TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) 
     d.setDirectory(pathOf(""));
     d.show();
     d.activateWindow();
-    EXPECT_TRUE(waitForActive(&d));
-    keyClicks(child<QLineEdit>(&d, "fileNameEdit"), pathOf(typed));
+    EXPECT_TRUE(wait(5000, &d));
+    for (const QChar c : pathOf(typed))
+      keyClick(child<QLineEdit>(&d, "fileNameEdit"), 0, Qt::NoModifier, QString(c));
     wait(20);
     EXPECT_TRUE(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->isEnabled());
   }
