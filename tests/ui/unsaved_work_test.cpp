@@ -65,7 +65,6 @@ TEST_F(UnsavedWork, EachChangeTheFileWouldHoldIsOfferedForSaving) {
          editor([](frmObiekty& e) { e.txt9Komentarz->setPlainText("Nowy"); });
          w->cmdPozostale->click();
        }},
-      {"routes selected", [&] { select(); }},
   };
   std::string asked;
   for (const auto& [what, act] : cases) {
@@ -80,8 +79,7 @@ TEST_F(UnsavedWork, EachChangeTheFileWouldHoldIsOfferedForSaving) {
   EXPECT_EQ(asked,
             "sidings OK: Opuścić program Szlakownik?\n"
             "sidings capacity: Zapisać zmiany w stacji yard_14x7.stc?\n"
-            "comment: Zapisać zmiany w stacji yard_14x7.stc?\n"
-            "routes selected: Zapisać zmiany w stacji yard_14x7.stc?\n");
+            "comment: Zapisać zmiany w stacji yard_14x7.stc?\n");
   const Message& m = prompts.asked.front();
   EXPECT_TRUE(m.title == kProgramTitle && m.icon == Icon::Question &&
               m.buttons == Buttons::YesNoCancel);
