@@ -218,6 +218,7 @@ TEST_F(MainWindow, StartUpRefusedFilesLeavingHelpAndKeys) {
   w->mnuAbout->trigger();
   EXPECT_EQ(prompts.last().text.rfind("Szlakownik 2.0 for Torowik 0.89+\r\n\r\n", 0), 0u);
 
+  // The buttons keep their words; every command has a letter of its own.
   QStringList captions;
   for (QToolButton* b : w->findChild<QWidget*>("fraPolecenia")->findChildren<QToolButton*>())
     captions << b->text().remove('&');
