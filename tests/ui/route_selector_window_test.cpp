@@ -131,13 +131,6 @@ TEST_F(SelectorWindow, BrowseEditAcceptAndConfirm) {
   EXPECT_EQ(kept, "01111110001101");
 }
 
-TEST_F(SelectorWindow, EveryCaptionShowsWholeAtTheStartingSize) {
-  openSelector("terminal_57x32");
-  EXPECT_EQ(cutTexts(t.get()), "");
-  edit(t->lvwGrupy->topLevelItemCount() - 1);
-  EXPECT_EQ(cutTexts(t.get()), "");
-}
-
 TEST_F(SelectorWindow, NoChoiceNeededIsSaidOverTheFilledList) {
   int rowsWhenAsked = 0;
   prompts.onAsk = [&](const Message&) {

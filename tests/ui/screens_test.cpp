@@ -48,8 +48,8 @@ TEST_F(Screens, TheObjectEditorFitsEveryCaptionOn1280x720) {
 }
 
 // The largest station the simulator takes on a 1366 x 768 laptop: the main window fits, its
-// stack bar in sight at every stage; the route selector stands off every route it draws, the
-// editor a click opens off the object clicked, the sidings at (46, 10).
+// stack bar in sight at every stage; the route selector shows every caption whole and stands off
+// every route it draws, the editor a click opens off the object clicked, the sidings at (46, 10).
 TEST_F(Screens, OnALaptopEveryWindowLeavesWhatItIsAboutInSight) {
   open("terminal_57x32");
   for (QAction* a : {w->actNoTrim, w->mnuPunkty, w->mnuWyszukajAll}) {
@@ -64,10 +64,12 @@ TEST_F(Screens, OnALaptopEveryWindowLeavesWhatItIsAboutInSight) {
   int looked = 0;
   select([&](ui::frmTrasy& t) {
     EXPECT_EQ(misfitOn("1366x768", t), "");
+    EXPECT_EQ(cutTexts(&t), "");
     for (int g = 0; g < t.lvwGrupy->topLevelItemCount() && looked < 12; ++g) {
       if (t.lvwGrupy->topLevelItem(g)->text(3).toInt() < 3) continue;
       t.lvwGrupy->setCurrentRow(g);
       t.cmdEdit->click();
+      EXPECT_EQ(cutTexts(&t), "") << g;
       for (int r = 0; r < t.lvwTrasy->topLevelItemCount(); ++r, ++looked) {
         t.lvwTrasy->setCurrentRow(r);
         QRect drawn;

@@ -51,23 +51,13 @@ inline void keyClick(QWidget* w, int key, Qt::KeyboardModifiers m = Qt::NoModifi
   QKeyEvent release(QEvent::KeyRelease, key, m, text);
   QApplication::sendEvent(w, &release);
 }
-// Text typed key by key.
-inline void keyClicks(QWidget* w, const QString& text) {
-  for (const QChar c : text) keyClick(w, 0, Qt::NoModifier, QString(c));
-}
-// Events processed for `ms` milliseconds.
-inline void wait(int ms) {
+// Events processed for `ms` milliseconds, or until `w` (if given) is the active window.
+inline bool wait(int ms, QWidget* w = nullptr) {
   QElapsedTimer t;
   t.start();
-  while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-// Events processed until the window is active, at most five seconds.
-inline bool waitForActive(QWidget* w) {
-  QElapsedTimer t;
-  t.start();
-  while (!w->isActiveWindow() && t.elapsed() < 5000)
+  while (!(w && w->isActiveWindow()) && t.elapsed() < ms)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  return w->isActiveWindow();
+  return w && w->isActiveWindow();
 }
 
 // A colour as one letter: y yellow, g green, k black, w white, r red, b blue, o orange, s grey,
@@ -113,8 +103,8 @@ inline void click(QWidget* dialog, const char* button) {
   if (auto* b = child<QAbstractButton>(dialog, button)) b->click();
 }
 
-inline void press(QWidget* w, int key, const QString& text = {}) {
-  QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, text);
+inline void press(QWidget* w, int key, const QString& text = {}, Qt::KeyboardModifiers m = {}) {
+  QKeyEvent e(QEvent::KeyPress, key, m, text);
   QApplication::sendEvent(w, &e);
 }
 
@@ -306,7 +296,7 @@ class WindowTest : public ::testing::Test {
   void activate() {
     w->show();
     w->activateWindow();
-    ASSERT_TRUE(waitForActive(w.get()));
+    ASSERT_TRUE(wait(5000, w.get()));
   }
   QString pathOf(const std::string& file) const {
     return QString::fromStdString((dir / file).string());

@@ -65,7 +65,6 @@ TEST_F(UnsavedWork, EachChangeTheFileWouldHoldIsOfferedForSaving) {
          editor([](frmObiekty& e) { e.txt9Komentarz->setPlainText("Nowy"); });
          w->cmdPozostale->click();
        }},
-      {"routes selected", [&] { select(); }},
   };
   std::string asked;
   for (const auto& [what, act] : cases) {
@@ -80,30 +79,39 @@ TEST_F(UnsavedWork, EachChangeTheFileWouldHoldIsOfferedForSaving) {
   EXPECT_EQ(asked,
             "sidings OK: Opuścić program Szlakownik?\n"
             "sidings capacity: Zapisać zmiany w stacji yard_14x7.stc?\n"
-            "comment: Zapisać zmiany w stacji yard_14x7.stc?\n"
-            "routes selected: Zapisać zmiany w stacji yard_14x7.stc?\n");
+            "comment: Zapisać zmiany w stacji yard_14x7.stc?\n");
   const Message& m = prompts.asked.front();
   EXPECT_TRUE(m.title == kProgramTitle && m.icon == Icon::Question &&
               m.buttons == Buttons::YesNoCancel);
 }
 
 // A saved station taken over: opening it is no change. A save settles it; data entered for a save
-// that was then cancelled does not. Tak saves and the program ends without asking again.
+// that was then cancelled does not. Saved under a new name in another folder, the station is that
+// file: the title, Plik's list, the open dialog's folder, the next saves' offer and their bytes
+// (the routes still from the route file the search wrote beside the original). Tak saves and the
+// program ends without asking again.
 TEST_F(UnsavedWork, TakWritesTheFileThenLeaves) {
   fs::copy_file(dataPath("e2e/Lipowiec-gotowa.stc"), dir / "Lipowiec.stc");
+  fs::create_directory(dir / "gotowe");
   openWritten("Lipowiec.stc", Stage::Analysed);
   w->cmdStartNoCfm->click();
   EXPECT_EQ(exitWith(Answer::Cancel).second, kExitQuestion);
   select();
 
   // Ctrl+S is "Zapisz stację".
-  prompts.savePaths = {pathOf("Lipowiec.stc")};
+  const QString renamed = pathOf("gotowe/Nowa.stc");
+  prompts.savePaths = {renamed};
   editor();
   activate();
   keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_TRUE(prompts.savePaths.empty());
-  const std::string first = readFile(dir / "Lipowiec.stc");
+  const std::string first = readFile(dir / "gotowe" / "Nowa.stc");
   EXPECT_EQ(exitWith(Answer::Cancel).second, kExitQuestion);
+  EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - Nowa.stc");
+  EXPECT_TRUE(w->mnuRecent[0]->text().startsWith("&1 Nowa.stc   ("));
+  prompts.answers = {Answer::Cancel};  // the open dialog cancelled, then staying
+  w->cmdOpen->click();
+  EXPECT_EQ(prompts.openFolders.back(), pathOf("gotowe"));
 
   // A tick unit entered for a save whose file dialog was cancelled, then a save that fails.
   editor([](frmObiekty& e) { e.sld9Takt->setValue(2); });  // 3 seconds
@@ -111,45 +119,21 @@ TEST_F(UnsavedWork, TakWritesTheFileThenLeaves) {
   prompts.savePaths = {pathOf("brak/Lipowiec.stc")};
   editor();
   EXPECT_EQ(exitWith(Answer::Yes),
-            std::pair(false, std::string("Zapisać zmiany w stacji Lipowiec.stc?")));
-  EXPECT_EQ(readFile(dir / "Lipowiec.stc"), first);
+            std::pair(false, std::string("Zapisać zmiany w stacji Nowa.stc?")));
+  EXPECT_EQ(readFile(dir / "gotowe" / "Nowa.stc"), first);
 
-  prompts.savePaths = {pathOf("Lipowiec.stc")};
+  prompts.savePaths = {renamed};
   editor();
   EXPECT_TRUE(exitWith(Answer::Yes).first);
   EXPECT_EQ(timesAsked(kExitQuestion), 0);
   EXPECT_TRUE(prompts.wasAsked("Szkoda, bo to fajny program. ;-)"));
+  EXPECT_EQ(prompts.saveSuggestions,
+            (std::vector{pathOf("Lipowiec.stc"), renamed, renamed, renamed}));
   std::string expected = withoutSignature(first);
   const size_t clock = expected.find("\r\n5,\r\n6,2,");
   ASSERT_NE(clock, std::string::npos);
   expected.replace(clock, 6, "\r\n3,\r\n");
-  EXPECT_EQ(withoutSignature(readFile(dir / "Lipowiec.stc")), expected);
-}
-
-// The save dialog offers the station's own file; saved under a new name in another folder, the
-// station is that file: the title, the next save's offer and its bytes (the routes still from
-// the route file the search wrote beside the original), the open dialog's folder, Plik's list.
-TEST_F(UnsavedWork, SavedUnderANewNameTheStationIsThatFile) {
-  fs::copy_file(dataPath("e2e/Lipowiec-gotowa.stc"), dir / "Lipowiec.stc");
-  fs::create_directory(dir / "gotowe");
-  openWritten("Lipowiec.stc", Stage::Analysed);
-  w->cmdStartNoCfm->click();
-  select();
-  std::string written[2];
-  for (const std::string name : {"Nowa", "Nowa2"}) {
-    prompts.savePaths = {pathOf("gotowe/" + name + ".stc")};
-    editor();
-    w->cmdSave->click();
-    written[name == "Nowa2"] = withoutSignature(readFile(dir / "gotowe" / (name + ".stc")));
-  }
-  EXPECT_EQ(prompts.saveSuggestions,
-            (std::vector{pathOf("Lipowiec.stc"), pathOf("gotowe/Nowa.stc")}));
-  EXPECT_EQ(w->windowTitle(), "Szlakownik for Torowik - Nowa2.stc");
-  EXPECT_TRUE(!written[0].empty() && written[1] == written[0]);
-  prompts.answers = {Answer::Cancel};  // the open dialog cancelled, then staying
-  w->cmdOpen->click();
-  EXPECT_EQ(prompts.openFolders.back(), pathOf("gotowe"));
-  EXPECT_TRUE(w->mnuRecent[0]->text().startsWith("&1 Nowa2.stc   ("));
+  EXPECT_EQ(withoutSignature(readFile(dir / "gotowe" / "Nowa.stc")), expected);
 }
 
 // Another station opened over a trimmed one: the question comes before the open dialog; after
