@@ -141,7 +141,8 @@ TEST_F(ObjectEditor, EachObjectOpensItsPageAndOkStoresIt) {
   auto group = editor(3);  // a group's number goes into all three of its cells
   group->txt3Numer->setText("6");
   EXPECT_EQ(runWith(*group, [&] { group->cmdOK->click(); }), EditorResult::Ok);
-  EXPECT_EQ(st.object(2, 0).ValueC, 6);
+  EXPECT_EQ(st.object(2, 0).ValueC * 100 + st.object(3, 0).ValueC * 10 + st.object(4, 0).ValueC,
+            666);
 
   // An exit disables its lead time, but OK still stores it.
   st.object(14, 0).Direction = 2;
