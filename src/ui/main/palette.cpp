@@ -82,7 +82,7 @@ Palette::Palette(QWidget* parent) : QWidget(parent) {
   for (int16_t c = 0; c <= 9; ++c) codes.push_back(c);
   for (int16_t c : kObjectCodes) codes.push_back(c);
   for (const ElementPair& e : kElementPairs) codes.push_back(e.code);
-  constexpr int kColumns = 6;
+  constexpr int kColumns = 5;
   for (int g = 0; g < static_cast<int>(std::size(kGroupNames)); ++g) {
     auto* heading = new QLabel(kGroupNames[g], this);
     heading->setObjectName(QString("lblGrupa%1").arg(g));
