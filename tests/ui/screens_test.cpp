@@ -6,6 +6,7 @@
 
 #include "objects/missing_data.h"
 #include "ui/dialogs/frm_obiekty.h"
+#include "ui/main/grid_editing.h"
 #include "ui_support.h"
 
 namespace szl {
@@ -50,6 +51,7 @@ TEST_F(Screens, TheObjectEditorFitsEveryCaptionOn1280x720) {
 // The largest station the simulator takes on a 1366 x 768 laptop: the main window fits, its
 // stack bar in sight at every stage; the route selector shows every caption whole and stands off
 // every route it draws, the editor a click opens off the object clicked, the sidings at (46, 10).
+// Then the edit stage.
 TEST_F(Screens, OnALaptopEveryWindowLeavesWhatItIsAboutInSight) {
   open("terminal_57x32");
   for (QAction* a : {w->actNoTrim, w->mnuPunkty, w->mnuWyszukajAll}) {
@@ -88,6 +90,9 @@ TEST_F(Screens, OnALaptopEveryWindowLeavesWhatItIsAboutInSight) {
   });
   clickAt(w->picOkno, {17 * 46 + 8, 17 * 10 + 8});
   EXPECT_TRUE(!editor.isEmpty() && !editor.intersects(onView(46, 10)));
+  // With the palette beside the view the window still fits, every piece in it.
+  w->gridEditing().mnuEdycja->trigger();
+  EXPECT_EQ(misfitOn("1366x768", *w), "");
 }
 
 }  // namespace
