@@ -250,46 +250,42 @@ std::optional<GridEdit> GridEditor::flip(const Station& st, CellRect r) {
   return inPlace("odbicie zaznaczenia", r, std::move(before), std::move(after), {});
 }
 
-namespace {
-constexpr auto kSame = [](int v) { return v; };
+std::optional<GridEdit> GridEditor::line(const Station& st, int at, bool row, bool insert) {
+  const int count = row ? st.RowCount() : st.ColCount();
+  if (at < 0 || at > count - (insert ? 0 : 1)) return std::nullopt;
+  if (insert ? count >= (row ? kLoadRows : kLoadColumns) : count <= 1) return std::nullopt;
+  std::vector<std::string> dropped;
+  if (!insert)
+    for (int i = 0; i < (row ? st.ColCount() : st.RowCount()); ++i) {
+      const int x = row ? i : at;
+      const int y = row ? at : i;
+      if (st.object(x, y).AuthorData) dropped.push_back(droppedLine(st, x, y));
+    }
+  // Across the line: the side without it (-1 for the line itself) and the side with it.
+  const Map without = [at](int v) { return v < at ? v : v == at ? -1 : v - 1; };
+  const Map with = [at](int v) { return v < at ? v : v + 1; };
+  const Map same = [](int v) { return v; };
+  const Map& oldLine = insert ? without : with;
+  const Map& newLine = insert ? with : without;
+  const int size = count + (insert ? 1 : -1);
+  Station after = row ? reshaped(st, st.ColCount(), size, same, oldLine, same, newLine)
+                      : reshaped(st, size, st.RowCount(), oldLine, same, newLine, same);
+  const char* name = row ? (insert ? "wstawienie wiersza" : "usunięcie wiersza")
+                         : (insert ? "wstawienie kolumny" : "usunięcie kolumny");
+  return resized(st, std::move(after), name, std::move(dropped));
 }
 
 std::optional<GridEdit> GridEditor::insertRow(const Station& st, int at) {
-  if (at < 0 || at > st.RowCount() || st.RowCount() >= kLoadRows) return std::nullopt;
-  const auto oldY = [at](int y) { return y < at ? y : y == at ? -1 : y - 1; };
-  const auto newY = [at](int y) { return y < at ? y : y + 1; };
-  return resized(st, reshaped(st, st.ColCount(), st.RowCount() + 1, kSame, oldY, kSame, newY),
-                 "wstawienie wiersza", {});
+  return line(st, at, true, true);
 }
-
 std::optional<GridEdit> GridEditor::deleteRow(const Station& st, int at) {
-  if (at < 0 || at >= st.RowCount() || st.RowCount() <= 1) return std::nullopt;
-  std::vector<std::string> dropped;
-  for (int x = 0; x < st.ColCount(); ++x)
-    if (st.object(x, at).AuthorData) dropped.push_back(droppedLine(st, x, at));
-  const auto oldY = [at](int y) { return y < at ? y : y + 1; };
-  const auto newY = [at](int y) { return y < at ? y : y == at ? -1 : y - 1; };
-  return resized(st, reshaped(st, st.ColCount(), st.RowCount() - 1, kSame, oldY, kSame, newY),
-                 "usunięcie wiersza", std::move(dropped));
+  return line(st, at, true, false);
 }
-
 std::optional<GridEdit> GridEditor::insertColumn(const Station& st, int at) {
-  if (at < 0 || at > st.ColCount() || st.ColCount() >= kLoadColumns) return std::nullopt;
-  const auto oldX = [at](int x) { return x < at ? x : x == at ? -1 : x - 1; };
-  const auto newX = [at](int x) { return x < at ? x : x + 1; };
-  return resized(st, reshaped(st, st.ColCount() + 1, st.RowCount(), oldX, kSame, newX, kSame),
-                 "wstawienie kolumny", {});
+  return line(st, at, false, true);
 }
-
 std::optional<GridEdit> GridEditor::deleteColumn(const Station& st, int at) {
-  if (at < 0 || at >= st.ColCount() || st.ColCount() <= 1) return std::nullopt;
-  std::vector<std::string> dropped;
-  for (int y = 0; y < st.RowCount(); ++y)
-    if (st.object(at, y).AuthorData) dropped.push_back(droppedLine(st, at, y));
-  const auto oldX = [at](int x) { return x < at ? x : x + 1; };
-  const auto newX = [at](int x) { return x < at ? x : x == at ? -1 : x - 1; };
-  return resized(st, reshaped(st, st.ColCount() - 1, st.RowCount(), oldX, kSame, newX, kSame),
-                 "usunięcie kolumny", std::move(dropped));
+  return line(st, at, false, false);
 }
 
 GridEdit GridEditor::trim(const Station& st, const TrimRect& r) {

@@ -93,6 +93,8 @@ class GridEditor {
                           std::vector<std::string> dropped);
   static GridEdit resized(const Station& st, Station after, std::string name,
                           std::vector<std::string> dropped);
+  // A row (`row`) or column inserted before `at` or deleted at `at`.
+  static std::optional<GridEdit> line(const Station& st, int at, bool row, bool insert);
 };
 
 // The mirror image left to right of a cell's code and, for a slip crossing, its movements;

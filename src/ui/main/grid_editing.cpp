@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QToolButton>
 #include <QUndoCommand>
+#include <algorithm>
 
 #include "model/file_errors.h"
 #include "objects/object_class.h"
@@ -32,13 +33,8 @@ int towards(int from, int to) { return (to > from) - (to < from); }
 // What a complete save would write and the grid alone would not: data the author typed or took
 // over from a saved file.
 bool holdsMoreThanItsGrid(const Station& st) {
-  if (st.StationComment != kDefaultComment || st.TickIndex != kDefaultTickIndex ||
-      !st.KeptRoutes.empty())
-    return true;
-  for (int y = 0; y < st.RowCount(); ++y)
-    for (int x = 0; x < st.ColCount(); ++x)
-      if (st.object(x, y).AuthorData) return true;
-  return false;
+  return st.StationComment != kDefaultComment || st.TickIndex != kDefaultTickIndex ||
+         !st.KeptRoutes.empty() || std::ranges::any_of(st.CellObjects, &ObjectRec::AuthorData);
 }
 }  // namespace
 
@@ -123,10 +119,10 @@ GridEditing::GridEditing(frmMain& w) : QObject(&w), w_(w) {
   mnuUsunWiersz = editAction("mnuUsunWiersz", "Usuń wie&rsze", {}, nullptr);
   mnuWstawKolumne = editAction("mnuWstawKolumne", "Wstaw kolu&mnę", {}, nullptr);
   mnuUsunKolumne = editAction("mnuUsunKolumne", "Usuń kolum&ny", {}, nullptr);
-  connect(mnuWstawWiersz, &QAction::triggered, this, [this] { rows(true); });
-  connect(mnuUsunWiersz, &QAction::triggered, this, [this] { rows(false); });
-  connect(mnuWstawKolumne, &QAction::triggered, this, [this] { columns(true); });
-  connect(mnuUsunKolumne, &QAction::triggered, this, [this] { columns(false); });
+  connect(mnuWstawWiersz, &QAction::triggered, this, [this] { lines(true, true); });
+  connect(mnuUsunWiersz, &QAction::triggered, this, [this] { lines(true, false); });
+  connect(mnuWstawKolumne, &QAction::triggered, this, [this] { lines(false, true); });
+  connect(mnuUsunKolumne, &QAction::triggered, this, [this] { lines(false, false); });
   mnuEdit->addSeparator();
   mnuEdit->addAction(mnuEdycja);
   // The check's findings framed on the view, anew after every edit.
@@ -488,30 +484,19 @@ QRect GridEditing::rowsAndColumnsTarget() const {
   return w_.station()->inside(c.x(), c.y()) ? QRect(c, QSize(1, 1)) : QRect();
 }
 
-void GridEditing::rows(bool insert) {
+void GridEditing::lines(bool rows, bool insert) {
   Station* st = w_.station();
   if (!editing_ || locked_ || !st) return;
   const QRect r = rowsAndColumnsTarget();
   if (r.isEmpty()) return;
-  const bool renumbers = entriesFrom(r.y(), true);
-  stack_.beginMacro(insert ? "wstawienie wiersza" : "usunięcie wierszy");
-  for (int k = 0; k < (insert ? 1 : r.height()); ++k)
-    if (auto e = insert ? GridEditor::insertRow(*st, r.y()) : GridEditor::deleteRow(*st, r.y()))
-      push(std::move(*e));
-  stack_.endMacro();
-  if (renumbers) warnRenumbered();
-}
-
-void GridEditing::columns(bool insert) {
-  Station* st = w_.station();
-  if (!editing_ || locked_ || !st) return;
-  const QRect r = rowsAndColumnsTarget();
-  if (r.isEmpty()) return;
-  const bool renumbers = entriesFrom(r.x(), false);
-  stack_.beginMacro(insert ? "wstawienie kolumny" : "usunięcie kolumn");
-  for (int k = 0; k < (insert ? 1 : r.width()); ++k)
+  const int at = rows ? r.y() : r.x();
+  const bool renumbers = entriesFrom(at, rows);
+  stack_.beginMacro(rows ? (insert ? "wstawienie wiersza" : "usunięcie wierszy")
+                         : (insert ? "wstawienie kolumny" : "usunięcie kolumn"));
+  for (int k = 0; k < (insert ? 1 : rows ? r.height() : r.width()); ++k)
     if (auto e =
-            insert ? GridEditor::insertColumn(*st, r.x()) : GridEditor::deleteColumn(*st, r.x()))
+            rows ? (insert ? GridEditor::insertRow(*st, at) : GridEditor::deleteRow(*st, at))
+                 : (insert ? GridEditor::insertColumn(*st, at) : GridEditor::deleteColumn(*st, at)))
       push(std::move(*e));
   stack_.endMacro();
   if (renumbers) warnRenumbered();

@@ -78,8 +78,7 @@ class GridEditing : public QObject {
   void nudge(QPoint by);
   // Rows or columns of the selection, or else of the cell under the pointer: inserted before
   // it, or deleted, as one step.
-  void rows(bool insert);
-  void columns(bool insert);
+  void lines(bool rows, bool insert);
   QRect rowsAndColumnsTarget() const;
   // Whether an entry or exit lies in row (or column) `at` or after it, so its point number
   // changes with a row (or column) inserted or deleted there.

@@ -129,10 +129,11 @@ void Palette::drawPictures() {
 }
 
 void Palette::showChosen() {
-  const int16_t c = code();
-  const QImage piece = StationView::pieceImage(c, style_);
-  picWybrany->setPixmap(QPixmap::fromImage(piece.scaled(piece.size() * 2)));
-  lblWybrany->setText(pieceName(c));
+  // The chosen button's own picture, twice the size.
+  const QAbstractButton* b = group_->checkedButton();
+  if (!b) return;
+  picWybrany->setPixmap(b->icon().pixmap(b->iconSize()).scaled(b->iconSize() * 2));
+  lblWybrany->setText(b->toolTip());
 }
 
 void Palette::chooseNextInGroup() {
